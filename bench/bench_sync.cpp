@@ -1,0 +1,52 @@
+// Times the main window's synchronisation on the real widgets (offscreen).
+#include "editor/form1.h"
+#include "platform/fake_platform.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+struct Fixture {
+    QTemporaryDir dir;
+    platform::FakePlatform fake;
+    editor::Form1 window{fake, storage::ConfigFolder(dir.path())};
+};
+
+void BM_ClrChangePath(benchmark::State& state)
+{
+    Fixture f;
+    int v = 0;
+    for (auto _ : state) {
+        v = (v + 1) % 256;
+        f.window.CLR(0)->setValue(v); // one full CLR_Change with its nested box handlers
+    }
+}
+BENCHMARK(BM_ClrChangePath);
+
+void BM_HexEntry(benchmark::State& state)
+{
+    Fixture f;
+    const QString codes[] = {QStringLiteral("ff9900"), QStringLiteral("336699")};
+    int i = 0;
+    for (auto _ : state) {
+        f.window.Text4()->setText(codes[i ^= 1]);
+        f.window.Command5_Click(); // checks, parses and writes three bars
+    }
+}
+BENCHMARK(BM_HexEntry);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

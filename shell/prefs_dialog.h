@@ -1,0 +1,68 @@
+#pragma once
+
+#include "editor/editing.h"
+
+#include <QDialog>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <array>
+#include <functional>
+
+namespace storage {
+class PreferenceTable;
+}
+
+namespace shell {
+
+// What the dialog needs of the main window.
+class PrefsHost {
+public:
+    virtual ~PrefsHost() = default;
+    virtual QWidget* mainWindow() = 0;
+    virtual bool staysOnTop() const = 0;
+    virtual storage::PreferenceTable& preferences() = 0;
+    virtual void applyTrayMode(int mode) = 0;
+    virtual QString prefsFile() const = 0;
+};
+
+// The tray modes the dialog last loaded and saved; kept from one opening to the next.
+struct TrayModeMemory {
+    int loaded = 0;
+    int chosen = 0;
+};
+
+class prefres : public QDialog {
+    Q_OBJECT
+public:
+    prefres(PrefsHost& host, TrayModeMemory& memory);
+
+    void load();
+    void Command1_Click();
+    void Command2_Click();
+
+    editing::ValueCheckBox* check(int n) const { return checks_[n - 1]; } // Check1..Check5
+    QRadioButton* tray(int index) const { return tray_[index]; }
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* Command2() const { return command2_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void reject() override;
+
+private:
+    void openprefs();
+    void saveprefs();
+    void release_main_window();
+
+    PrefsHost& host_;
+    TrayModeMemory& memory_;
+    std::array<editing::ValueCheckBox*, 5> checks_{};
+    std::array<QRadioButton*, 3> tray_{};
+    QPushButton* command1_;
+    QPushButton* command2_;
+    bool released_ = false;
+};
+
+} // namespace shell

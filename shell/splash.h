@@ -1,0 +1,68 @@
+#pragma once
+
+#include "editor/editing.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+namespace platform {
+class Platform;
+}
+
+namespace shell {
+
+inline const char kVersionLabel[] = "v.1.18";
+
+// The splash window at start-up, which doubles as the About box.
+class Splashscreen : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mode { StartUp, About };
+
+    // Start-up: reads the show-splash preference from the preferences file and either
+    // opens the main window at once (and never shows) or shows itself for 1100 ms.
+    // About: stays until "&Close" and keeps the main window disabled meanwhile.
+    Splashscreen(Mode mode, platform::Platform& platform, const QString& prefs_file,
+                 QWidget* main_window, std::function<void()> show_main);
+
+    // Runs the load; false when the splash closed itself without being shown.
+    bool load();
+
+    void moreinfo();
+    void Command1_Click();
+
+    Mode mode() const { return mode_; }
+    QTimer* Timer1() { return &timer_; }
+    QPushButton* Command1() const { return command1_; }
+    QPushButton* Command2() const { return command2_; }
+    QLabel* Label1() const { return label1_; }
+    QLabel* Label2() const { return label2_; }
+    editing::ValueCheckBox* Check1() const { return check1_; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void closeEvent(QCloseEvent*) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void shape_as_ellipse();
+
+    Mode mode_;
+    platform::Platform& platform_;
+    QString prefs_file_;
+    QWidget* main_;
+    std::function<void()> show_main_;
+    QTimer timer_;
+    bool main_opened_ = false;
+    QPushButton* command1_;
+    QPushButton* command2_;
+    QLabel* label1_;
+    QLabel* label2_;
+    editing::ValueCheckBox* check1_;
+};
+
+} // namespace shell

@@ -1,0 +1,114 @@
+#include "shell/window_modes.h"
+
+#include "storage/preferences.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QIcon>
+#include <QWidget>
+
+namespace shell {
+
+WindowModes::WindowModes(QWidget* main_window, platform::Platform& platform,
+                         storage::PreferenceTable& prefs, QAction* exit_action)
+    : QObject(main_window), main_(main_window), platform_(platform), prefs_(prefs),
+      menu_(QStringLiteral("new"))
+{
+    // The tooltip ends with one carriage return, as the tray has always shown it.
+    tray_ = platform_.createTrayIcon(QApplication::windowIcon(), QStringLiteral("Pigmentor\r"), this);
+    connect(tray_.get(), &platform::TrayIcon::restoreRequested, this, &WindowModes::restore_main);
+    connect(tray_.get(), &platform::TrayIcon::menuRequested, this, &WindowModes::show_tray_menu);
+
+    menu_.setObjectName(QStringLiteral("newmenu"));
+    minimize_ = menu_.addAction(QStringLiteral("Minimize"));
+    minimize_->setObjectName(QStringLiteral("minimize"));
+    minimize_->setEnabled(false);
+    restore_ = menu_.addAction(QStringLiteral("Restore"));
+    restore_->setObjectName(QStringLiteral("restore"));
+    menu_.addSeparator()->setObjectName(QStringLiteral("none8"));
+    helo_ = menu_.addAction(QStringLiteral("Exit"));
+    helo_->setObjectName(QStringLiteral("helo"));
+    QFont bold = helo_->font();
+    bold.setBold(true);
+    helo_->setFont(bold);
+    menu_.setDefaultAction(helo_);
+
+    connect(minimize_, &QAction::triggered, this, &WindowModes::minimize_Click);
+    connect(restore_, &QAction::triggered, this, &WindowModes::restore_Click);
+    connect(helo_, &QAction::triggered, exit_action, &QAction::trigger);
+
+    timer_.setObjectName(QStringLiteral("Timer1"));
+    timer_.setInterval(500);
+    connect(&timer_, &QTimer::timeout, this, &WindowModes::Timer1_Timer);
+}
+
+WindowModes::~WindowModes() = default;
+
+void WindowModes::apply_tray_mode(int mode)
+{
+    tray_->setShown(mode != 0);
+    if (mode == 1)
+        timer_.start();
+    else
+        timer_.stop();
+}
+
+void WindowModes::hide_tray_icon()
+{
+    tray_->setShown(false);
+}
+
+void WindowModes::Timer1_Timer()
+{
+    if (main_->isMinimized())
+        main_->setVisible(false);
+}
+
+void WindowModes::minimize_Click()
+{
+    const int mode = prefs_[storage::TrayMode];
+    if (mode != 0 && mode != 2)
+        main_->setVisible(false);
+    else
+        main_->showMinimized();
+}
+
+void WindowModes::restore_Click()
+{
+    const int mode = prefs_[storage::TrayMode];
+    if (mode != 0 && mode != 2) {
+        restore_main();
+    } else {
+        main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
+        main_->setVisible(true);
+    }
+}
+
+void WindowModes::restore_main()
+{
+    if (!main_->isVisible())
+        main_->setVisible(true);
+    main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
+    main_->showNormal();
+    main_->activateWindow();
+}
+
+void WindowModes::show_tray_menu(const QPoint& global_pos)
+{
+    const int mode = prefs_[storage::TrayMode];
+    if (mode == 1) {
+        minimize_->setEnabled(main_->isVisible());
+        restore_->setEnabled(!main_->isVisible());
+    } else if (mode == 2) {
+        if (main_->isMinimized()) {
+            minimize_->setEnabled(false);
+            restore_->setEnabled(true);
+        } else if (!main_->isMaximized()) {
+            minimize_->setEnabled(true);
+            restore_->setEnabled(false);
+        }
+    }
+    platform_.popupMenu(&menu_, global_pos, helo_);
+}
+
+} // namespace shell

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "platform/platform.h"
+
+#include <QMenu>
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+namespace storage {
+class PreferenceTable;
+}
+
+namespace shell {
+
+// The main window in the task bar, in the tray, or both: the tray icon, its menu
+// and the timer that hides a minimized window in tray-only mode.
+class WindowModes : public QObject {
+    Q_OBJECT
+public:
+    WindowModes(QWidget* main_window, platform::Platform& platform,
+                storage::PreferenceTable& prefs, QAction* exit_action);
+    ~WindowModes() override;
+
+    // Puts the icon in or out of the tray and starts or stops the timer for a mode.
+    void apply_tray_mode(int mode);
+    void hide_tray_icon();
+
+    void Timer1_Timer();
+    void minimize_Click();
+    void restore_Click();
+    void restore_main();
+    void show_tray_menu(const QPoint& global_pos);
+
+    QTimer* Timer1() { return &timer_; }
+    platform::TrayIcon* TrayIcon1() { return tray_.get(); }
+    QMenu* newmenu() { return &menu_; }
+    QAction* minimize() { return minimize_; }
+    QAction* restore() { return restore_; }
+    QAction* helo() { return helo_; }
+
+private:
+    QWidget* main_;
+    platform::Platform& platform_;
+    storage::PreferenceTable& prefs_;
+    std::unique_ptr<platform::TrayIcon> tray_;
+    QTimer timer_;
+    QMenu menu_;
+    QAction* minimize_;
+    QAction* restore_;
+    QAction* helo_;
+};
+
+} // namespace shell

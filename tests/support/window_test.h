@@ -1,0 +1,36 @@
+#pragma once
+
+#include "editor/form1.h"
+#include "platform/fake_platform.h"
+#include "storage/config_folder.h"
+
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// A main window over the fake platform, with its .ini files in a fresh folder.
+class WindowTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Makes the main window (after any files the test wrote) and runs its load.
+    editor::Form1& open_main(bool load = true);
+
+    QString file(const QString& name) const { return dir.filePath(name); }
+    void write(const QString& name, const QByteArray& bytes) const;
+    QByteArray read(const QString& name) const;
+
+    // Types into a box as a user would: focus, select all, keys.
+    static void type_into(QWidget* box, const QString& text);
+    static void set_bars(editing::EditingWindow& w, int r, int g, int b);
+    static QString rgb_of(const editing::EditingWindow& w);
+
+    QTemporaryDir dir;
+    platform::FakePlatform fake;
+    std::unique_ptr<editor::Form1> main;
+    int process_ends = 0;
+};
