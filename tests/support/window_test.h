@@ -10,6 +10,22 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
+
+QT_BEGIN_NAMESPACE
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& l, std::ostream* os)
+{
+    *os << '{' << l.join(QStringLiteral(" | ")).toStdString() << '}';
+}
+QT_END_NAMESPACE
 
 // A main window over the fake platform, with its .ini files in a fresh folder.
 class WindowTest : public ::testing::Test {
