@@ -625,7 +625,8 @@ void Form1::applyTrayMode(int mode)
 
 station::Form3* Form1::show_station()
 {
-    if (!station_) {
+    // A station that was closed is on its way out; open a fresh one.
+    if (!station_ || !station_->isVisible()) {
         station_ = new station::Form3(platform_, folder_.station_prefs_file(), [this] {
             return station::CopyOptions{action("numsign")->isChecked(),
                                         action("copyalert")->isChecked()};
@@ -669,7 +670,7 @@ void Form1::staytop_toggle(bool checked)
 
 void Form1::prefs_Click()
 {
-    if (prefs_dialog_) {
+    if (prefs_dialog_ && prefs_dialog_->isVisible()) {
         prefs_dialog_->raise();
         prefs_dialog_->activateWindow();
         return;
@@ -680,7 +681,7 @@ void Form1::prefs_Click()
 
 void Form1::readmetxt_Click()
 {
-    if (!readme_)
+    if (!readme_ || !readme_->isVisible())
         readme_ = new shell::Form2(platform_);
     readme_->show();
     readme_->raise();
@@ -692,7 +693,7 @@ void Form1::about_Click()
 {
     if (staysOnTop())
         showMinimized();
-    if (about_) {
+    if (about_ && about_->isVisible()) {
         about_->raise();
         return;
     }

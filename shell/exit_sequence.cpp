@@ -35,32 +35,42 @@ void close_other_windows(QWidget* main_window)
 
 void close_like_a_tv(QWidget* window)
 {
-    window->setMinimumSize(0, 0);
+    // (1, 1): a minimum of (0, 0) would hand the minimum back to the layout.
+    window->setMinimumSize(1, 1);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const QRect screen = available(window);
+
+    // Each step reads the size back after the window system has applied the last one;
+    // a size that stopped changing is the system's minimum, and ends the phase.
     double height = window->height();
+    int last = -1;
     const int rounds1 = window->height() / 2;
     for (int i = 1; i <= rounds1; ++i) {
         QApplication::processEvents();
-        const int before = window->height();
-        height -= kVerticalStep;
-        window->resize(window->width(), std::max(1, int(height)));
-        window->move(window->x(), (screen.height() - window->height()) / 2);
-        if (window->height() <= kEndSize || window->height() == before)
+        const int now = window->height();
+        if (now <= kEndSize || now == last)
             break;
-        height = std::min(height, double(window->height()));
+        last = now;
+        height = std::min(height, double(now)) - kVerticalStep;
+        const int h = std::max(1, int(height));
+        window->resize(window->width(), h);
+        window->move(window->x(), (screen.height() - h) / 2);
     }
     window->resize(window->width(), kLineHeight);
+
     double width = window->width();
+    last = -1;
     const int rounds2 = window->width() / 2;
     for (int i = 1; i <= rounds2; ++i) {
         QApplication::processEvents();
-        const int before = window->width();
-        width -= kHorizontalStep;
-        window->resize(std::max(1, int(width)), window->height());
-        window->move((screen.width() - window->width()) / 2, window->y());
-        if (window->width() <= kEndSize || window->width() == before)
+        const int now = window->width();
+        if (now <= kEndSize || now == last)
             break;
-        width = std::min(width, double(window->width()));
+        last = now;
+        width = std::min(width, double(now)) - kHorizontalStep;
+        const int w = std::max(1, int(width));
+        window->resize(w, window->height());
+        window->move((screen.width() - w) / 2, window->y());
     }
 }
 

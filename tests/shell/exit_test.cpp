@@ -1,1 +1,121 @@
-#include <gtest/gtest.h>
+#include "../support/window_test.h"
+
+#include "shell/exit_sequence.h"
+
+#include <QTest>
+
+using ExitTest = WindowTest;
+
+TEST_F(ExitTest, ConfirmNoKeepsEverythingAndWritesNothing)
+{
+    write("pmtprefs.ini", "0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n");
+    editor::Form1& w = open_main();
+    w.show_station();
+    fake.yes_no_answers.push_back(false);
+    w.action("exit")->trigger();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_TRUE(w.station()->isVisible());
+    EXPECT_EQ(read("pmtsetgs.ini"), QByteArray("<missing>"));
+    EXPECT_EQ(read("pmtmprefs.ini"), QByteArray("<missing>"));
+    EXPECT_EQ(process_ends, 0);
+
+    fake.yes_no_answers.push_back(true);
+    QTest::keyClick(&w, Qt::Key_F4);
+    EXPECT_EQ(process_ends, 1);
+    EXPECT_EQ(read("pmtsetgs.ini"), QByteArray("0\r\n1\r\n\"0  0  0  \"\r\n"));
+    EXPECT_EQ(read("pmtmprefs.ini"), QByteArray("#FALSE#\r\n"));
+}
+
+TEST_F(ExitTest, CloseRequestRereadsThePreferences)
+{
+    editor::Form1& w = open_main();
+    write("pmtprefs.ini", "0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
+    w.psets(1, 2, 3);
+    w.close();
+    EXPECT_TRUE(fake.questions.empty());
+    EXPECT_EQ(read("pmtsetgs.ini"), QByteArray("0\r\n1\r\n\"1  2  3  \"\r\n"));
+}
+
+TEST_F(ExitTest, StationPreferencesAreSavedBeforeTheAnimation)
+{
+    write("pmtprefs.ini", "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n");
+    editor::Form1& w = open_main();
+    station::Form3* s = w.show_station();
+    s->action("oval")->trigger();
+    const QRect before = w.geometry();
+    bool saved_first = false;
+    int shrinks = 0;
+    QObject::connect(&w, &QObject::objectNameChanged, [] {});
+    w.set_process_end([&] {
+        ++process_ends;
+        saved_first = read("pmtmprefs.ini") == "#TRUE#\r\n";
+    });
+    class Watch : public QObject {
+    public:
+        int* shrinks;
+        QByteArray* prefs_at_first;
+        std::function<QByteArray()> read;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Resize) {
+                if (++*shrinks == 1)
+                    *prefs_at_first = read();
+            }
+            return false;
+        }
+    } watch;
+    QByteArray prefs_at_first_shrink;
+    watch.shrinks = &shrinks;
+    watch.prefs_at_first = &prefs_at_first_shrink;
+    watch.read = [&] { return read("pmtmprefs.ini"); };
+    w.installEventFilter(&watch);
+    w.close();
+    EXPECT_EQ(process_ends, 1);
+    EXPECT_TRUE(saved_first);
+    EXPECT_GT(shrinks, 10);
+    EXPECT_EQ(prefs_at_first_shrink, QByteArray("#TRUE#\r\n"));
+    EXPECT_LT(w.width(), before.width());
+    EXPECT_LE(w.height(), 2);
+}
+
+TEST_F(ExitTest, TvAnimationShrinksHeightThenWidthAroundTheMiddle)
+{
+    QWidget window;
+    window.resize(300, 200);
+    window.show();
+    QList<QSize> sizes;
+    class Watch : public QObject {
+    public:
+        QList<QSize>* sizes;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Resize)
+                *sizes << static_cast<QWidget*>(o)->size();
+            return false;
+        }
+    } watch;
+    watch.sizes = &sizes;
+    window.installEventFilter(&watch);
+    shell::close_like_a_tv(&window);
+    ASSERT_GT(sizes.size(), 20);
+    EXPECT_EQ(sizes.first(), QSize(300, 195)); // 75 twips = 5 pixels down
+    // Height first, at full width; then width at the line height.
+    int i = 0;
+    while (i < sizes.size() && sizes[i].width() == 300)
+        ++i;
+    for (int j = i; j < sizes.size(); ++j)
+        EXPECT_LE(sizes[j].height(), 2);
+    EXPECT_LE(window.width(), 3);
+}
+
+TEST_F(ExitTest, OtherWindowsCloseWithoutEndingTheProgram)
+{
+    editor::Form1& w = open_main();
+    station::Form3* s = w.show_station();
+    s->close();
+    EXPECT_EQ(process_ends, 0);
+    w.readmetxt_Click();
+    w.readme_viewer()->close();
+    EXPECT_EQ(process_ends, 0);
+    EXPECT_TRUE(w.isVisible());
+}

@@ -1,1 +1,88 @@
-#include <gtest/gtest.h>
+#include "../support/window_test.h"
+
+#include "shell/window_modes.h"
+
+using PrefsDialogTest = WindowTest;
+
+TEST_F(PrefsDialogTest, OpensFromTheFileAndDisablesTheMainWindow)
+{
+    write("pmtprefs.ini", "1\r\n0\r\n1\r\n0\r\n2\r\n1\r\n");
+    editor::Form1& w = open_main();
+    w.action("prefs")->trigger();
+    shell::prefres* d = w.prefs_dialog();
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->windowTitle(), " Edit Preferences");
+    EXPECT_EQ(d->check(1)->checkState(), Qt::Checked);
+    EXPECT_EQ(d->check(2)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(d->check(3)->checkState(), Qt::Checked);
+    EXPECT_EQ(d->check(5)->checkState(), Qt::Checked);
+    EXPECT_TRUE(d->tray(2)->isChecked());
+    EXPECT_EQ(d->tray(2)->text(), "Task bar && system tray");
+    EXPECT_FALSE(w.isEnabled());
+
+    d->Command2()->click(); // Cancel: nothing written, main window back
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_EQ(read("pmtprefs.ini"), QByteArray("1\r\n0\r\n1\r\n0\r\n2\r\n1\r\n"));
+}
+
+TEST_F(PrefsDialogTest, SaveWritesSixLinesAndAppliesAChangedTrayModeAtOnce)
+{
+    editor::Form1& w = open_main();
+    w.action("prefs")->trigger();
+    shell::prefres* d = w.prefs_dialog();
+    EXPECT_TRUE(d->tray(0)->isChecked()); // no file: Task Bar only
+    for (int n = 1; n <= 5; ++n)
+        d->check(n)->click();
+    d->tray(2)->click();
+    d->Command1()->click();
+    EXPECT_EQ(read("pmtprefs.ini"), QByteArray("1\r\n1\r\n1\r\n1\r\n2\r\n1\r\n"));
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_EQ(w.preferences()[storage::TrayMode], 2);
+    EXPECT_EQ(w.preferences()[storage::ConfirmExit], 0); // acts at the next exit
+    EXPECT_TRUE(fake.tray->isShown());
+
+    // Saving the same tray mode again writes the file but leaves the tray alone.
+    fake.tray->setShown(false);
+    w.action("prefs")->trigger();
+    w.prefs_dialog()->Command1()->click();
+    EXPECT_FALSE(fake.tray->isShown());
+
+    // The next exit of the same run asks for confirmation.
+    fake.yes_no_answers.push_back(false);
+    w.close();
+    ASSERT_EQ(fake.questions.size(), 1u);
+    EXPECT_EQ(fake.questions[0], "Pigmentor: Are you sure you want to quit?");
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(PrefsDialogTest, TitleBarCloseEndsLikeCancelAndRestoresATopmostMainWindow)
+{
+    editor::Form1& w = open_main();
+    w.action("staytop")->trigger();
+    w.action("prefs")->trigger();
+    EXPECT_TRUE(w.isMinimized());
+    w.prefs_dialog()->close();
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_FALSE(w.isMinimized());
+    EXPECT_EQ(read("pmtprefs.ini"), QByteArray("<missing>"));
+}
+
+TEST_F(PrefsDialogTest, DamagedLinesKeepTheBoxesFromThereOn)
+{
+    write("pmtprefs.ini", "1\r\n5\r\n1\r\n1\r\n1\r\n1\r\n");
+    editor::Form1& w = open_main();
+    w.action("prefs")->trigger();
+    shell::prefres* d = w.prefs_dialog();
+    EXPECT_EQ(d->check(1)->checkState(), Qt::Checked);
+    EXPECT_EQ(d->check(2)->checkState(), Qt::Unchecked);
+    EXPECT_EQ(d->check(3)->checkState(), Qt::Unchecked);
+    EXPECT_TRUE(d->tray(0)->isChecked()); // the loaded mode kept its value, 0
+    d->Command2()->click();
+
+    write("pmtprefs.ini", "0\r\n0\r\n0\r\n0\r\n7\r\n0\r\n");
+    w.action("prefs")->trigger();
+    d = w.prefs_dialog();
+    EXPECT_FALSE(d->tray(0)->isChecked() || d->tray(1)->isChecked() || d->tray(2)->isChecked());
+    d->Command1()->click(); // nothing selected: the chosen mode keeps its value
+    EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));
+}

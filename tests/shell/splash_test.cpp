@@ -1,1 +1,124 @@
-#include <gtest/gtest.h>
+#include "../support/window_test.h"
+
+#include "shell/splash.h"
+#include "shell/window_modes.h"
+
+#include <QPointer>
+#include <QTest>
+
+namespace {
+
+class SplashTest : public WindowTest {
+protected:
+    // Starts the program as main() does; returns the splash (null once it closed).
+    QPointer<shell::Splashscreen> start()
+    {
+        main = std::make_unique<editor::Form1>(fake, storage::ConfigFolder(dir.path()));
+        main->set_process_end([this] { ++process_ends; });
+        auto* splash = new shell::Splashscreen(shell::Splashscreen::Mode::StartUp, fake,
+                                               file("pmtprefs.ini"), main.get(), [this] {
+                                                   ++main_shows;
+                                                   main->Form_Load();
+                                                   main->show();
+                                               });
+        QPointer<shell::Splashscreen> guard(splash);
+        splash->load();
+        return guard;
+    }
+    int main_shows = 0;
+};
+
+} // namespace
+
+TEST_F(SplashTest, NoPreferencesFileShowsARectangularSplashThenTheMainWindow)
+{
+    QPointer<shell::Splashscreen> splash = start();
+    ASSERT_TRUE(splash);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(fake.shapes.find(splash.data()) == fake.shapes.end());
+    EXPECT_EQ(splash->size(), QSize(335, 232));
+    EXPECT_EQ(splash->Timer1()->interval(), 1100);
+    EXPECT_TRUE(splash->Timer1()->isActive());
+    EXPECT_FALSE(splash->Command1()->isVisible());
+    EXPECT_EQ(splash->Label2()->text(), "v.1.18");
+    EXPECT_EQ(main_shows, 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !splash; }, 3000));
+    EXPECT_EQ(main_shows, 1);
+    EXPECT_TRUE(main->isVisible());
+    EXPECT_EQ(main->preferences()[storage::TrayMode], 0);
+    EXPECT_FALSE(fake.tray->isShown());
+}
+
+TEST_F(SplashTest, ShowSplashOffOpensTheMainWindowAtOnce)
+{
+    write("pmtprefs.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
+    QPointer<shell::Splashscreen> splash = start();
+    EXPECT_EQ(main_shows, 1);
+    EXPECT_TRUE(main->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(splash);
+    EXPECT_EQ(main_shows, 1);
+}
+
+TEST_F(SplashTest, AnyOtherValueShowsTheEllipseAndLoadsTheStationWhenAsked)
+{
+    write("pmtprefs.ini", "1\r\n0\r\n0\r\n5\r\n2\r\n0\r\n");
+    QPointer<shell::Splashscreen> splash = start();
+    ASSERT_TRUE(splash);
+    ASSERT_TRUE(fake.shapes.count(splash.data()));
+    EXPECT_EQ(fake.shapes[splash.data()], QRect(QPoint(1, 1), QPoint(334, 231)));
+    splash->Timer1()->stop();
+    splash->close();
+    EXPECT_EQ(main_shows, 1);
+    ASSERT_NE(main->station(), nullptr); // line 1 is exactly 1
+    EXPECT_TRUE(main->station()->isVisible());
+    EXPECT_TRUE(fake.tray->isShown());
+    EXPECT_FALSE(main->window_modes()->Timer1()->isActive()); // mode 2
+}
+
+TEST_F(SplashTest, ShortPreferencesFile)
+{
+    write("pmtprefs.ini", "1\r\n");
+    QPointer<shell::Splashscreen> splash = start();
+    ASSERT_TRUE(splash);
+    EXPECT_TRUE(fake.shapes.find(splash.data()) == fake.shapes.end());
+    splash->close();
+    EXPECT_NE(main->station(), nullptr);
+    EXPECT_EQ(main->preferences()[0], 1);
+    EXPECT_EQ(main->preferences()[1], 0);
+}
+
+TEST_F(SplashTest, TwoOnLineOneDoesNotLoadTheStation)
+{
+    write("pmtprefs.ini", "2\r\n0\r\n0\r\n0\r\n1\r\n0\r\n");
+    start();
+    EXPECT_EQ(main->station(), nullptr);
+    EXPECT_TRUE(fake.tray->isShown());
+    EXPECT_TRUE(main->window_modes()->Timer1()->isActive()); // mode 1
+}
+
+TEST_F(SplashTest, AboutBoxDisablesTheMainWindowUntilClose)
+{
+    editor::Form1& w = open_main();
+    w.action("staytop")->trigger();
+    w.action("about")->trigger();
+    shell::Splashscreen* about = w.about_box();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_FALSE(w.isEnabled());
+    EXPECT_TRUE(about->Command1()->isVisible());
+    EXPECT_TRUE(about->Command2()->isVisible());
+    EXPECT_FALSE(about->Timer1()->isActive());
+    EXPECT_FALSE(about->Label1()->isVisible());
+
+    about->Command2()->click();
+    EXPECT_TRUE(about->Label1()->isVisible());
+    EXPECT_EQ(about->Command2()->text(), "Hide");
+    QTest::mouseClick(about->Label1(), Qt::LeftButton);
+    EXPECT_FALSE(about->Label1()->isVisible());
+    EXPECT_EQ(about->Command2()->text(), "&More Info");
+
+    about->Command1()->click();
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_FALSE(w.isMinimized());
+}

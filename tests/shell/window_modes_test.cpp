@@ -1,1 +1,108 @@
-#include <gtest/gtest.h>
+#include "../support/window_test.h"
+
+#include "shell/window_modes.h"
+
+namespace {
+
+class WindowModesTest : public WindowTest {
+protected:
+    editor::Form1& open_with_tray_mode(int mode)
+    {
+        write("pmtprefs.ini", QByteArray("0\r\n0\r\n0\r\n0\r\n") + QByteArray::number(mode)
+                                  + "\r\n0\r\n");
+        return open_main();
+    }
+    shell::WindowModes& modes() { return *main->window_modes(); }
+    void tray_menu() { fake.tray->menuRequested(QPoint(5, 5)); }
+};
+
+} // namespace
+
+TEST_F(WindowModesTest, TrayModeDecidesIconAndTimer)
+{
+    open_with_tray_mode(0);
+    EXPECT_FALSE(fake.tray->isShown());
+    EXPECT_FALSE(modes().Timer1()->isActive());
+    EXPECT_EQ(fake.tray->tooltip, "Pigmentor\r");
+    open_with_tray_mode(1);
+    EXPECT_TRUE(fake.tray->isShown());
+    EXPECT_TRUE(modes().Timer1()->isActive());
+    EXPECT_EQ(modes().Timer1()->interval(), 500);
+    open_with_tray_mode(2);
+    EXPECT_TRUE(fake.tray->isShown());
+    EXPECT_FALSE(modes().Timer1()->isActive());
+}
+
+TEST_F(WindowModesTest, TrayOnlyHidesAMinimizedWindowAndRestoresIt)
+{
+    editor::Form1& w = open_with_tray_mode(1);
+    EXPECT_FALSE(modes().minimize()->isEnabled());
+    w.showMinimized();
+    modes().Timer1_Timer();
+    EXPECT_FALSE(w.isVisible());
+    tray_menu();
+    ASSERT_EQ(fake.popups.size(), 1u);
+    EXPECT_EQ(fake.popups[0].menu, modes().newmenu());
+    EXPECT_EQ(fake.popups[0].default_action, modes().helo());
+    EXPECT_FALSE(modes().minimize()->isEnabled());
+    EXPECT_TRUE(modes().restore()->isEnabled());
+    modes().restore()->trigger();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.isMinimized());
+
+    tray_menu();
+    EXPECT_TRUE(modes().minimize()->isEnabled());
+    EXPECT_FALSE(modes().restore()->isEnabled());
+    modes().minimize()->trigger(); // hidden at once, not minimized
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_FALSE(w.isMinimized());
+    fake.tray->restoreRequested();
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(WindowModesTest, BothModeMinimizesAndRestoresNormally)
+{
+    editor::Form1& w = open_with_tray_mode(2);
+    tray_menu();
+    EXPECT_TRUE(modes().minimize()->isEnabled());
+    EXPECT_FALSE(modes().restore()->isEnabled());
+    modes().minimize()->trigger();
+    EXPECT_TRUE(w.isMinimized());
+    modes().Timer1_Timer(); // the timer does not run in this mode, and would not hide
+    tray_menu();
+    EXPECT_FALSE(modes().minimize()->isEnabled());
+    EXPECT_TRUE(modes().restore()->isEnabled());
+    modes().restore()->trigger();
+    EXPECT_FALSE(w.isMinimized());
+    EXPECT_TRUE(w.isVisible());
+    modes().restore()->trigger(); // on a normal window: stays normal and visible
+    EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(WindowModesTest, TrayExitIsTheBoldDefaultAndExitsLikeTheMenu)
+{
+    write("pmtprefs.ini", "0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n");
+    editor::Form1& w = open_main();
+    EXPECT_TRUE(modes().helo()->font().bold());
+    EXPECT_EQ(modes().newmenu()->defaultAction(), modes().helo());
+    fake.yes_no_answers.push_back(false);
+    modes().helo()->trigger();
+    EXPECT_EQ(fake.questions.size(), 1u);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(process_ends, 0);
+    fake.yes_no_answers.push_back(true);
+    modes().helo()->trigger();
+    EXPECT_EQ(process_ends, 1);
+    EXPECT_FALSE(fake.tray->isShown());
+}
+
+TEST_F(WindowModesTest, StayOnTopMarksInStep)
+{
+    editor::Form1& w = open_main();
+    w.action("stayontopr")->trigger();
+    EXPECT_TRUE(w.action("staytop")->isChecked());
+    EXPECT_TRUE(fake.topmost[&w]);
+    w.action("staytop")->trigger();
+    EXPECT_FALSE(w.action("stayontopr")->isChecked());
+    EXPECT_FALSE(fake.topmost[&w]);
+}
