@@ -63,13 +63,19 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text, const QString
 {
     QMessageBox box(to_qt(icon), title, displayed(text), QMessageBox::Ok, parent);
     box.exec();
+    // Hand the keyboard back to the window, so its shortcuts work at once.
+    if (parent)
+        parent->activateWindow();
 }
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& text, const QString& title)
 {
     QMessageBox box(QMessageBox::Question, title, displayed(text),
                     QMessageBox::Yes | QMessageBox::No, parent);
-    return box.exec() == QMessageBox::Yes;
+    const bool yes = box.exec() == QMessageBox::Yes;
+    if (parent)
+        parent->activateWindow();
+    return yes;
 }
 
 bool QtPlatform::setClipboardText(const QString& text)

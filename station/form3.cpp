@@ -186,8 +186,8 @@ void Form3::build_controls()
     for (int t = 0; t < 3; ++t) {
         option_[t] = new QRadioButton(QString::fromLatin1(option_captions[t]), frame1);
         option_[t]->setObjectName(QString::fromLatin1(option_names[t]));
-        option_[t]->setGeometry(option_places[t].adjusted(0, -2, 0, 2));
-        option_[t]->setFont(frame_font);
+        option_[t]->setGeometry(option_places[t].adjusted(-4, -2, 4, 2));
+        option_[t]->setFont(arial(7.5, true));
     }
     option_[Background]->setChecked(true);
 
@@ -232,7 +232,7 @@ void Form3::build_controls()
     for (int c = 0; c < 3; ++c) {
         label(frame4, name_names[c], name_captions[c], name_captions[c],
               twips_rect(name_left[c], 320 - 30, name_width[c], 255 + 60), name_colors[c],
-              sans(8.25, true));
+              sans(7.5, true));
         text_[c] = new QLineEdit(QStringLiteral("255"), frame4);
         text_[c]->setObjectName(QString::fromLatin1(box_names[c]));
         text_[c]->setMaxLength(3);
