@@ -1,5 +1,6 @@
 #include "editor/editing.h"
 
+#include "core/presets.h"
 #include "core/safe_palette.h"
 #include "platform/platform.h"
 
@@ -9,6 +10,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -245,6 +247,26 @@ void ShapeWidget::paintEvent(QPaintEvent*)
         painter.drawEllipse(box);
     else
         painter.drawRect(box);
+}
+
+void set_palette_color(QWidget* w, QPalette::ColorRole role, const QColor& color)
+{
+    QPalette p = w->palette();
+    p.setColor(role, color);
+    w->setPalette(p);
+}
+
+void add_preset_items(QMenu* menu, const std::array<const char*, 11>& names,
+                      const std::function<void(const core::Rgb&)>& apply)
+{
+    for (size_t i = 0; i < core::kPresets.size(); ++i) {
+        if (i == 2)
+            menu->addSeparator()->setObjectName(QStringLiteral("none10"));
+        const core::Preset& preset = core::kPresets[i];
+        QAction* item = menu->addAction(QString::fromLatin1(preset.caption));
+        item->setObjectName(QString::fromLatin1(names[i]));
+        QObject::connect(item, &QAction::triggered, menu, [apply, preset] { apply(preset.color); });
+    }
 }
 
 QRect twips_rect(int left, int top, int width, int height)

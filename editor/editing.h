@@ -10,14 +10,17 @@
 
 #include <QCheckBox>
 #include <QFont>
+#include <QPalette>
 #include <QObject>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <optional>
 
 class QKeyEvent;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 
@@ -128,6 +131,14 @@ private:
     bool oval_ = false;
     bool outline_ = false;
 };
+
+// Sets one colour of a widget's palette (text colour, box background).
+void set_palette_color(QWidget* w, QPalette::ColorRole role, const QColor& color);
+
+// Fills a Presets menu: one item a colour, named by the window's own item names, each
+// calling back with its colour.
+void add_preset_items(QMenu* menu, const std::array<const char*, 11>& names,
+                      const std::function<void(const core::Rgb&)>& apply);
 
 // Twips to pixels at the usual 15 twips a pixel.
 constexpr int px(int twips)

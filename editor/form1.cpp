@@ -21,41 +21,12 @@ namespace editor {
 
 namespace {
 
-void set_text_color(QWidget* w, const QColor& color)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    w->setPalette(p);
-}
-
-void set_base_color(QWidget* w, const QColor& color)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, color);
-    w->setPalette(p);
-}
-
 QFont bold_font(const QFont& base)
 {
     QFont f = base;
     f.setBold(true);
     return f;
 }
-
-struct Preset {
-    const char* name;
-    const char* caption;
-    int red, green, blue;
-};
-
-const Preset kPresets[] = {
-    {"black", "Black", 0, 0, 0},        {"White", "White", 255, 255, 255},
-    {nullptr, nullptr, 0, 0, 0},        {"blue", "Blue", 0, 0, 255},
-    {"brown", "Brown", 153, 102, 51},   {"gold", "Gold", 255, 204, 0},
-    {"gray", "Gray", 102, 102, 102},    {"green", "Green", 0, 255, 0},
-    {"orange", "Orange", 255, 153, 0},  {"red", "Red", 255, 0, 0},
-    {"violet", "Violet", 102, 0, 204},  {"yellow", "Yellow", 255, 255, 0},
-};
 
 const char kSafeCaption[] = "       &Safe Palette";
 
@@ -111,7 +82,7 @@ void Form1::build_controls()
         l->setObjectName(QString::fromLatin1(name));
         l->setGeometry(geometry);
         if (color.isValid())
-            set_text_color(l, color);
+            editing::set_palette_color(l, QPalette::WindowText, color);
         if (is_bold)
             l->setFont(bold);
         return l;
@@ -165,7 +136,7 @@ void Form1::build_controls()
         text_[c]->setObjectName(QString::fromLatin1(box_names[c]));
         text_[c]->setMaxLength(3);
         text_[c]->setGeometry(54 + 90 * c, 24, 34, 24);
-        set_base_color(text_[c], box_colors[c]);
+        editing::set_palette_color(text_[c], QPalette::Base, box_colors[c]);
         text_[c]->installEventFilter(this);
     }
 
@@ -177,7 +148,7 @@ void Form1::build_controls()
     text4_->setToolTip(QStringLiteral("Enter Your OWN hex code here!"));
     text4_->setGeometry(10, 24, 90, 24);
     text4_->setFont(bold);
-    set_base_color(text4_, QColor(224, 224, 224));
+    editing::set_palette_color(text4_, QPalette::Base, QColor(224, 224, 224));
     QPalette code_palette = text4_->palette();
     code_palette.setColor(QPalette::Text, QColor(0, 0, 128));
     text4_->setPalette(code_palette);
@@ -322,14 +293,10 @@ void Form1::build_menus()
 
     QMenu* presets = menuBar()->addMenu(QStringLiteral("&Presets"));
     presets->setObjectName(QStringLiteral("presets"));
-    for (const Preset& p : kPresets) {
-        if (!p.name) {
-            presets->addSeparator()->setObjectName(QStringLiteral("none10"));
-            continue;
-        }
-        connect(add_action(presets, p.name, QString::fromLatin1(p.caption)), &QAction::triggered,
-                this, [this, p] { psets(p.red, p.green, p.blue); });
-    }
+    editing::add_preset_items(presets,
+                              {"black", "White", "blue", "brown", "gold", "gray", "green",
+                               "orange", "red", "violet", "yellow"},
+                              [this](const core::Rgb& c) { psets(c.red, c.green, c.blue); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("othertools"));

@@ -35,20 +35,6 @@ QFont sans(double points, bool bold)
     return font;
 }
 
-void set_text_color(QWidget* w, const QColor& color)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    w->setPalette(p);
-}
-
-void set_base_color(QWidget* w, const QColor& color)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Base, color);
-    w->setPalette(p);
-}
-
 QColor to_qcolor(const core::Rgb& c)
 {
     return QColor(c.red, c.green, c.blue);
@@ -58,21 +44,6 @@ int value_of(const QColor& c)
 {
     return core::color_value(c.red(), c.green(), c.blue());
 }
-
-struct Preset {
-    const char* name;
-    const char* caption;
-    int red, green, blue;
-};
-
-const Preset kPresets[] = {
-    {"blackp", "Black", 0, 0, 0},         {"whitep", "White", 255, 255, 255},
-    {nullptr, nullptr, 0, 0, 0},          {"bluep", "Blue", 0, 0, 255},
-    {"brownp", "Brown", 153, 102, 51},    {"goldp", "Gold", 255, 204, 0},
-    {"gray", "Gray", 102, 102, 102},      {"greenp", "Green", 0, 255, 0},
-    {"orangep", "Orange", 255, 153, 0},   {"redc", "Red", 255, 0, 0},
-    {"violetp", "Violet", 102, 0, 204},   {"yellowp", "Yellow", 255, 255, 0},
-};
 
 } // namespace
 
@@ -135,7 +106,7 @@ void Form3::build_controls()
         l->setGeometry(geometry);
         l->setFont(font);
         l->setAlignment(align);
-        set_text_color(l, color);
+        editing::set_palette_color(l, QPalette::WindowText, color);
         return l;
     };
 
@@ -163,7 +134,7 @@ void Form3::build_controls()
     QGroupBox* frame4 = frame("Frame4", "RGB Values", twips_rect(50, 2350, 2900, 690));
     QGroupBox* frame5 = frame("Frame5", "Change Text", twips_rect(3035, 2350, 2080, 690));
     QGroupBox* frame6 = frame("Frame6", "Enter Hex Code", twips_rect(5200, 2350, 1530, 690));
-    set_text_color(frame6, QColor(0, 64, 0));
+    editing::set_palette_color(frame6, QPalette::WindowText, QColor(0, 64, 0));
 
     // The sample: background, object above it, text above both.
     shape1_ = new editing::ShapeWidget(frame1);
@@ -237,7 +208,7 @@ void Form3::build_controls()
         text_[c]->setObjectName(QString::fromLatin1(box_names[c]));
         text_[c]->setMaxLength(3);
         text_[c]->setGeometry(twips_rect(box_left[c] - 30, 280 - 15, 375 + 75, 285 + 45));
-        set_base_color(text_[c], box_colors[c]);
+        editing::set_palette_color(text_[c], QPalette::Base, box_colors[c]);
         text_[c]->installEventFilter(this);
     }
     text4_ = new QLineEdit(QStringLiteral("Sample Text 123"), frame5);
@@ -245,7 +216,7 @@ void Form3::build_controls()
     text4_->setMaxLength(20);
     text4_->setGeometry(twips_rect(140, 270 - 15, 1800, 315 + 45));
     text4_->setFont(sans(8.25, true));
-    set_base_color(text4_, QColor(224, 224, 224));
+    editing::set_palette_color(text4_, QPalette::Base, QColor(224, 224, 224));
     text4_->installEventFilter(this);
     text7_ = new QLineEdit(QStringLiteral("FFFFFF"), frame6);
     text7_->setObjectName(QStringLiteral("Text7"));
@@ -253,7 +224,7 @@ void Form3::build_controls()
     text7_->setMaxLength(6);
     text7_->setGeometry(twips_rect(120 - 30, 260 - 15, 770 + 90, 315 + 45));
     text7_->setFont(arial(8.25, false));
-    set_base_color(text7_, QColor(224, 224, 224));
+    editing::set_palette_color(text7_, QPalette::Base, QColor(224, 224, 224));
     text7_->installEventFilter(this);
     command5_ = button(frame6, "Command5", "Go", "Go", twips_rect(960 + 30, 240 - 15, 450, 360 + 30),
                        arial(9, true));
@@ -381,14 +352,10 @@ void Form3::build_menus()
 
     QMenu* presets = menuBar()->addMenu(QStringLiteral("&Presets"));
     presets->setObjectName(QStringLiteral("presets"));
-    for (const Preset& p : kPresets) {
-        if (!p.name) {
-            presets->addSeparator()->setObjectName(QStringLiteral("none10"));
-            continue;
-        }
-        connect(add_action(presets, p.name, QString::fromLatin1(p.caption)), &QAction::triggered,
-                this, [this, p] { psets(p.red, p.green, p.blue); });
-    }
+    editing::add_preset_items(presets,
+                              {"blackp", "whitep", "bluep", "brownp", "goldp", "gray", "greenp",
+                               "orangep", "redc", "violetp", "yellowp"},
+                              [this](const core::Rgb& c) { psets(c.red, c.green, c.blue); });
 
     // The two pop-up menus; they never show in the menu bar.
     rightclik_ = new QMenu(QStringLiteral("Right Menu"), this);
@@ -518,7 +485,7 @@ void Form3::CLR_Change()
     switch (selected_target()) {
     case Background: shape1_->setFill(color); break;
     case Object: shape2_->setFill(color); break;
-    case Text: set_text_color(label3_, color); break;
+    case Text: editing::set_palette_color(label3_, QPalette::WindowText, color); break;
     }
     if (check1_->checkState() == Qt::Checked)
         Command4_Click();
@@ -731,14 +698,14 @@ void Form3::opentheme()
     shape2_->setFill(to_qcolor(buffer_));
     if (!returnrgb(pieces.text))
         return;
-    set_text_color(label3_, to_qcolor(buffer_));
+    editing::set_palette_color(label3_, QPalette::WindowText, to_qcolor(buffer_));
     select_target(Background);
 }
 
 void Form3::newtheme()
 {
     shape2_->setFill(Qt::black);
-    set_text_color(label3_, Qt::black);
+    editing::set_palette_color(label3_, QPalette::WindowText, Qt::black);
     select_target(Background);
     psets(255, 255, 255);
 }
