@@ -1,5 +1,6 @@
 #include "editor/editing.h"
 
+#include "core/copy_text.h"
 #include "core/presets.h"
 #include "core/safe_palette.h"
 #include "platform/platform.h"
@@ -80,6 +81,63 @@ void channel_box_changed(EditingWindow& w, int channel)
         return;
     }
     w.CLR(channel)->setValue(value);
+}
+
+QAction* add_action(QMenu* menu, const char* name, const QString& caption,
+                    const QKeySequence& shortcut)
+{
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setShortcut(shortcut);
+    return a;
+}
+
+bool copy_to_clipboard(EditingWindow& w, const std::string& text)
+{
+    if (w.platform().setClipboardText(QString::fromStdString(text)))
+        return true;
+    show_message(w.platform(), w.widget(), core::clipboard_failure());
+    return false;
+}
+
+namespace {
+
+class SelectOnFocus : public QObject {
+public:
+    SelectOnFocus(QLineEdit* box, int length) : QObject(box), box_(box), length_(length) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::FocusIn) {
+            // After the click that gave the focus, so that the click does not undo it.
+            QMetaObject::invokeMethod(
+                box_, [box = box_, length = length_] { box->setSelection(0, length); },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+private:
+    QLineEdit* box_;
+    int length_;
+};
+
+} // namespace
+
+void select_on_focus(QLineEdit* box, int length)
+{
+    box->installEventFilter(new SelectOnFocus(box, length));
+}
+
+void popup_on_right_click(QWidget* window, platform::Platform& p, QMenu* menu,
+                          std::initializer_list<QWidget*> surfaces)
+{
+    auto* filter = new RightClickSurfaces(window, [&p, menu](const QPoint& pos) {
+        p.popupMenu(menu, pos);
+    });
+    for (QWidget* surface : surfaces)
+        filter->add(surface);
 }
 
 void show_message(platform::Platform& p, QWidget* parent, const core::Message& m)

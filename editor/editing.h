@@ -16,9 +16,13 @@
 
 #include <array>
 #include <functional>
+#include <initializer_list>
+#include <string>
 #include <optional>
 
+class QAction;
 class QKeyEvent;
+class QKeySequence;
 class QLineEdit;
 class QMenu;
 class QPushButton;
@@ -98,6 +102,20 @@ bool press_default_button(QKeyEvent* event, QPushButton* default_button);
 
 // Lets the window's menu shortcuts win over the text boxes' own key bindings.
 void give_menu_shortcuts_priority(QWidget* window);
+
+// A menu item with its name, caption and shortcut, added to a menu.
+QAction* add_action(QMenu* menu, const char* name, const QString& caption,
+                    const QKeySequence& shortcut = {});
+
+// Puts text on the clipboard; says so, and gives false, when the clipboard would not take it.
+bool copy_to_clipboard(EditingWindow& w, const std::string& text);
+
+// Selects the first `length` characters of a box whenever it gets the focus.
+void select_on_focus(QLineEdit* box, int length);
+
+// Pops the menu up for a right button pressed on the window's surface or its frames.
+void popup_on_right_click(QWidget* window, platform::Platform& p, QMenu* menu,
+                          std::initializer_list<QWidget*> surfaces);
 
 // Calls back for a right button pressed on one of the surfaces themselves, not on a
 // control lying on them (controls that ignore the mouse do not count).

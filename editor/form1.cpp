@@ -40,6 +40,9 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
     setWindowTitle(QString::fromLatin1(kMainTitle));
     build_controls();
     build_menus();
+    editing::popup_on_right_click(this, platform_, rightclik_,
+                                  {centralWidget(), frame("Frame1"), frame("Frame2"),
+                                   frame("Frame3"), frame("Frame4")});
     editing::give_menu_shortcuts_priority(this);
     modes_ = new shell::WindowModes(this, platform_, prefs_, action("exit"));
 
@@ -137,7 +140,7 @@ void Form1::build_controls()
         text_[c]->setMaxLength(3);
         text_[c]->setGeometry(54 + 90 * c, 24, 34, 24);
         editing::set_palette_color(text_[c], QPalette::Base, box_colors[c]);
-        text_[c]->installEventFilter(this);
+        editing::select_on_focus(text_[c], 3);
     }
 
     // "Enter Hex Code".
@@ -153,6 +156,7 @@ void Form1::build_controls()
     code_palette.setColor(QPalette::Text, QColor(0, 0, 128));
     text4_->setPalette(code_palette);
     text4_->installEventFilter(this);
+    editing::select_on_focus(text4_, 6);
     command5_ = button(frame4, "Command5", QStringLiteral("&Go"),
                        QStringLiteral("Enter Your own Hex Code here!"), QRect(106, 21, 60, 30));
 
@@ -203,91 +207,76 @@ void Form1::build_controls()
     connect(command4, &QPushButton::clicked, this, &Form1::opencolor);
     connect(command9, &QPushButton::clicked, this, &Form1::show_station);
 
-    auto* surfaces = new editing::RightClickSurfaces(this, [this](const QPoint& pos) {
-        platform_.popupMenu(rightclik_, pos);
-    });
-    surfaces->add(client);
-    for (QGroupBox* f : {frame1, frame2, frame3, frame4})
-        surfaces->add(f);
-}
-
-QAction* Form1::add_action(QMenu* menu, const char* name, const QString& caption,
-                           const QKeySequence& shortcut)
-{
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setShortcut(shortcut);
-    return a;
 }
 
 void Form1::build_menus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    QAction* newcolor = add_action(file, "newcolor", QStringLiteral("&New"),
+    QAction* newcolor = editing::add_action(file, "newcolor", QStringLiteral("&New"),
                                    QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newcolor, &QAction::triggered, this, [this] { psets(0, 0, 0); });
-    connect(add_action(file, "openrgb", QStringLiteral("&Load Saved Color..."),
+    connect(editing::add_action(file, "openrgb", QStringLiteral("&Load Saved Color..."),
                        QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &Form1::opencolor);
-    connect(add_action(file, "savergb", QStringLiteral("&Save Color As..."),
+    connect(editing::add_action(file, "savergb", QStringLiteral("&Save Color As..."),
                        QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &Form1::savecolor);
     file->addSeparator()->setObjectName(QStringLiteral("none7"));
     QMenu* copy = file->addMenu(QStringLiteral("&Copy"));
     copy->setObjectName(QStringLiteral("copy"));
-    connect(add_action(copy, "copyhex", QStringLiteral("&Hex Code"), QKeySequence(Qt::CTRL | Qt::Key_C)),
+    connect(editing::add_action(copy, "copyhex", QStringLiteral("&Hex Code"), QKeySequence(Qt::CTRL | Qt::Key_C)),
             &QAction::triggered, this, &Form1::copythehex);
-    connect(add_action(copy, "copyrgbvalues", QStringLiteral("RGB &Values"),
+    connect(editing::add_action(copy, "copyrgbvalues", QStringLiteral("RGB &Values"),
                        QKeySequence(Qt::CTRL | Qt::Key_R)),
             &QAction::triggered, this, &Form1::copyrgb);
     file->addSeparator()->setObjectName(QStringLiteral("none3"));
-    connect(add_action(file, "safepal_file", QStringLiteral("Safe Palette"),
+    connect(editing::add_action(file, "safepal_file", QStringLiteral("Safe Palette"),
                        QKeySequence(Qt::CTRL | Qt::Key_P)),
             &QAction::triggered, this, &Form1::Command7_Click);
-    QAction* autosafef = add_action(file, "autosafef", QStringLiteral("Auto Safe Palette"),
+    QAction* autosafef = editing::add_action(file, "autosafef", QStringLiteral("Auto Safe Palette"),
                                     QKeySequence(Qt::CTRL | Qt::Key_A));
     autosafef->setCheckable(true);
     connect(autosafef, &QAction::triggered, this, &Form1::autosafe_toggle);
-    connect(add_action(file, "choosecolor_file", QStringLiteral("Color &Picker...")),
+    connect(editing::add_action(file, "choosecolor_file", QStringLiteral("Color &Picker...")),
             &QAction::triggered, this, &Form1::Command6_Click);
     file->addSeparator()->setObjectName(QStringLiteral("none4"));
-    connect(add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::Key_F4)),
+    connect(editing::add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::Key_F4)),
             &QAction::triggered, this, &QWidget::close);
 
     QMenu* commands = menuBar()->addMenu(QStringLiteral("C&ommands"));
     commands->setObjectName(QStringLiteral("commands"));
-    connect(add_action(commands, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
+    connect(editing::add_action(commands, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
             &QAction::triggered, this, &Form1::pastehex_Click);
     QMenu* send = commands->addMenu(QStringLiteral("Send Color to..."));
     send->setObjectName(QStringLiteral("sendcolortomatcher"));
-    connect(add_action(send, "cmbackground", QStringLiteral("Color Matcher Background")),
+    connect(editing::add_action(send, "cmbackground", QStringLiteral("Color Matcher Background")),
             &QAction::triggered, this, [this] { send_to_matcher(station::Background); });
-    connect(add_action(send, "cmobject", QStringLiteral("Color Matcher Object")),
+    connect(editing::add_action(send, "cmobject", QStringLiteral("Color Matcher Object")),
             &QAction::triggered, this, [this] { send_to_matcher(station::Object); });
-    connect(add_action(send, "cmtext", QStringLiteral("Color Matcher Text")),
+    connect(editing::add_action(send, "cmtext", QStringLiteral("Color Matcher Text")),
             &QAction::triggered, this, [this] { send_to_matcher(station::Text); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Sett&ings"));
     options->setObjectName(QStringLiteral("options"));
-    QAction* numsign = add_action(options, "numsign", QStringLiteral("Add # in front of &Hex"));
+    QAction* numsign = editing::add_action(options, "numsign", QStringLiteral("Add # in front of &Hex"));
     numsign->setCheckable(true);
     connect(numsign, &QAction::triggered, this, &Form1::numsign_toggle);
-    QAction* copyalert = add_action(options, "copyalert", QStringLiteral("&Alert after copy"));
+    QAction* copyalert = editing::add_action(options, "copyalert", QStringLiteral("&Alert after copy"));
     copyalert->setCheckable(true);
     copyalert->setChecked(true);
     connect(copyalert, &QAction::triggered, this, &Form1::copyalert_toggle);
-    QAction* staytop = add_action(options, "staytop", QStringLiteral("&Stay on top"),
+    QAction* staytop = editing::add_action(options, "staytop", QStringLiteral("&Stay on top"),
                                   QKeySequence(Qt::SHIFT | Qt::Key_F1));
     staytop->setCheckable(true);
     connect(staytop, &QAction::triggered, this, &Form1::staytop_toggle);
     options->addSeparator()->setObjectName(QStringLiteral("none69"));
-    connect(add_action(options, "prefs", QStringLiteral("&Edit preferences...")),
+    connect(editing::add_action(options, "prefs", QStringLiteral("&Edit preferences...")),
             &QAction::triggered, this, &Form1::prefs_Click);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("othertoolz"));
-    connect(add_action(tools, "match", QStringLiteral("Color &Matching Station"),
+    connect(editing::add_action(tools, "match", QStringLiteral("Color &Matching Station"),
                        QKeySequence(Qt::CTRL | Qt::Key_M)),
             &QAction::triggered, this, &Form1::show_station);
 
@@ -300,46 +289,46 @@ void Form1::build_menus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("othertools"));
-    connect(add_action(help, "viewhelptopics", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1)),
+    connect(editing::add_action(help, "viewhelptopics", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1)),
             &QAction::triggered, this, [this] { shell::show_help_contents(platform_, this); });
-    connect(add_action(help, "readmetxt", QStringLiteral("View ReadMe.txt")), &QAction::triggered,
+    connect(editing::add_action(help, "readmetxt", QStringLiteral("View ReadMe.txt")), &QAction::triggered,
             this, &Form1::readmetxt_Click);
     help->addSeparator()->setObjectName(QStringLiteral("seperator"));
     QMenu* web = help->addMenu(QStringLiteral("On the &Web..."));
     web->setObjectName(QStringLiteral("onweb"));
-    connect(add_action(web, "hexwebsite", QStringLiteral("Pigmentor Website")), &QAction::triggered,
+    connect(editing::add_action(web, "hexwebsite", QStringLiteral("Pigmentor Website")), &QAction::triggered,
             this, [this] { shell::open_website(platform_, this); });
     help->addSeparator()->setObjectName(QStringLiteral("none6"));
-    connect(add_action(help, "about", QStringLiteral("A&bout Pigmentor...")), &QAction::triggered,
+    connect(editing::add_action(help, "about", QStringLiteral("A&bout Pigmentor...")), &QAction::triggered,
             this, &Form1::about_Click);
 
     rightclik_ = new QMenu(QStringLiteral("Right Click"), this);
     rightclik_->setObjectName(QStringLiteral("rightclik"));
     QMenu* copy_right = rightclik_->addMenu(QStringLiteral("Copy"));
     copy_right->setObjectName(QStringLiteral("copy_right"));
-    connect(add_action(copy_right, "copyhex_right", QStringLiteral("Hex Code")), &QAction::triggered,
+    connect(editing::add_action(copy_right, "copyhex_right", QStringLiteral("Hex Code")), &QAction::triggered,
             this, &Form1::copythehex);
-    connect(add_action(copy_right, "copyrgb_right", QStringLiteral("RGB Values")),
+    connect(editing::add_action(copy_right, "copyrgb_right", QStringLiteral("RGB Values")),
             &QAction::triggered, this, &Form1::copyrgb);
-    connect(add_action(rightclik_, "safepalette_right", QStringLiteral("Safe Palette")),
+    connect(editing::add_action(rightclik_, "safepalette_right", QStringLiteral("Safe Palette")),
             &QAction::triggered, this, &Form1::Command7_Click);
-    QAction* autosafe_right = add_action(rightclik_, "autosafe_right", QStringLiteral("Auto Safe Palette"));
+    QAction* autosafe_right = editing::add_action(rightclik_, "autosafe_right", QStringLiteral("Auto Safe Palette"));
     autosafe_right->setCheckable(true);
     connect(autosafe_right, &QAction::triggered, this, &Form1::autosafe_toggle);
-    connect(add_action(rightclik_, "colorspec_right", QStringLiteral("Color Picker...")),
+    connect(editing::add_action(rightclik_, "colorspec_right", QStringLiteral("Color Picker...")),
             &QAction::triggered, this, &Form1::Command6_Click);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("yeah"));
-    connect(add_action(rightclik_, "colormatcher_right", QStringLiteral("Color Matching Station")),
+    connect(editing::add_action(rightclik_, "colormatcher_right", QStringLiteral("Color Matching Station")),
             &QAction::triggered, this, &Form1::show_station);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("nono2"));
-    QAction* numsign_right = add_action(rightclik_, "numsign_right", QStringLiteral("Add # in front of Hex"));
+    QAction* numsign_right = editing::add_action(rightclik_, "numsign_right", QStringLiteral("Add # in front of Hex"));
     numsign_right->setCheckable(true);
     connect(numsign_right, &QAction::triggered, this, &Form1::numsign_toggle);
-    QAction* alertcopy_right = add_action(rightclik_, "alertcopy_right", QStringLiteral("Alert after Copy"));
+    QAction* alertcopy_right = editing::add_action(rightclik_, "alertcopy_right", QStringLiteral("Alert after Copy"));
     alertcopy_right->setCheckable(true);
     alertcopy_right->setChecked(true);
     connect(alertcopy_right, &QAction::triggered, this, &Form1::copyalert_toggle);
-    QAction* stayontopr = add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
+    QAction* stayontopr = editing::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
     stayontopr->setCheckable(true);
     connect(stayontopr, &QAction::triggered, this, &Form1::staytop_toggle);
 }
@@ -445,21 +434,13 @@ void Form1::autosafe_toggle(bool checked)
 
 // ---- Copies ----
 
-bool Form1::put_on_clipboard(const QString& text)
-{
-    if (platform_.setClipboardText(text))
-        return true;
-    show_message(core::clipboard_failure());
-    return false;
-}
-
 void Form1::copythehex()
 {
     const int hash = editing::check_value(check1_);
     if (hash != 0 && hash != 1)
         return; // a grayed option copies nothing
     const std::string text = core::hex_copy_text(label1_->text().toStdString(), hash == 1);
-    if (!put_on_clipboard(QString::fromStdString(text)))
+    if (!editing::copy_to_clipboard(*this, text))
         return;
     if (editing::check_value(check3_) == 1)
         show_message(core::copy_alert(text, core::CopyKind::MainHex));
@@ -470,7 +451,7 @@ void Form1::copyrgb()
     const std::string text = core::rgb_copy_text(text_[0]->text().toStdString(),
                                                  text_[1]->text().toStdString(),
                                                  text_[2]->text().toStdString());
-    if (!put_on_clipboard(QString::fromStdString(text)))
+    if (!editing::copy_to_clipboard(*this, text))
         return;
     if (action("copyalert")->isChecked())
         show_message(core::copy_alert(text, core::CopyKind::Rgb));
@@ -727,12 +708,6 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
             // From now on Enter applies the typed code.
             default_button_ = command5_;
             command5_->setDefault(true);
-        }
-        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
-            const int length = box == text4_ ? 6 : 3;
-            // After the click that gave the focus, so the click does not undo it.
-            QMetaObject::invokeMethod(box, [box, length] { box->setSelection(0, length); },
-                                      Qt::QueuedConnection);
         }
     }
     return QMainWindow::eventFilter(watched, event);

@@ -121,10 +121,7 @@ protected:
 private:
     void build_controls();
     void build_menus();
-    QAction* add_action(QMenu* menu, const char* name, const QString& caption,
-                        const QKeySequence& shortcut = {});
     void show_message(const core::Message& m);
-    bool put_on_clipboard(const QString& text);
 
     platform::Platform& platform_;
     storage::ConfigFolder folder_;

@@ -57,6 +57,9 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     setWindowTitle(QStringLiteral("Pigmentor - Color Matching Station"));
     build_controls();
     build_menus();
+    editing::popup_on_right_click(this, platform_, rightclik_,
+                                  {centralWidget(), frame("Frame1"), frame("Frame4"),
+                                   frame("Frame5"), frame("Frame6")});
     editing::give_menu_shortcuts_priority(this);
 
     // The client area is fixed; the menu bar comes on top of it.
@@ -209,7 +212,7 @@ void Form3::build_controls()
         text_[c]->setMaxLength(3);
         text_[c]->setGeometry(twips_rect(box_left[c] - 30, 280 - 15, 375 + 75, 285 + 45));
         editing::set_palette_color(text_[c], QPalette::Base, box_colors[c]);
-        text_[c]->installEventFilter(this);
+        editing::select_on_focus(text_[c], 3);
     }
     text4_ = new QLineEdit(QStringLiteral("Sample Text 123"), frame5);
     text4_->setObjectName(QStringLiteral("Text4"));
@@ -217,7 +220,7 @@ void Form3::build_controls()
     text4_->setGeometry(twips_rect(140, 270 - 15, 1800, 315 + 45));
     text4_->setFont(sans(8.25, true));
     editing::set_palette_color(text4_, QPalette::Base, QColor(224, 224, 224));
-    text4_->installEventFilter(this);
+    editing::select_on_focus(text4_, 20);
     text7_ = new QLineEdit(QStringLiteral("FFFFFF"), frame6);
     text7_->setObjectName(QStringLiteral("Text7"));
     text7_->setToolTip(QStringLiteral("Enter Your OWN hex code here!"));
@@ -226,6 +229,7 @@ void Form3::build_controls()
     text7_->setFont(arial(8.25, false));
     editing::set_palette_color(text7_, QPalette::Base, QColor(224, 224, 224));
     text7_->installEventFilter(this);
+    editing::select_on_focus(text7_, 6);
     command5_ = button(frame6, "Command5", "Go", "Go", twips_rect(960 + 30, 240 - 15, 450, 360 + 30),
                        arial(9, true));
     command5_->setDefault(true);
@@ -270,84 +274,69 @@ void Form3::build_controls()
     connect(check2_, &QCheckBox::stateChanged, this, &Form3::Check2_Click);
     connect(text4_, &QLineEdit::textChanged, label3_, &QLabel::setText);
 
-    auto* surfaces = new editing::RightClickSurfaces(this, [this](const QPoint& pos) {
-        platform_.popupMenu(rightclik_, pos);
-    });
-    surfaces->add(client);
-    for (QGroupBox* f : {frame1, frame4, frame5, frame6})
-        surfaces->add(f);
-}
-
-QAction* Form3::add_action(QMenu* menu, const char* name, const QString& caption,
-                           const QKeySequence& shortcut)
-{
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setShortcut(shortcut);
-    return a;
 }
 
 void Form3::build_menus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
-    connect(add_action(file, "newtheme", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+    connect(editing::add_action(file, "newtheme", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
             &QAction::triggered, this, &Form3::newtheme);
-    connect(add_action(file, "load_color", QStringLiteral("&Load Saved Theme..."),
+    connect(editing::add_action(file, "load_color", QStringLiteral("&Load Saved Theme..."),
                        QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &Form3::opentheme);
-    connect(add_action(file, "save_color", QStringLiteral("&Save Theme As..."),
+    connect(editing::add_action(file, "save_color", QStringLiteral("&Save Theme As..."),
                        QKeySequence(Qt::CTRL | Qt::Key_S)),
             &QAction::triggered, this, &Form3::savetheme);
     file->addSeparator()->setObjectName(QStringLiteral("none101"));
     QMenu* copy = file->addMenu(QStringLiteral("Copy"));
     copy->setObjectName(QStringLiteral("copymenu"));
-    connect(add_action(copy, "backhex", QStringLiteral("Background Hex Code"),
+    connect(editing::add_action(copy, "backhex", QStringLiteral("Background Hex Code"),
                        QKeySequence(Qt::CTRL | Qt::Key_C)),
             &QAction::triggered, this, [this] { copy_hex(Background); });
-    connect(add_action(copy, "objecthex", QStringLiteral("Object Hex Code"),
+    connect(editing::add_action(copy, "objecthex", QStringLiteral("Object Hex Code"),
                        QKeySequence(Qt::CTRL | Qt::Key_D)),
             &QAction::triggered, this, [this] { copy_hex(Object); });
-    connect(add_action(copy, "texthexcopy", QStringLiteral("Text Hex Code"),
+    connect(editing::add_action(copy, "texthexcopy", QStringLiteral("Text Hex Code"),
                        QKeySequence(Qt::CTRL | Qt::Key_E)),
             &QAction::triggered, this, [this] { copy_hex(Text); });
     copy->addSeparator()->setObjectName(QStringLiteral("sumphin"));
-    QAction* bakrgb = add_action(copy, "bakrgb", QStringLiteral("Background RGB Values"));
-    QAction* objrgb = add_action(copy, "objrgb", QStringLiteral("Object RGB Values"));
-    QAction* textrgb = add_action(copy, "textrgb", QStringLiteral("Text RGB Values"));
+    QAction* bakrgb = editing::add_action(copy, "bakrgb", QStringLiteral("Background RGB Values"));
+    QAction* objrgb = editing::add_action(copy, "objrgb", QStringLiteral("Object RGB Values"));
+    QAction* textrgb = editing::add_action(copy, "textrgb", QStringLiteral("Text RGB Values"));
     connect(bakrgb, &QAction::triggered, this, [this] { copy_rgb(Background); });
     connect(objrgb, &QAction::triggered, this, [this] { copy_rgb(Object); });
     connect(textrgb, &QAction::triggered, this, [this] { copy_rgb(Text); });
     file->addSeparator()->setObjectName(QStringLiteral("none2"));
-    QAction* safep = add_action(file, "safep", QStringLiteral("Safe Palette"),
+    QAction* safep = editing::add_action(file, "safep", QStringLiteral("Safe Palette"),
                                 QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(safep, &QAction::triggered, this, &Form3::Command4_Click);
-    QAction* autosafep = add_action(file, "autosafep", QStringLiteral("Auto Safe Palette"),
+    QAction* autosafep = editing::add_action(file, "autosafep", QStringLiteral("Auto Safe Palette"),
                                     QKeySequence(Qt::CTRL | Qt::Key_A));
     autosafep->setCheckable(true);
     connect(autosafep, &QAction::triggered, this, &Form3::autosafe_toggle);
-    connect(add_action(file, "choosec", QStringLiteral("Color Picker...")), &QAction::triggered,
+    connect(editing::add_action(file, "choosec", QStringLiteral("Color Picker...")), &QAction::triggered,
             this, &Form3::Command3_Click);
-    connect(add_action(file, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
+    connect(editing::add_action(file, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
             &QAction::triggered, this, &Form3::pastehex_Click);
     file->addSeparator()->setObjectName(QStringLiteral("none4"));
-    connect(add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4)),
+    connect(editing::add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4)),
             &QAction::triggered, this, &QWidget::close);
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Options"));
     settings->setObjectName(QStringLiteral("settings"));
-    QAction* staytop = add_action(settings, "staytop", QStringLiteral("Stay on top"),
+    QAction* staytop = editing::add_action(settings, "staytop", QStringLiteral("Stay on top"),
                                   QKeySequence(Qt::SHIFT | Qt::Key_F1));
     staytop->setCheckable(true);
     connect(staytop, &QAction::triggered, this, &Form3::staytop_toggle);
-    QAction* oval = add_action(settings, "oval", QStringLiteral("Oval &Object"));
+    QAction* oval = editing::add_action(settings, "oval", QStringLiteral("Oval &Object"));
     oval->setCheckable(true);
     connect(oval, &QAction::triggered, this, &Form3::oval_toggle);
-    QAction* hidetxt = add_action(settings, "hidetxt", QStringLiteral("Hide Text"));
+    QAction* hidetxt = editing::add_action(settings, "hidetxt", QStringLiteral("Hide Text"));
     hidetxt->setCheckable(true);
     connect(hidetxt, &QAction::triggered, this, &Form3::hidetxt_toggle);
     settings->addSeparator()->setObjectName(QStringLiteral("none3"));
-    connect(add_action(settings, "samptxtfont", QStringLiteral("Sample text font...")),
+    connect(editing::add_action(settings, "samptxtfont", QStringLiteral("Sample text font...")),
             &QAction::triggered, this, &Form3::samptxtfont_Click);
 
     QMenu* presets = menuBar()->addMenu(QStringLiteral("&Presets"));
@@ -362,39 +351,39 @@ void Form3::build_menus()
     rightclik_->setObjectName(QStringLiteral("rightclik"));
     QMenu* copy_right = rightclik_->addMenu(QStringLiteral("Copy"));
     copy_right->setObjectName(QStringLiteral("copy_right"));
-    connect(add_action(copy_right, "backhexr", QStringLiteral("Background Hex Code")),
+    connect(editing::add_action(copy_right, "backhexr", QStringLiteral("Background Hex Code")),
             &QAction::triggered, this, [this] { copy_hex(Background); });
-    connect(add_action(copy_right, "objecthexr", QStringLiteral("Object Hex Code")),
+    connect(editing::add_action(copy_right, "objecthexr", QStringLiteral("Object Hex Code")),
             &QAction::triggered, this, [this] { copy_hex(Object); });
-    connect(add_action(copy_right, "texthexcopyr", QStringLiteral("Text Hex Code")),
+    connect(editing::add_action(copy_right, "texthexcopyr", QStringLiteral("Text Hex Code")),
             &QAction::triggered, this, [this] { copy_hex(Text); });
     copy_right->addSeparator()->setObjectName(QStringLiteral("sepe"));
-    connect(add_action(copy_right, "right_bakrgb", QStringLiteral("Background RGB Values")),
+    connect(editing::add_action(copy_right, "right_bakrgb", QStringLiteral("Background RGB Values")),
             &QAction::triggered, bakrgb, &QAction::trigger);
-    connect(add_action(copy_right, "right_objectrgb", QStringLiteral("Object RGB Values")),
+    connect(editing::add_action(copy_right, "right_objectrgb", QStringLiteral("Object RGB Values")),
             &QAction::triggered, objrgb, &QAction::trigger);
-    connect(add_action(copy_right, "right_textrgb", QStringLiteral("Text RGB Values")),
+    connect(editing::add_action(copy_right, "right_textrgb", QStringLiteral("Text RGB Values")),
             &QAction::triggered, textrgb, &QAction::trigger);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("none55"));
-    connect(add_action(rightclik_, "safepalr", QStringLiteral("Safe Palette")),
+    connect(editing::add_action(rightclik_, "safepalr", QStringLiteral("Safe Palette")),
             &QAction::triggered, this, &Form3::Command4_Click);
-    QAction* autosafepr = add_action(rightclik_, "autosafepr", QStringLiteral("Auto Safe Palette"));
+    QAction* autosafepr = editing::add_action(rightclik_, "autosafepr", QStringLiteral("Auto Safe Palette"));
     autosafepr->setCheckable(true);
     connect(autosafepr, &QAction::triggered, this, &Form3::autosafe_toggle);
-    connect(add_action(rightclik_, "choosecolorr", QStringLiteral("Color Picker...")),
+    connect(editing::add_action(rightclik_, "choosecolorr", QStringLiteral("Color Picker...")),
             &QAction::triggered, this, &Form3::Command3_Click);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("none5"));
-    QAction* stayontopr = add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
+    QAction* stayontopr = editing::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
     stayontopr->setCheckable(true);
     connect(stayontopr, &QAction::triggered, this, &Form3::staytop_toggle);
 
     copymenur_ = new QMenu(QStringLiteral("copymenu"), this);
     copymenur_->setObjectName(QStringLiteral("copymenur"));
-    connect(add_action(copymenur_, "bakhexcode", QStringLiteral("Background Hex Code")),
+    connect(editing::add_action(copymenur_, "bakhexcode", QStringLiteral("Background Hex Code")),
             &QAction::triggered, this, [this] { copy_hex(Background); });
-    connect(add_action(copymenur_, "objhexcode", QStringLiteral("Object Hex Code")),
+    connect(editing::add_action(copymenur_, "objhexcode", QStringLiteral("Object Hex Code")),
             &QAction::triggered, this, [this] { copy_hex(Object); });
-    connect(add_action(copymenur_, "texthexcode", QStringLiteral("Text Hex Code")),
+    connect(editing::add_action(copymenur_, "texthexcode", QStringLiteral("Text Hex Code")),
             &QAction::triggered, this, [this] { copy_hex(Text); });
 }
 
@@ -642,10 +631,8 @@ void Form3::striphex(int color)
     const core::Rgb c = core::channels_from_color_value(color);
     const CopyOptions options = copy_options_();
     const std::string text = core::hex_copy_text(core::build_hex_code(c), options.hash_prefix);
-    if (!platform_.setClipboardText(QString::fromStdString(text))) {
-        show_copy_message(core::clipboard_failure());
+    if (!editing::copy_to_clipboard(*this, text))
         return;
-    }
     if (options.alert)
         show_copy_message(core::copy_alert(text, core::CopyKind::StationHex));
 }
@@ -654,10 +641,8 @@ void Form3::copyrgb(int red, int green, int blue)
 {
     const std::string text = core::rgb_copy_text(std::to_string(red), std::to_string(green),
                                                  std::to_string(blue));
-    if (!platform_.setClipboardText(QString::fromStdString(text))) {
-        show_copy_message(core::clipboard_failure());
+    if (!editing::copy_to_clipboard(*this, text))
         return;
-    }
     if (copy_options_().alert)
         show_copy_message(core::copy_alert(text, core::CopyKind::Rgb));
 }
@@ -743,15 +728,7 @@ void Form3::closeEvent(QCloseEvent* event)
 
 bool Form3::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
-        auto* box = qobject_cast<QLineEdit*>(watched);
-        if (box) {
-            const int length = box == text4_ ? 20 : box == text7_ ? 6 : 3;
-            // After the click that gave the focus, so the click does not undo it.
-            QMetaObject::invokeMethod(box, [box, length] { box->setSelection(0, length); },
-                                      Qt::QueuedConnection);
-        }
-    } else if (event->type() == QEvent::MouseButtonPress && watched == text7_) {
+    if (event->type() == QEvent::MouseButtonPress && watched == text7_) {
         command5_->setDefault(true);
     }
     return QMainWindow::eventFilter(watched, event);

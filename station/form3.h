@@ -102,8 +102,6 @@ protected:
 private:
     void build_controls();
     void build_menus();
-    QAction* add_action(QMenu* menu, const char* name, const QString& caption,
-                        const QKeySequence& shortcut = {});
     void copy_hex(Target t);
     void copy_rgb(Target t);
     void show_copy_message(const core::Message& m);
