@@ -3,10 +3,13 @@
 
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES = cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+PACKAGES = cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
+           desktop-file-utils appstream
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test bench clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build run test bench install clean
 
 all: build
 
@@ -33,6 +36,9 @@ test: build
 
 bench: build
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/pigmentor_bench
+
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD_DIR)
