@@ -18,7 +18,9 @@ public:
     using TrayIcon::TrayIcon;
     void setShown(bool shown) override { shown_ = shown; }
     bool isShown() const override { return shown_; }
+    bool trayAvailable() const override { return available; }
     QString tooltip;
+    bool available = true;
 
 private:
     bool shown_ = false;

@@ -27,6 +27,8 @@ public:
     using QObject::QObject;
     virtual void setShown(bool shown) = 0;
     virtual bool isShown() const = 0;
+    // Whether the desktop has a notification area to show the icon in at all.
+    virtual bool trayAvailable() const = 0;
 
 signals:
     void restoreRequested();

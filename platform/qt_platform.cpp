@@ -51,6 +51,7 @@ public:
     }
     void setShown(bool shown) override { icon_.setVisible(shown); }
     bool isShown() const override { return icon_.isVisible(); }
+    bool trayAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 private:
     QSystemTrayIcon icon_;

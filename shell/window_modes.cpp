@@ -60,7 +60,8 @@ void WindowModes::hide_tray_icon()
 
 void WindowModes::Timer1_Timer()
 {
-    if (main_->isMinimized())
+    // Without a notification area there would be no way back to a hidden window.
+    if (main_->isMinimized() && tray_->trayAvailable())
         main_->setVisible(false);
 }
 

@@ -150,8 +150,12 @@ Settings parse_settings(const QByteArray& bytes)
             return settings; // no closing quote: the text cannot be read
         settings.color = field.mid(1, close - 1);
     } else {
+        // An unquoted text runs to a comma; a stray quote in it makes it unreadable.
         const qsizetype comma = field.indexOf(',');
-        settings.color = (comma >= 0 ? field.left(comma) : field).trimmed();
+        const QByteArray text = (comma >= 0 ? field.left(comma) : field).trimmed();
+        if (text.contains('"'))
+            return settings;
+        settings.color = text;
     }
     return settings;
 }

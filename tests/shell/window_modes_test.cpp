@@ -106,3 +106,12 @@ TEST_F(WindowModesTest, StayOnTopMarksInStep)
     EXPECT_FALSE(w.action("stayontopr")->isChecked());
     EXPECT_FALSE(fake.topmost[&w]);
 }
+
+TEST_F(WindowModesTest, TrayOnlyNeverHidesTheWindowWhereThereIsNoTray)
+{
+    editor::Form1& w = open_with_tray_mode(1);
+    fake.tray->available = false;
+    w.showMinimized();
+    modes().Timer1_Timer();
+    EXPECT_TRUE(w.isVisible());
+}

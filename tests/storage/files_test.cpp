@@ -147,3 +147,9 @@ TEST(StationPrefs, TruthMarkers)
     EXPECT_FALSE(parse_truth("maybe"));
     EXPECT_FALSE(parse_truth(""));
 }
+
+TEST(Settings, UnquotedColourText)
+{
+    EXPECT_EQ(parse_settings("1\r\n1\r\n1  2  3  \r\n").color, QByteArray("1  2  3"));
+    EXPECT_FALSE(parse_settings("1\r\n1\r\nab\"0  0  0  \r\n").color);
+}
