@@ -23,10 +23,10 @@ int main(int argc, char* argv[])
     editor::Form1 main_window(platform, folder);
 
     auto* splash = new shell::Splashscreen(shell::Splashscreen::Mode::StartUp, platform,
-                                           folder.prefs_file(), &main_window, [&main_window] {
-                                               main_window.Form_Load();
-                                               main_window.show();
-                                           });
+        folder.prefs_file(), &main_window, [&main_window] {
+            main_window.Form_Load();
+            main_window.show();
+        });
     splash->load();
     return app.exec();
 }

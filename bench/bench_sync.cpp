@@ -12,7 +12,7 @@ namespace {
 struct Fixture {
     QTemporaryDir dir;
     platform::FakePlatform fake;
-    editor::Form1 window{fake, storage::ConfigFolder(dir.path())};
+    editor::Form1 window {fake, storage::ConfigFolder(dir.path())};
 };
 
 void BM_ClrChangePath(benchmark::State& state)

@@ -13,8 +13,9 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStringLiteral("Fusion"));
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Toolkit floor"));
-    window.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("E&xit"), &app,
-                                                                   &QApplication::quit);
+    window.menuBar()
+        ->addMenu(QStringLiteral("&File"))
+        ->addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
     auto* central = new QWidget;
     auto* layout = new QVBoxLayout(central);
     layout->addWidget(new QLabel(QStringLiteral("A minimal window")));

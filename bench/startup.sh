@@ -12,7 +12,7 @@ work=$(mktemp -d)
 printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"   # no splash
 cp "$build/pigmentor" "$work/"
 display=:119
-Xvfb $display -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
+Xvfb $display -screen 0 1280x900x24 -nolisten tcp -noreset >/dev/null 2>&1 & xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=$display
 for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done

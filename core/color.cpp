@@ -32,7 +32,7 @@ Rgb channels_from_color_value(int value)
     const int blue = value / 65536;
     const int rest = value - 65536 * blue;
     const int green = rest / 256;
-    return Rgb{rest - 256 * green, green, blue};
+    return Rgb {rest - 256 * green, green, blue};
 }
 
 std::optional<int> findrgbhex(char32_t c)
@@ -48,19 +48,19 @@ std::optional<std::array<char32_t, 6>> split_code(const std::u32string& code)
 {
     if (code.size() < 5)
         return std::nullopt;
-    return std::array<char32_t, 6>{code[0], code[1], code[2], code[3], code[4], code.back()};
+    return std::array<char32_t, 6> {code[0], code[1], code[2], code[3], code[4], code.back()};
 }
 
 std::optional<Rgb> parse_hex_chars(const std::array<char32_t, 6>& c)
 {
-    std::array<int, 6> v{};
+    std::array<int, 6> v {};
     for (size_t i = 0; i < c.size(); ++i) {
         const auto digit = findrgbhex(c[i]);
         if (!digit)
             return std::nullopt;
         v[i] = *digit;
     }
-    return Rgb{16 * v[0] + v[1], 16 * v[2] + v[3], 16 * v[4] + v[5]};
+    return Rgb {16 * v[0] + v[1], 16 * v[2] + v[3], 16 * v[4] + v[5]};
 }
 
 std::optional<Rgb> parse_hex_code(const std::u32string& code)

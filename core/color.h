@@ -21,11 +21,17 @@ struct Rgb {
 
 // Six upper-case hex digits, two per channel, red first, zero-padded, never with "#".
 std::string build_hex_code(int red, int green, int blue);
-inline std::string build_hex_code(const Rgb& c) { return build_hex_code(c.red, c.green, c.blue); }
+inline std::string build_hex_code(const Rgb& c)
+{
+    return build_hex_code(c.red, c.green, c.blue);
+}
 
 // The single integer the window system uses for fills: red + 256 green + 65536 blue.
 int color_value(int red, int green, int blue);
-inline int color_value(const Rgb& c) { return color_value(c.red, c.green, c.blue); }
+inline int color_value(const Rgb& c)
+{
+    return color_value(c.red, c.green, c.blue);
+}
 Rgb channels_from_color_value(int value);
 
 // Digit value of one code character: "0".."9" and upper-case "A".."F".

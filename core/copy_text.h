@@ -14,8 +14,8 @@ inline std::string hex_copy_text(const std::string& code, bool hash_prefix)
     return hash_prefix ? "#" + code : code;
 }
 
-inline std::string rgb_copy_text(const std::string& red, const std::string& green,
-                                 const std::string& blue)
+inline std::string rgb_copy_text(
+    const std::string& red, const std::string& green, const std::string& blue)
 {
     return "R:" + red + " G:" + green + " B:" + blue;
 }
@@ -26,15 +26,15 @@ inline Message copy_alert(const std::string& copied, CopyKind kind)
     switch (kind) {
     case CopyKind::MainHex:
         return {"[" + copied + "] was copied to your clipboard.\rPress Control + V to paste it!",
-                kAppTitle, Icon::Information};
+            kAppTitle, Icon::Information};
     case CopyKind::Rgb:
         return {"[" + copied + "] was copied to your clipboard.\rPress Ctrl + V to paste it!",
-                kAppTitle, Icon::Information};
+            kAppTitle, Icon::Information};
     case CopyKind::StationHex:
         break;
     }
     return {"[" + copied + "] was copied to your clipboard!\rPress Control + V to paste it!",
-            "Color copied to clipboard", Icon::Information};
+        "Color copied to clipboard", Icon::Information};
 }
 
 // Shown when the clipboard would not take the text; nothing else changes.
@@ -42,7 +42,7 @@ inline Message clipboard_failure()
 {
     return {"The clipboard is in use by another program, so nothing was copied. "
             "Please try again.",
-            kAppTitle, Icon::Stop};
+        kAppTitle, Icon::Stop};
 }
 
 } // namespace core

@@ -27,7 +27,7 @@ std::u32string trimmed(const std::u32string& s)
 
 HexEntry refuse(Refusal r)
 {
-    return HexEntry{r, {}};
+    return HexEntry {r, {}};
 }
 
 // Steps shared by typing and pasting, from the upper-casing on.
@@ -50,35 +50,41 @@ HexEntry check_code(const std::u32string& text, bool refuse_long)
     const auto rgb = parse_hex_chars(*chars);
     if (!rgb)
         return refuse(Refusal::InvalidCharacters);
-    return HexEntry{Refusal::None, *rgb};
+    return HexEntry {Refusal::None, *rgb};
 }
 
 } // namespace
 
 const Message& refusal_message(Refusal refusal, Window window)
 {
-    static const Message none{};
-    static const Message rgb{"Only 0-9 numbers are allowed in RBG values!", "Invalid Characters",
-                             Icon::Stop};
-    static const Message blank_main{
+    static const Message none {};
+    static const Message rgb {
+        "Only 0-9 numbers are allowed in RBG values!", "Invalid Characters", Icon::Stop};
+    static const Message blank_main {
         "F2 is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!",
         "Blank Clipboard", Icon::Stop};
-    static const Message blank_station{
-        "Ctrl + V is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!",
+    static const Message blank_station {"Ctrl + V is used to automatically paste hex codes into "
+                                        "Pigmentor. Your clipboard is empty!",
         "Blank Clipboard", Icon::Stop};
-    static const Message too_short{"Color hex codes have 6 characters!", "Code too short",
-                                   Icon::Stop};
-    static const Message hash{"Please enter the Hex Code ONLY, no #!", kAppTitle,
-                              Icon::Information};
-    static const Message invalid{"There are one or more invalid characters in your hex code!",
-                                 "Invalid Characters", Icon::Stop};
+    static const Message too_short {
+        "Color hex codes have 6 characters!", "Code too short", Icon::Stop};
+    static const Message hash {
+        "Please enter the Hex Code ONLY, no #!", kAppTitle, Icon::Information};
+    static const Message invalid {"There are one or more invalid characters in your hex code!",
+        "Invalid Characters", Icon::Stop};
     switch (refusal) {
-    case Refusal::None: return none;
-    case Refusal::RgbText: return rgb;
-    case Refusal::BlankClipboard: return window == Window::Main ? blank_main : blank_station;
-    case Refusal::TooShort: return too_short;
-    case Refusal::HashPrefix: return hash;
-    case Refusal::InvalidCharacters: return invalid;
+    case Refusal::None:
+        return none;
+    case Refusal::RgbText:
+        return rgb;
+    case Refusal::BlankClipboard:
+        return window == Window::Main ? blank_main : blank_station;
+    case Refusal::TooShort:
+        return too_short;
+    case Refusal::HashPrefix:
+        return hash;
+    case Refusal::InvalidCharacters:
+        return invalid;
     }
     return none;
 }

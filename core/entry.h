@@ -28,7 +28,7 @@ std::u32string upper_ascii(std::u32string text);
 
 struct HexEntry {
     Refusal refusal = Refusal::None;
-    Rgb rgb;             // valid when refusal == None
+    Rgb rgb; // valid when refusal == None
 };
 
 // The hex entry sequence for a typed code: upper-case, length, "#", characters.

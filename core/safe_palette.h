@@ -12,7 +12,7 @@ inline int safe_value(int v)
 
 inline Rgb safe_color(const Rgb& c)
 {
-    return Rgb{safe_value(c.red), safe_value(c.green), safe_value(c.blue)};
+    return Rgb {safe_value(c.red), safe_value(c.green), safe_value(c.blue)};
 }
 
 inline bool is_safe(const Rgb& c)

@@ -21,7 +21,7 @@ namespace editing {
 
 core::Rgb channels(const EditingWindow& w)
 {
-    return core::Rgb{w.CLR(0)->value(), w.CLR(1)->value(), w.CLR(2)->value()};
+    return core::Rgb {w.CLR(0)->value(), w.CLR(1)->value(), w.CLR(2)->value()};
 }
 
 void write_channels(EditingWindow& w, const core::Rgb& c)
@@ -43,8 +43,8 @@ void pick_color(EditingWindow& w)
 {
     CommonDialog& dialog = w.CommonDialog1();
     const core::Rgb start = core::channels_from_color_value(dialog.color);
-    const auto chosen =
-        w.platform().chooseColor(w.widget(), QColor(start.red, start.green, start.blue));
+    const auto chosen
+        = w.platform().chooseColor(w.widget(), QColor(start.red, start.green, start.blue));
     if (chosen)
         dialog.color = core::color_value(chosen->red(), chosen->green(), chosen->blue());
     write_channels(w, core::channels_from_color_value(dialog.color));
@@ -83,8 +83,8 @@ void channel_box_changed(EditingWindow& w, int channel)
     w.CLR(channel)->setValue(value);
 }
 
-QAction* add_action(QMenu* menu, const char* name, const QString& caption,
-                    const QKeySequence& shortcut)
+QAction* add_action(
+    QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
 {
     QAction* a = menu->addAction(caption);
     a->setObjectName(QString::fromLatin1(name));
@@ -104,7 +104,7 @@ namespace {
 
 class SelectOnFocus : public QObject {
 public:
-    SelectOnFocus(QLineEdit* box, int length) : QObject(box), box_(box), length_(length) {}
+    SelectOnFocus(QLineEdit* box, int length) : QObject(box), box_(box), length_(length) { }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
@@ -130,12 +130,11 @@ void select_on_focus(QLineEdit* box, int length)
     box->installEventFilter(new SelectOnFocus(box, length));
 }
 
-void popup_on_right_click(QWidget* window, platform::Platform& p, QMenu* menu,
-                          std::initializer_list<QWidget*> surfaces)
+void popup_on_right_click(
+    QWidget* window, platform::Platform& p, QMenu* menu, std::initializer_list<QWidget*> surfaces)
 {
-    auto* filter = new RightClickSurfaces(window, [&p, menu](const QPoint& pos) {
-        p.popupMenu(menu, pos);
-    });
+    auto* filter
+        = new RightClickSurfaces(window, [&p, menu](const QPoint& pos) { p.popupMenu(menu, pos); });
     for (QWidget* surface : surfaces)
         filter->add(surface);
 }
@@ -145,8 +144,8 @@ void show_message(platform::Platform& p, QWidget* parent, const core::Message& m
     p.showMessage(parent, QString::fromStdString(m.text), QString::fromStdString(m.title), m.icon);
 }
 
-std::optional<core::Rgb> accept_entry(EditingWindow& w, const core::HexEntry& entry,
-                                      core::Window which)
+std::optional<core::Rgb> accept_entry(
+    EditingWindow& w, const core::HexEntry& entry, core::Window which)
 {
     if (entry.refusal != core::Refusal::None) {
         show_message(w.platform(), w.widget(), core::refusal_message(entry.refusal, which));
@@ -168,9 +167,12 @@ std::u32string to_u32(const QString& text)
 int check_value(const QCheckBox* box)
 {
     switch (box->checkState()) {
-    case Qt::Unchecked: return 0;
-    case Qt::Checked: return 1;
-    case Qt::PartiallyChecked: return 2;
+    case Qt::Unchecked:
+        return 0;
+    case Qt::Checked:
+        return 1;
+    case Qt::PartiallyChecked:
+        return 2;
     }
     return 0;
 }
@@ -178,13 +180,18 @@ int check_value(const QCheckBox* box)
 bool set_check_value(QCheckBox* box, int value)
 {
     switch (value) {
-    case 0: box->setCheckState(Qt::Unchecked); return true;
-    case 1: box->setCheckState(Qt::Checked); return true;
+    case 0:
+        box->setCheckState(Qt::Unchecked);
+        return true;
+    case 1:
+        box->setCheckState(Qt::Checked);
+        return true;
     case 2:
         box->setTristate(true);
         box->setCheckState(Qt::PartiallyChecked);
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
@@ -209,7 +216,7 @@ namespace {
 
 class ShortcutsFirst : public QObject {
 public:
-    explicit ShortcutsFirst(QWidget* window) : QObject(window), window_(window) {}
+    explicit ShortcutsFirst(QWidget* window) : QObject(window), window_(window) { }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
@@ -242,8 +249,7 @@ void give_menu_shortcuts_priority(QWidget* window)
         box->installEventFilter(filter);
 }
 
-RightClickSurfaces::RightClickSurfaces(QObject* parent,
-                                       std::function<void(const QPoint&)> popup)
+RightClickSurfaces::RightClickSurfaces(QObject* parent, std::function<void(const QPoint&)> popup)
     : QObject(parent), popup_(std::move(popup))
 {
 }
@@ -315,7 +321,7 @@ void set_palette_color(QWidget* w, QPalette::ColorRole role, const QColor& color
 }
 
 void add_preset_items(QMenu* menu, const std::array<const char*, 11>& names,
-                      const std::function<void(const core::Rgb&)>& apply)
+    const std::function<void(const core::Rgb&)>& apply)
 {
     for (size_t i = 0; i < core::kPresets.size(); ++i) {
         if (i == 2)

@@ -10,15 +10,15 @@
 
 #include <QCheckBox>
 #include <QFont>
-#include <QPalette>
 #include <QObject>
+#include <QPalette>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <initializer_list>
-#include <string>
 #include <optional>
+#include <string>
 
 class QAction;
 class QKeyEvent;
@@ -76,8 +76,8 @@ void channel_box_changed(EditingWindow& w, int channel);
 void show_message(platform::Platform& p, QWidget* parent, const core::Message& m);
 
 // Shows the message of a refused entry (if any) and hands back the accepted colour.
-std::optional<core::Rgb> accept_entry(EditingWindow& w, const core::HexEntry& entry,
-                                      core::Window which);
+std::optional<core::Rgb> accept_entry(
+    EditingWindow& w, const core::HexEntry& entry, core::Window which);
 
 QString decimal(int value);
 std::u32string to_u32(const QString& text);
@@ -104,8 +104,8 @@ bool press_default_button(QKeyEvent* event, QPushButton* default_button);
 void give_menu_shortcuts_priority(QWidget* window);
 
 // A menu item with its name, caption and shortcut, added to a menu.
-QAction* add_action(QMenu* menu, const char* name, const QString& caption,
-                    const QKeySequence& shortcut = {});
+QAction* add_action(
+    QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
 
 // Puts text on the clipboard; says so, and gives false, when the clipboard would not take it.
 bool copy_to_clipboard(EditingWindow& w, const std::string& text);
@@ -114,8 +114,8 @@ bool copy_to_clipboard(EditingWindow& w, const std::string& text);
 void select_on_focus(QLineEdit* box, int length);
 
 // Pops the menu up for a right button pressed on the window's surface or its frames.
-void popup_on_right_click(QWidget* window, platform::Platform& p, QMenu* menu,
-                          std::initializer_list<QWidget*> surfaces);
+void popup_on_right_click(
+    QWidget* window, platform::Platform& p, QMenu* menu, std::initializer_list<QWidget*> surfaces);
 
 // Calls back for a right button pressed on one of the surfaces themselves, not on a
 // control lying on them (controls that ignore the mouse do not count).
@@ -156,7 +156,7 @@ void set_palette_color(QWidget* w, QPalette::ColorRole role, const QColor& color
 // Fills a Presets menu: one item a colour, named by the window's own item names, each
 // calling back with its colour.
 void add_preset_items(QMenu* menu, const std::array<const char*, 11>& names,
-                      const std::function<void(const core::Rgb&)>& apply);
+    const std::function<void(const core::Rgb&)>& apply);
 
 // Twips to pixels at the usual 15 twips a pixel.
 constexpr int px(int twips)

@@ -41,13 +41,12 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
     build_controls();
     build_menus();
     editing::popup_on_right_click(this, platform_, rightclik_,
-                                  {centralWidget(), frame("Frame1"), frame("Frame2"),
-                                   frame("Frame3"), frame("Frame4")});
+        {centralWidget(), frame("Frame1"), frame("Frame2"), frame("Frame3"), frame("Frame4")});
     editing::give_menu_shortcuts_priority(this);
     modes_ = new shell::WindowModes(this, platform_, prefs_, action("exit"));
 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     const QSize client(480, 348);
     centralWidget()->setFixedSize(client);
     setFixedSize(client.width(), client.height() + menuBar()->sizeHint().height());
@@ -70,8 +69,8 @@ void Form1::build_controls()
         f->setGeometry(geometry);
         return f;
     };
-    auto button = [&](QWidget* parent, const char* name, const QString& caption,
-                      const QString& tip, QRect geometry) {
+    auto button = [&](QWidget* parent, const char* name, const QString& caption, const QString& tip,
+                      QRect geometry) {
         auto* b = new QPushButton(caption, parent);
         b->setObjectName(QString::fromLatin1(name));
         b->setToolTip(tip);
@@ -98,7 +97,7 @@ void Form1::build_controls()
     const QColor channel_colors[] = {QColor(128, 0, 0), QColor(0, 100, 0), QColor(0, 0, 255)};
     for (int c = 0; c < 3; ++c) {
         QLabel* l = label(frame1, bar_label_names[c], QString::fromLatin1(channel_names[c]),
-                          QRect(10, 24 + 26 * c, 44, 18), channel_colors[c], true);
+            QRect(10, 24 + 26 * c, 44, 18), channel_colors[c], true);
         l->setToolTip(QString::fromLatin1(channel_names[c]));
         clr_[c] = new QScrollBar(Qt::Horizontal, frame1);
         clr_[c]->setObjectName(QStringLiteral("CLR(%1)").arg(c));
@@ -114,12 +113,12 @@ void Form1::build_controls()
     shape1_->setOutline(true);
     shape1_->setFill(Qt::black);
     QPushButton* command6 = button(frame1, "Command6", QStringLiteral("&Color Picker..."),
-                                   QStringLiteral("Click here to choose a color from a color spectrum"),
-                                   QRect(10, 110, 140, 30));
+        QStringLiteral("Click here to choose a color from a color spectrum"),
+        QRect(10, 110, 140, 30));
     QPushButton* command7 = button(frame1, "Command7", QString::fromLatin1(kSafeCaption),
-                                   QStringLiteral("Make the color so it is one of Netscape's \"Safe "
-                                                  "Palette\" of 216 colors! VERY USEFUL!"),
-                                   QRect(160, 110, 148, 30));
+        QStringLiteral("Make the color so it is one of Netscape's \"Safe "
+                       "Palette\" of 216 colors! VERY USEFUL!"),
+        QRect(160, 110, 148, 30));
     check2_ = new editing::ValueCheckBox(frame1);
     check2_->setObjectName(QStringLiteral("Check2"));
     check2_->setToolTip(QStringLiteral("Auto Safe"));
@@ -130,11 +129,11 @@ void Form1::build_controls()
     QGroupBox* frame3 = frame("Frame3", QStringLiteral("RGB Values"), QRect(8, 158, 280, 58));
     const char* box_label_names[] = {"Label8", "Label9", "Label10"};
     const char* box_names[] = {"Text1", "Text2", "Text3"};
-    const QColor box_colors[] = {QColor(255, 192, 192), QColor(192, 255, 192),
-                                 QColor(192, 192, 255)};
+    const QColor box_colors[]
+        = {QColor(255, 192, 192), QColor(192, 255, 192), QColor(192, 192, 255)};
     for (int c = 0; c < 3; ++c) {
         label(frame3, box_label_names[c], QString::fromLatin1(channel_names[c]),
-              QRect(8 + 90 * c, 26, 46, 20), channel_colors[c], true);
+            QRect(8 + 90 * c, 26, 46, 20), channel_colors[c], true);
         text_[c] = new QLineEdit(QStringLiteral("0"), frame3);
         text_[c]->setObjectName(QString::fromLatin1(box_names[c]));
         text_[c]->setMaxLength(3);
@@ -158,25 +157,27 @@ void Form1::build_controls()
     text4_->installEventFilter(this);
     editing::select_on_focus(text4_, 6);
     command5_ = button(frame4, "Command5", QStringLiteral("&Go"),
-                       QStringLiteral("Enter Your own Hex Code here!"), QRect(106, 21, 60, 30));
+        QStringLiteral("Enter Your own Hex Code here!"), QRect(106, 21, 60, 30));
 
     // The uncaptioned frame: the code, copy, load, save and the "#" option.
     QGroupBox* frame2 = frame("Frame2", QString(), QRect(8, 220, 464, 84));
     label(frame2, "Label2", QStringLiteral("Hex Code:"), QRect(10, 14, 70, 24), QColor(), false);
-    label1_ = label(frame2, "Label1", QStringLiteral("000000"), QRect(82, 12, 90, 28), QColor(), true);
+    label1_
+        = label(frame2, "Label1", QStringLiteral("000000"), QRect(82, 12, 90, 28), QColor(), true);
     label1_->setToolTip(QStringLiteral("The Hex Code"));
     QFont code_font = bold;
     code_font.setPointSizeF(code_font.pointSizeF() * 1.3);
     label1_->setFont(code_font);
     QPushButton* command1 = button(frame2, "Command1", QStringLiteral("Copy"),
-                                   QStringLiteral("Copy the Hex Code"), QRect(214, 10, 76, 30));
+        QStringLiteral("Copy the Hex Code"), QRect(214, 10, 76, 30));
     QPushButton* command4 = button(frame2, "Command4", QStringLiteral("Load"),
-                                   QStringLiteral("Load a saved color"), QRect(296, 10, 76, 30));
+        QStringLiteral("Load a saved color"), QRect(296, 10, 76, 30));
     QPushButton* command2 = button(frame2, "Command2", QStringLiteral("Save"),
-                                   QStringLiteral("Save color"), QRect(378, 10, 76, 30));
+        QStringLiteral("Save color"), QRect(378, 10, 76, 30));
     check1_ = new editing::ValueCheckBox(QStringLiteral("Add a # in front of Hex"), frame2);
     check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->setToolTip(QStringLiteral("Check this if you want to add a # in front of copied Hex Codes!"));
+    check1_->setToolTip(
+        QStringLiteral("Check this if you want to add a # in front of copied Hex Codes!"));
     check1_->setGeometry(10, 50, 260, 24);
     // The copy-alert option's holder is never shown; it only keeps the 0/1/2 value.
     check3_ = new editing::ValueCheckBox(QStringLiteral("Check3"), client);
@@ -189,13 +190,12 @@ void Form1::build_controls()
     img_icon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
     img_icon->setGeometry(12, 310, 32, 32);
     QPushButton* command9 = button(client, "Command9", QStringLiteral("Color Matcher"),
-                                   QStringLiteral("Go to the Color Matching Station"),
-                                   QRect(342, 310, 130, 32));
+        QStringLiteral("Go to the Color Matching Station"), QRect(342, 310, 130, 32));
 
     for (int c = 0; c < 3; ++c) {
         connect(clr_[c], &QScrollBar::valueChanged, this, &Form1::CLR_Change);
         connect(text_[c], &QLineEdit::textChanged, this,
-                [this, c] { editing::channel_box_changed(*this, c); });
+            [this, c] { editing::channel_box_changed(*this, c); });
     }
     connect(command5_, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(command6, &QPushButton::clicked, this, &Form1::Command6_Click);
@@ -206,129 +206,138 @@ void Form1::build_controls()
     connect(command2, &QPushButton::clicked, this, &Form1::savecolor);
     connect(command4, &QPushButton::clicked, this, &Form1::opencolor);
     connect(command9, &QPushButton::clicked, this, &Form1::show_station);
-
 }
 
 void Form1::build_menus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    QAction* newcolor = editing::add_action(file, "newcolor", QStringLiteral("&New"),
-                                   QKeySequence(Qt::CTRL | Qt::Key_N));
+    QAction* newcolor = editing::add_action(
+        file, "newcolor", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newcolor, &QAction::triggered, this, [this] { psets(0, 0, 0); });
     connect(editing::add_action(file, "openrgb", QStringLiteral("&Load Saved Color..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &Form1::opencolor);
+                QKeySequence(Qt::CTRL | Qt::Key_O)),
+        &QAction::triggered, this, &Form1::opencolor);
     connect(editing::add_action(file, "savergb", QStringLiteral("&Save Color As..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, &Form1::savecolor);
+                QKeySequence(Qt::CTRL | Qt::Key_S)),
+        &QAction::triggered, this, &Form1::savecolor);
     file->addSeparator()->setObjectName(QStringLiteral("none7"));
     QMenu* copy = file->addMenu(QStringLiteral("&Copy"));
     copy->setObjectName(QStringLiteral("copy"));
-    connect(editing::add_action(copy, "copyhex", QStringLiteral("&Hex Code"), QKeySequence(Qt::CTRL | Qt::Key_C)),
-            &QAction::triggered, this, &Form1::copythehex);
+    connect(editing::add_action(
+                copy, "copyhex", QStringLiteral("&Hex Code"), QKeySequence(Qt::CTRL | Qt::Key_C)),
+        &QAction::triggered, this, &Form1::copythehex);
     connect(editing::add_action(copy, "copyrgbvalues", QStringLiteral("RGB &Values"),
-                       QKeySequence(Qt::CTRL | Qt::Key_R)),
-            &QAction::triggered, this, &Form1::copyrgb);
+                QKeySequence(Qt::CTRL | Qt::Key_R)),
+        &QAction::triggered, this, &Form1::copyrgb);
     file->addSeparator()->setObjectName(QStringLiteral("none3"));
     connect(editing::add_action(file, "safepal_file", QStringLiteral("Safe Palette"),
-                       QKeySequence(Qt::CTRL | Qt::Key_P)),
-            &QAction::triggered, this, &Form1::Command7_Click);
-    QAction* autosafef = editing::add_action(file, "autosafef", QStringLiteral("Auto Safe Palette"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_A));
+                QKeySequence(Qt::CTRL | Qt::Key_P)),
+        &QAction::triggered, this, &Form1::Command7_Click);
+    QAction* autosafef = editing::add_action(
+        file, "autosafef", QStringLiteral("Auto Safe Palette"), QKeySequence(Qt::CTRL | Qt::Key_A));
     autosafef->setCheckable(true);
     connect(autosafef, &QAction::triggered, this, &Form1::autosafe_toggle);
     connect(editing::add_action(file, "choosecolor_file", QStringLiteral("Color &Picker...")),
-            &QAction::triggered, this, &Form1::Command6_Click);
+        &QAction::triggered, this, &Form1::Command6_Click);
     file->addSeparator()->setObjectName(QStringLiteral("none4"));
     connect(editing::add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::Key_F4)),
-            &QAction::triggered, this, &QWidget::close);
+        &QAction::triggered, this, &QWidget::close);
 
     QMenu* commands = menuBar()->addMenu(QStringLiteral("C&ommands"));
     commands->setObjectName(QStringLiteral("commands"));
-    connect(editing::add_action(commands, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
-            &QAction::triggered, this, &Form1::pastehex_Click);
+    connect(editing::add_action(
+                commands, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
+        &QAction::triggered, this, &Form1::pastehex_Click);
     QMenu* send = commands->addMenu(QStringLiteral("Send Color to..."));
     send->setObjectName(QStringLiteral("sendcolortomatcher"));
     connect(editing::add_action(send, "cmbackground", QStringLiteral("Color Matcher Background")),
-            &QAction::triggered, this, [this] { send_to_matcher(station::Background); });
+        &QAction::triggered, this, [this] { send_to_matcher(station::Background); });
     connect(editing::add_action(send, "cmobject", QStringLiteral("Color Matcher Object")),
-            &QAction::triggered, this, [this] { send_to_matcher(station::Object); });
+        &QAction::triggered, this, [this] { send_to_matcher(station::Object); });
     connect(editing::add_action(send, "cmtext", QStringLiteral("Color Matcher Text")),
-            &QAction::triggered, this, [this] { send_to_matcher(station::Text); });
+        &QAction::triggered, this, [this] { send_to_matcher(station::Text); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Sett&ings"));
     options->setObjectName(QStringLiteral("options"));
-    QAction* numsign = editing::add_action(options, "numsign", QStringLiteral("Add # in front of &Hex"));
+    QAction* numsign
+        = editing::add_action(options, "numsign", QStringLiteral("Add # in front of &Hex"));
     numsign->setCheckable(true);
     connect(numsign, &QAction::triggered, this, &Form1::numsign_toggle);
-    QAction* copyalert = editing::add_action(options, "copyalert", QStringLiteral("&Alert after copy"));
+    QAction* copyalert
+        = editing::add_action(options, "copyalert", QStringLiteral("&Alert after copy"));
     copyalert->setCheckable(true);
     copyalert->setChecked(true);
     connect(copyalert, &QAction::triggered, this, &Form1::copyalert_toggle);
-    QAction* staytop = editing::add_action(options, "staytop", QStringLiteral("&Stay on top"),
-                                  QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    QAction* staytop = editing::add_action(
+        options, "staytop", QStringLiteral("&Stay on top"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
     staytop->setCheckable(true);
     connect(staytop, &QAction::triggered, this, &Form1::staytop_toggle);
     options->addSeparator()->setObjectName(QStringLiteral("none69"));
     connect(editing::add_action(options, "prefs", QStringLiteral("&Edit preferences...")),
-            &QAction::triggered, this, &Form1::prefs_Click);
+        &QAction::triggered, this, &Form1::prefs_Click);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("othertoolz"));
     connect(editing::add_action(tools, "match", QStringLiteral("Color &Matching Station"),
-                       QKeySequence(Qt::CTRL | Qt::Key_M)),
-            &QAction::triggered, this, &Form1::show_station);
+                QKeySequence(Qt::CTRL | Qt::Key_M)),
+        &QAction::triggered, this, &Form1::show_station);
 
     QMenu* presets = menuBar()->addMenu(QStringLiteral("&Presets"));
     presets->setObjectName(QStringLiteral("presets"));
     editing::add_preset_items(presets,
-                              {"black", "White", "blue", "brown", "gold", "gray", "green",
-                               "orange", "red", "violet", "yellow"},
-                              [this](const core::Rgb& c) { psets(c.red, c.green, c.blue); });
+        {"black", "White", "blue", "brown", "gold", "gray", "green", "orange", "red", "violet",
+            "yellow"},
+        [this](const core::Rgb& c) { psets(c.red, c.green, c.blue); });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("othertools"));
-    connect(editing::add_action(help, "viewhelptopics", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1)),
-            &QAction::triggered, this, [this] { shell::show_help_contents(platform_, this); });
-    connect(editing::add_action(help, "readmetxt", QStringLiteral("View ReadMe.txt")), &QAction::triggered,
-            this, &Form1::readmetxt_Click);
+    connect(editing::add_action(
+                help, "viewhelptopics", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1)),
+        &QAction::triggered, this, [this] { shell::show_help_contents(platform_, this); });
+    connect(editing::add_action(help, "readmetxt", QStringLiteral("View ReadMe.txt")),
+        &QAction::triggered, this, &Form1::readmetxt_Click);
     help->addSeparator()->setObjectName(QStringLiteral("seperator"));
     QMenu* web = help->addMenu(QStringLiteral("On the &Web..."));
     web->setObjectName(QStringLiteral("onweb"));
-    connect(editing::add_action(web, "hexwebsite", QStringLiteral("Pigmentor Website")), &QAction::triggered,
-            this, [this] { shell::open_website(platform_, this); });
+    connect(editing::add_action(web, "hexwebsite", QStringLiteral("Pigmentor Website")),
+        &QAction::triggered, this, [this] { shell::open_website(platform_, this); });
     help->addSeparator()->setObjectName(QStringLiteral("none6"));
-    connect(editing::add_action(help, "about", QStringLiteral("A&bout Pigmentor...")), &QAction::triggered,
-            this, &Form1::about_Click);
+    connect(editing::add_action(help, "about", QStringLiteral("A&bout Pigmentor...")),
+        &QAction::triggered, this, &Form1::about_Click);
 
     rightclik_ = new QMenu(QStringLiteral("Right Click"), this);
     rightclik_->setObjectName(QStringLiteral("rightclik"));
     QMenu* copy_right = rightclik_->addMenu(QStringLiteral("Copy"));
     copy_right->setObjectName(QStringLiteral("copy_right"));
-    connect(editing::add_action(copy_right, "copyhex_right", QStringLiteral("Hex Code")), &QAction::triggered,
-            this, &Form1::copythehex);
+    connect(editing::add_action(copy_right, "copyhex_right", QStringLiteral("Hex Code")),
+        &QAction::triggered, this, &Form1::copythehex);
     connect(editing::add_action(copy_right, "copyrgb_right", QStringLiteral("RGB Values")),
-            &QAction::triggered, this, &Form1::copyrgb);
+        &QAction::triggered, this, &Form1::copyrgb);
     connect(editing::add_action(rightclik_, "safepalette_right", QStringLiteral("Safe Palette")),
-            &QAction::triggered, this, &Form1::Command7_Click);
-    QAction* autosafe_right = editing::add_action(rightclik_, "autosafe_right", QStringLiteral("Auto Safe Palette"));
+        &QAction::triggered, this, &Form1::Command7_Click);
+    QAction* autosafe_right
+        = editing::add_action(rightclik_, "autosafe_right", QStringLiteral("Auto Safe Palette"));
     autosafe_right->setCheckable(true);
     connect(autosafe_right, &QAction::triggered, this, &Form1::autosafe_toggle);
     connect(editing::add_action(rightclik_, "colorspec_right", QStringLiteral("Color Picker...")),
-            &QAction::triggered, this, &Form1::Command6_Click);
+        &QAction::triggered, this, &Form1::Command6_Click);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("yeah"));
-    connect(editing::add_action(rightclik_, "colormatcher_right", QStringLiteral("Color Matching Station")),
-            &QAction::triggered, this, &Form1::show_station);
+    connect(editing::add_action(
+                rightclik_, "colormatcher_right", QStringLiteral("Color Matching Station")),
+        &QAction::triggered, this, &Form1::show_station);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("nono2"));
-    QAction* numsign_right = editing::add_action(rightclik_, "numsign_right", QStringLiteral("Add # in front of Hex"));
+    QAction* numsign_right
+        = editing::add_action(rightclik_, "numsign_right", QStringLiteral("Add # in front of Hex"));
     numsign_right->setCheckable(true);
     connect(numsign_right, &QAction::triggered, this, &Form1::numsign_toggle);
-    QAction* alertcopy_right = editing::add_action(rightclik_, "alertcopy_right", QStringLiteral("Alert after Copy"));
+    QAction* alertcopy_right
+        = editing::add_action(rightclik_, "alertcopy_right", QStringLiteral("Alert after Copy"));
     alertcopy_right->setCheckable(true);
     alertcopy_right->setChecked(true);
     connect(alertcopy_right, &QAction::triggered, this, &Form1::copyalert_toggle);
-    QAction* stayontopr = editing::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
+    QAction* stayontopr
+        = editing::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
     stayontopr->setCheckable(true);
     connect(stayontopr, &QAction::triggered, this, &Form1::staytop_toggle);
 }
@@ -373,7 +382,7 @@ void Form1::CLR_Change()
 
 void Form1::psets(int red, int green, int blue)
 {
-    editing::write_channels(*this, core::Rgb{red, green, blue});
+    editing::write_channels(*this, core::Rgb {red, green, blue});
 }
 
 void Form1::Command5_Click()
@@ -449,8 +458,7 @@ void Form1::copythehex()
 void Form1::copyrgb()
 {
     const std::string text = core::rgb_copy_text(text_[0]->text().toStdString(),
-                                                 text_[1]->text().toStdString(),
-                                                 text_[2]->text().toStdString());
+        text_[1]->text().toStdString(), text_[2]->text().toStdString());
     if (!editing::copy_to_clipboard(*this, text))
         return;
     if (action("copyalert")->isChecked())
@@ -489,8 +497,7 @@ void Form1::savecolor()
 {
     get_save_rgb();
     const QString name = platform_.saveFileName(this, QStringLiteral("Save the color as"),
-                                                QStringLiteral("."),
-                                                QStringLiteral("Pigmentor File (*.pmt)"));
+        QStringLiteral("."), QStringLiteral("Pigmentor File (*.pmt)"));
     if (name.isEmpty())
         return;
     storage::write_file_atomically(name, saved_color_text_ + "\r\n");
@@ -498,9 +505,9 @@ void Form1::savecolor()
 
 void Form1::opencolor()
 {
-    const QString name = platform_.openFileName(this, QStringLiteral("Open a previously saved color"),
-                                                QStringLiteral("."),
-                                                QStringLiteral("Pigmentor Files (*.pmt)"));
+    const QString name
+        = platform_.openFileName(this, QStringLiteral("Open a previously saved color"),
+            QStringLiteral("."), QStringLiteral("Pigmentor Files (*.pmt)"));
     if (name.isEmpty())
         return;
     const auto bytes = storage::read_small_file(name);
@@ -548,9 +555,9 @@ void Form1::savesettings()
         get_save_rgb();
         color = saved_color_text_;
     }
-    storage::write_file_atomically(
-        folder_.settings_file(),
-        storage::settings_bytes(editing::check_value(check1_), editing::check_value(check3_), color));
+    storage::write_file_atomically(folder_.settings_file(),
+        storage::settings_bytes(
+            editing::check_value(check1_), editing::check_value(check3_), color));
 }
 
 // ---- Load ----
@@ -576,8 +583,8 @@ station::Form3* Form1::show_station()
     // A station that was closed is on its way out; open a fresh one.
     if (!station_ || !station_->isVisible()) {
         station_ = new station::Form3(platform_, folder_.station_prefs_file(), [this] {
-            return station::CopyOptions{action("numsign")->isChecked(),
-                                        action("copyalert")->isChecked()};
+            return station::CopyOptions {
+                action("numsign")->isChecked(), action("copyalert")->isChecked()};
         });
     }
     station_->show();
@@ -645,8 +652,8 @@ void Form1::about_Click()
         about_->raise();
         return;
     }
-    about_ = new shell::Splashscreen(shell::Splashscreen::Mode::About, platform_,
-                                     folder_.prefs_file(), this, nullptr);
+    about_ = new shell::Splashscreen(
+        shell::Splashscreen::Mode::About, platform_, folder_.prefs_file(), this, nullptr);
     about_->load();
 }
 
@@ -657,7 +664,7 @@ bool Form1::close_request()
     openprefs();
     if (prefs_.on(storage::ConfirmExit)) {
         if (!platform_.askYesNo(this, QStringLiteral("Are you sure you want to quit?"),
-                                QString::fromLatin1(core::kAppTitle)))
+                QString::fromLatin1(core::kAppTitle)))
             return false;
     }
     return true;

@@ -132,8 +132,8 @@ private:
     std::function<void()> end_process_;
     bool unloading_ = false;
 
-    std::array<QScrollBar*, 3> clr_{};
-    std::array<QLineEdit*, 3> text_{};
+    std::array<QScrollBar*, 3> clr_ {};
+    std::array<QLineEdit*, 3> text_ {};
     QLineEdit* text4_ = nullptr;
     QLabel* label1_ = nullptr;
     editing::ShapeWidget* shape1_ = nullptr;

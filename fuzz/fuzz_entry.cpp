@@ -8,8 +8,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::u32string text =
-        QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)).toStdU32String();
+    const std::u32string text
+        = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size)).toStdU32String();
     (void)core::check_rgb_text(text);
     for (const core::HexEntry& e : {core::hex_entry(text), core::paste_entry(text)}) {
         if (e.refusal != core::Refusal::None)

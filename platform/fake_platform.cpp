@@ -5,10 +5,9 @@
 
 namespace platform {
 
-void FakePlatform::showMessage(QWidget*, const QString& text, const QString& title,
-                               core::Icon icon)
+void FakePlatform::showMessage(QWidget*, const QString& text, const QString& title, core::Icon icon)
 {
-    boxes.push_back(Box{text, title, icon});
+    boxes.push_back(Box {text, title, icon});
     if (on_box)
         on_box(boxes.back());
 }
@@ -56,10 +55,10 @@ std::optional<QFont> FakePlatform::chooseFont(QWidget*, const QFont& initial)
     return answer;
 }
 
-QString FakePlatform::openFileName(QWidget*, const QString& title, const QString& folder,
-                                   const QString& filter)
+QString FakePlatform::openFileName(
+    QWidget*, const QString& title, const QString& folder, const QString& filter)
 {
-    file_dialogs.push_back(FileDialog{title, folder, filter, false});
+    file_dialogs.push_back(FileDialog {title, folder, filter, false});
     if (file_answers.empty())
         return {};
     const QString answer = file_answers.front();
@@ -67,10 +66,10 @@ QString FakePlatform::openFileName(QWidget*, const QString& title, const QString
     return answer;
 }
 
-QString FakePlatform::saveFileName(QWidget*, const QString& title, const QString& folder,
-                                   const QString& filter)
+QString FakePlatform::saveFileName(
+    QWidget*, const QString& title, const QString& folder, const QString& filter)
 {
-    file_dialogs.push_back(FileDialog{title, folder, filter, true});
+    file_dialogs.push_back(FileDialog {title, folder, filter, true});
     if (file_answers.empty())
         return {};
     const QString answer = file_answers.front();
@@ -78,8 +77,8 @@ QString FakePlatform::saveFileName(QWidget*, const QString& title, const QString
     return answer;
 }
 
-std::unique_ptr<TrayIcon> FakePlatform::createTrayIcon(const QIcon&, const QString& tooltip,
-                                                       QObject* parent)
+std::unique_ptr<TrayIcon> FakePlatform::createTrayIcon(
+    const QIcon&, const QString& tooltip, QObject* parent)
 {
     auto icon = std::make_unique<FakeTrayIcon>(parent);
     icon->tooltip = tooltip;
@@ -105,7 +104,7 @@ bool FakePlatform::openUrl(const QUrl& url)
 
 void FakePlatform::popupMenu(QMenu* menu, const QPoint& global_pos, QAction* default_action)
 {
-    popups.push_back(Popup{menu, global_pos, default_action});
+    popups.push_back(Popup {menu, global_pos, default_action});
 }
 
 void FakePlatform::clear_records()

@@ -47,19 +47,19 @@ public:
         QPointer<QAction> default_action;
     };
 
-    void showMessage(QWidget* parent, const QString& text, const QString& title,
-                     core::Icon icon) override;
+    void showMessage(
+        QWidget* parent, const QString& text, const QString& title, core::Icon icon) override;
     bool askYesNo(QWidget* parent, const QString& text, const QString& title) override;
     bool setClipboardText(const QString& text) override;
     QString clipboardText() override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) override;
     QString openFileName(QWidget* parent, const QString& title, const QString& folder,
-                         const QString& filter) override;
+        const QString& filter) override;
     QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
-                         const QString& filter) override;
-    std::unique_ptr<TrayIcon> createTrayIcon(const QIcon& icon, const QString& tooltip,
-                                             QObject* parent) override;
+        const QString& filter) override;
+    std::unique_ptr<TrayIcon> createTrayIcon(
+        const QIcon& icon, const QString& tooltip, QObject* parent) override;
     void setTopmost(QWidget* window, bool topmost) override;
     void setEllipticShape(QWidget* window, const QRect& box) override;
     bool openUrl(const QUrl& url) override;

@@ -42,8 +42,9 @@ public:
     virtual ~Platform() = default;
 
     // A modal message box with one OK button.
-    virtual void showMessage(QWidget* parent, const QString& text, const QString& title,
-                             core::Icon icon) = 0;
+    virtual void showMessage(
+        QWidget* parent, const QString& text, const QString& title, core::Icon icon)
+        = 0;
     // A modal Yes/No question; true for Yes.
     virtual bool askYesNo(QWidget* parent, const QString& text, const QString& title) = 0;
 
@@ -57,13 +58,16 @@ public:
     virtual std::optional<QFont> chooseFont(QWidget* parent, const QFont& initial) = 0;
 
     // File dialogs in the given folder with a Qt filter; empty on cancel.
-    virtual QString openFileName(QWidget* parent, const QString& title, const QString& folder,
-                                 const QString& filter) = 0;
-    virtual QString saveFileName(QWidget* parent, const QString& title, const QString& folder,
-                                 const QString& filter) = 0;
+    virtual QString openFileName(
+        QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+        = 0;
+    virtual QString saveFileName(
+        QWidget* parent, const QString& title, const QString& folder, const QString& filter)
+        = 0;
 
-    virtual std::unique_ptr<TrayIcon> createTrayIcon(const QIcon& icon, const QString& tooltip,
-                                                     QObject* parent) = 0;
+    virtual std::unique_ptr<TrayIcon> createTrayIcon(
+        const QIcon& icon, const QString& tooltip, QObject* parent)
+        = 0;
 
     // Keeps a window above the others (or not) without moving or resizing it.
     virtual void setTopmost(QWidget* window, bool topmost) = 0;
@@ -74,8 +78,8 @@ public:
     virtual bool openUrl(const QUrl& url) = 0;
 
     // Shows a pop-up menu at a screen position without waiting for it.
-    virtual void popupMenu(QMenu* menu, const QPoint& global_pos,
-                           QAction* default_action = nullptr) = 0;
+    virtual void popupMenu(QMenu* menu, const QPoint& global_pos, QAction* default_action = nullptr)
+        = 0;
 };
 
 } // namespace platform

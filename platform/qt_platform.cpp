@@ -20,10 +20,14 @@ namespace {
 QMessageBox::Icon to_qt(core::Icon icon)
 {
     switch (icon) {
-    case core::Icon::Information: return QMessageBox::Information;
-    case core::Icon::Stop: return QMessageBox::Critical;
-    case core::Icon::Exclamation: return QMessageBox::Warning;
-    case core::Icon::Question: return QMessageBox::Question;
+    case core::Icon::Information:
+        return QMessageBox::Information;
+    case core::Icon::Stop:
+        return QMessageBox::Critical;
+    case core::Icon::Exclamation:
+        return QMessageBox::Warning;
+    case core::Icon::Question:
+        return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
 }
@@ -31,7 +35,8 @@ QMessageBox::Icon to_qt(core::Icon icon)
 // Message texts separate their lines with a lone carriage return; show it as a break.
 QString displayed(QString text)
 {
-    return text.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 class QtTrayIcon : public TrayIcon {
@@ -41,13 +46,13 @@ public:
     {
         icon_.setToolTip(tooltip);
         connect(&icon_, &QSystemTrayIcon::activated, this,
-                [this](QSystemTrayIcon::ActivationReason reason) {
-                    if (reason == QSystemTrayIcon::Context)
-                        emit menuRequested(QCursor::pos());
-                    else if (reason == QSystemTrayIcon::DoubleClick
-                             || reason == QSystemTrayIcon::Trigger)
-                        emit restoreRequested();
-                });
+            [this](QSystemTrayIcon::ActivationReason reason) {
+                if (reason == QSystemTrayIcon::Context)
+                    emit menuRequested(QCursor::pos());
+                else if (reason == QSystemTrayIcon::DoubleClick
+                    || reason == QSystemTrayIcon::Trigger)
+                    emit restoreRequested();
+            });
     }
     void setShown(bool shown) override { icon_.setVisible(shown); }
     bool isShown() const override { return icon_.isVisible(); }
@@ -59,8 +64,8 @@ private:
 
 } // namespace
 
-void QtPlatform::showMessage(QWidget* parent, const QString& text, const QString& title,
-                             core::Icon icon)
+void QtPlatform::showMessage(
+    QWidget* parent, const QString& text, const QString& title, core::Icon icon)
 {
     QMessageBox box(to_qt(icon), title, displayed(text), QMessageBox::Ok, parent);
     box.exec();
@@ -71,8 +76,8 @@ void QtPlatform::showMessage(QWidget* parent, const QString& text, const QString
 
 bool QtPlatform::askYesNo(QWidget* parent, const QString& text, const QString& title)
 {
-    QMessageBox box(QMessageBox::Question, title, displayed(text),
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QMessageBox box(
+        QMessageBox::Question, title, displayed(text), QMessageBox::Yes | QMessageBox::No, parent);
     const bool yes = box.exec() == QMessageBox::Yes;
     if (parent)
         parent->activateWindow();
@@ -117,21 +122,21 @@ std::optional<QFont> QtPlatform::chooseFont(QWidget* parent, const QFont& initia
     return font;
 }
 
-QString QtPlatform::openFileName(QWidget* parent, const QString& title, const QString& folder,
-                                 const QString& filter)
+QString QtPlatform::openFileName(
+    QWidget* parent, const QString& title, const QString& folder, const QString& filter)
 {
     return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
-QString QtPlatform::saveFileName(QWidget* parent, const QString& title, const QString& folder,
-                                 const QString& filter)
+QString QtPlatform::saveFileName(
+    QWidget* parent, const QString& title, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(parent, title, folder, filter, nullptr,
-                                        QFileDialog::DontConfirmOverwrite);
+    return QFileDialog::getSaveFileName(
+        parent, title, folder, filter, nullptr, QFileDialog::DontConfirmOverwrite);
 }
 
-std::unique_ptr<TrayIcon> QtPlatform::createTrayIcon(const QIcon& icon, const QString& tooltip,
-                                                     QObject* parent)
+std::unique_ptr<TrayIcon> QtPlatform::createTrayIcon(
+    const QIcon& icon, const QString& tooltip, QObject* parent)
 {
     return std::make_unique<QtTrayIcon>(icon, tooltip, parent);
 }

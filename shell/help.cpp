@@ -29,9 +29,9 @@ void show_help_contents(platform::Platform& platform, QWidget* parent)
     const QString folder = help_folder();
     if (folder.isEmpty()) {
         platform.showMessage(parent,
-                             QStringLiteral("The help pages could not be found. They belong in the "
-                                            "folder \"help\" beside the program."),
-                             QStringLiteral("Pigmentor"), core::Icon::Exclamation);
+            QStringLiteral("The help pages could not be found. They belong in the "
+                           "folder \"help\" beside the program."),
+            QStringLiteral("Pigmentor"), core::Icon::Exclamation);
         return;
     }
     static QPointer<QTextBrowser> viewer;
@@ -54,10 +54,10 @@ void open_website(platform::Platform& platform, QWidget* parent)
 {
     if (!platform.openUrl(QUrl(QString::fromLatin1(kWebsite)))) {
         platform.showMessage(parent,
-                             QStringLiteral("The web page could not be opened. Please visit %1 "
-                                            "in your web browser.")
-                                 .arg(QString::fromLatin1(kWebsite)),
-                             QStringLiteral("Pigmentor"), core::Icon::Exclamation);
+            QStringLiteral("The web page could not be opened. Please visit %1 "
+                           "in your web browser.")
+                .arg(QString::fromLatin1(kWebsite)),
+            QStringLiteral("Pigmentor"), core::Icon::Exclamation);
     }
 }
 

@@ -12,8 +12,8 @@ namespace shell {
 
 namespace {
 
-editing::ValueCheckBox* add_check(QGroupBox* frame, const char* name, const char* caption,
-                                  const char* tooltip)
+editing::ValueCheckBox* add_check(
+    QGroupBox* frame, const char* name, const char* caption, const char* tooltip)
 {
     auto* box = new editing::ValueCheckBox(QString::fromUtf8(caption), frame);
     box->setObjectName(QString::fromLatin1(name));
@@ -33,8 +33,9 @@ QGroupBox* add_frame(QWidget* parent, const char* name, const char* caption)
 } // namespace
 
 prefres::prefres(PrefsHost& host, TrayModeMemory& memory)
-    : QDialog(nullptr, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
-                           | Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(nullptr,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
+            | Qt::MSWindowsFixedSizeDialogHint),
       host_(host), memory_(memory)
 {
     setObjectName(QStringLiteral("prefres"));
@@ -44,23 +45,23 @@ prefres::prefres(PrefsHost& host, TrayModeMemory& memory)
 
     QGroupBox* frame1 = add_frame(this, "Frame1", "Loading Options");
     checks_[0] = add_check(frame1, "Check1", "&Load Color Matching Station on start up",
-                           "PMT will start the Color Matching Station automatically.");
+        "PMT will start the Color Matching Station automatically.");
     checks_[3] = add_check(frame1, "Check4", "S&how splash screen at start up",
-                           "If this is checked then a splash screen will appear for about 1.25 "
-                           "seconds when you start PMT.");
+        "If this is checked then a splash screen will appear for about 1.25 "
+        "seconds when you start PMT.");
     QGroupBox* frame3 = add_frame(this, "Frame3", "Exiting Options");
     checks_[1] = add_check(frame3, "Check2", "&Automatically save color on exit",
-                           "When you exit, PMT will save the color you were working on and load "
-                           "it when you run PMT again!");
+        "When you exit, PMT will save the color you were working on and load "
+        "it when you run PMT again!");
     checks_[2] = add_check(frame3, "Check3", "Close PMT like a &TV (try this!)",
-                           "You've got to try this to know what I mean!");
+        "You've got to try this to know what I mean!");
     checks_[4] = add_check(frame3, "Check5", "Confir&m when you exit", "Confirm Exit");
 
     QGroupBox* frame2 = add_frame(this, "Frame2", "Show PMT in:");
     auto* group = new QButtonGroup(this);
     const char* captions[] = {"Task Bar only", "System tray only", "Task bar && system tray"};
     const char* tips[] = {"Show PMT in the task bar (Like normal programs)",
-                          "Show PMT in the system tray", "Show in both"};
+        "Show PMT in the system tray", "Show in both"};
     for (int i = 0; i < 3; ++i) {
         tray_[i] = new QRadioButton(QString::fromUtf8(captions[i]), frame2);
         tray_[i]->setObjectName(QStringLiteral("tray_%1").arg(i));
@@ -127,12 +128,9 @@ void prefres::load()
 
 void prefres::saveprefs()
 {
-    storage::PreferenceValues values{editing::check_value(checks_[0]),
-                                     editing::check_value(checks_[1]),
-                                     editing::check_value(checks_[2]),
-                                     editing::check_value(checks_[3]),
-                                     memory_.chosen,
-                                     editing::check_value(checks_[4])};
+    storage::PreferenceValues values {editing::check_value(checks_[0]),
+        editing::check_value(checks_[1]), editing::check_value(checks_[2]),
+        editing::check_value(checks_[3]), memory_.chosen, editing::check_value(checks_[4])};
     storage::write_file_atomically(host_.prefsFile(), storage::prefs_bytes(values));
 }
 

@@ -58,8 +58,8 @@ private:
 
     PrefsHost& host_;
     TrayModeMemory& memory_;
-    std::array<editing::ValueCheckBox*, 5> checks_{};
-    std::array<QRadioButton*, 3> tray_{};
+    std::array<editing::ValueCheckBox*, 5> checks_ {};
+    std::array<QRadioButton*, 3> tray_ {};
     QPushButton* command1_;
     QPushButton* command2_;
     bool released_ = false;

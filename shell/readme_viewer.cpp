@@ -12,7 +12,7 @@ namespace shell {
 namespace {
 // The viewer reads text files, not whatever lies around: a ReadMe is a few KiB.
 constexpr qint64 kReadmeLimit = 4 * 1024 * 1024;
-}
+} // namespace
 
 Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platform)
 {
@@ -30,8 +30,9 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
     mono.setStyleHint(QFont::Monospace);
     mono.setPointSize(9);
     text1_->setFont(mono);
-    text1_->setPlainText(QStringLiteral("You should see the contents of ReadMe.txt here.\n"
-                                        "If you don't, the file is currently loading! Please wait...\n"));
+    text1_->setPlainText(
+        QStringLiteral("You should see the contents of ReadMe.txt here.\n"
+                       "If you don't, the file is currently loading! Please wait...\n"));
 
     command1_ = new QPushButton(QStringLiteral("&Close"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
@@ -50,7 +51,7 @@ std::optional<ReadmeLayout> readme_layout(int window_width, int window_height)
 {
     if (window_width < 132 || window_height < 892)
         return std::nullopt;
-    return ReadmeLayout{window_width - 120, window_height - 400, window_width - 1550};
+    return ReadmeLayout {window_width - 120, window_height - 400, window_width - 1550};
 }
 
 void Form2::resizeEvent(QResizeEvent* event)
@@ -70,9 +71,9 @@ void load_readme(Form2& viewer, const QString& file_name)
     QFile file(file_name);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kReadmeLimit) {
         viewer.platform().showMessage(&viewer,
-                                      QStringLiteral("Error encountered while trying to open file, "
-                                                     "please retry."),
-                                      QStringLiteral("Text Editor"), core::Icon::Exclamation);
+            QStringLiteral("Error encountered while trying to open file, "
+                           "please retry."),
+            QStringLiteral("Text Editor"), core::Icon::Exclamation);
         return;
     }
     const QByteArray bytes = file.readAll();

@@ -14,16 +14,16 @@ namespace shell {
 using editing::twips_rect;
 
 namespace {
-const char kCredits[] =
-    "Pigmentor 1.18\n"
-    "A colour tool for people who write web pages.\n\n"
-    "Made by the Pigmentor developers. Free to use and to pass on, unchanged and "
-    "without charge.\n\n"
-    "Questions and the latest version: Help > On the Web > Pigmentor Website.";
+const char kCredits[]
+    = "Pigmentor 1.18\n"
+      "A colour tool for people who write web pages.\n\n"
+      "Made by the Pigmentor developers. Free to use and to pass on, unchanged and "
+      "without charge.\n\n"
+      "Questions and the latest version: Help > On the Web > Pigmentor Website.";
 }
 
 Splashscreen::Splashscreen(Mode mode, platform::Platform& platform, const QString& prefs_file,
-                           QWidget* main_window, std::function<void()> show_main)
+    QWidget* main_window, std::function<void()> show_main)
     : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Dialog), mode_(mode), platform_(platform),
       prefs_file_(prefs_file), main_(main_window), show_main_(std::move(show_main))
 {
@@ -81,8 +81,8 @@ bool Splashscreen::load()
     if (mode_ == Mode::StartUp) {
         timer_.start();
         const auto bytes = storage::read_small_file(prefs_file_);
-        const std::vector<int> values =
-            bytes ? storage::read_integers(*bytes, 4) : std::vector<int>{};
+        const std::vector<int> values
+            = bytes ? storage::read_integers(*bytes, 4) : std::vector<int> {};
         if (values.size() < 4) {
             // Without a readable preference the splash shows, but not cut to shape.
             show();
@@ -167,9 +167,9 @@ void Splashscreen::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), sky);
 
     // A fan of Safe Palette swatches behind the name.
-    const QColor swatches[] = {QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0x99, 0x00),
-                               QColor(0xFF, 0xCC, 0x00), QColor(0x00, 0xFF, 0x00),
-                               QColor(0x00, 0x99, 0xFF), QColor(0x66, 0x00, 0xCC)};
+    const QColor swatches[]
+        = {QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0x99, 0x00), QColor(0xFF, 0xCC, 0x00),
+            QColor(0x00, 0xFF, 0x00), QColor(0x00, 0x99, 0xFF), QColor(0x66, 0x00, 0xCC)};
     const int n = int(std::size(swatches));
     const int w = 34;
     const int left = (width() - n * w) / 2;
@@ -187,8 +187,8 @@ void Splashscreen::paintEvent(QPaintEvent*)
     sub.setPointSize(9);
     painter.setFont(sub);
     painter.setPen(QColor(0xCC, 0xFF, 0xFF));
-    painter.drawText(QRect(0, 140, width(), 20), Qt::AlignCenter,
-                     QStringLiteral("Colours for the web"));
+    painter.drawText(
+        QRect(0, 140, width(), 20), Qt::AlignCenter, QStringLiteral("Colours for the web"));
 }
 
 } // namespace shell

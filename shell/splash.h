@@ -27,7 +27,7 @@ public:
     // opens the main window at once (and never shows) or shows itself for 1100 ms.
     // About: stays until "&Close" and keeps the main window disabled meanwhile.
     Splashscreen(Mode mode, platform::Platform& platform, const QString& prefs_file,
-                 QWidget* main_window, std::function<void()> show_main);
+        QWidget* main_window, std::function<void()> show_main);
 
     // Runs the load; false when the splash closed itself without being shown.
     bool load();

@@ -10,12 +10,13 @@
 namespace shell {
 
 WindowModes::WindowModes(QWidget* main_window, platform::Platform& platform,
-                         storage::PreferenceTable& prefs, QAction* exit_action)
+    storage::PreferenceTable& prefs, QAction* exit_action)
     : QObject(main_window), main_(main_window), platform_(platform), prefs_(prefs),
       menu_(QStringLiteral("new"))
 {
     // The tooltip ends with one carriage return, as the tray has always shown it.
-    tray_ = platform_.createTrayIcon(QApplication::windowIcon(), QStringLiteral("Pigmentor\r"), this);
+    tray_
+        = platform_.createTrayIcon(QApplication::windowIcon(), QStringLiteral("Pigmentor\r"), this);
     connect(tray_.get(), &platform::TrayIcon::restoreRequested, this, &WindowModes::restore_main);
     connect(tray_.get(), &platform::TrayIcon::menuRequested, this, &WindowModes::show_tray_menu);
 

@@ -19,8 +19,8 @@ namespace shell {
 class WindowModes : public QObject {
     Q_OBJECT
 public:
-    WindowModes(QWidget* main_window, platform::Platform& platform,
-                storage::PreferenceTable& prefs, QAction* exit_action);
+    WindowModes(QWidget* main_window, platform::Platform& platform, storage::PreferenceTable& prefs,
+        QAction* exit_action);
     ~WindowModes() override;
 
     // Puts the icon in or out of the tray and starts or stops the timer for a mode.

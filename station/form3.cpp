@@ -48,7 +48,7 @@ int value_of(const QColor& c)
 } // namespace
 
 Form3::Form3(platform::Platform& platform, QString station_prefs_file,
-             std::function<CopyOptions()> copy_options)
+    std::function<CopyOptions()> copy_options)
     : QMainWindow(nullptr), platform_(platform), prefs_file_(std::move(station_prefs_file)),
       copy_options_(std::move(copy_options))
 {
@@ -58,8 +58,7 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     build_controls();
     build_menus();
     editing::popup_on_right_click(this, platform_, rightclik_,
-                                  {centralWidget(), frame("Frame1"), frame("Frame4"),
-                                   frame("Frame5"), frame("Frame6")});
+        {centralWidget(), frame("Frame1"), frame("Frame4"), frame("Frame5"), frame("Frame6")});
     editing::give_menu_shortcuts_priority(this);
 
     // The client area is fixed; the menu bar comes on top of it.
@@ -115,13 +114,12 @@ void Form3::build_controls()
 
     QGroupBox* frame1 = frame("Frame1", "Color Matching Station", twips_rect(50, 0, 6690, 2295));
     QPushButton* command3 = button(client, "Command3", "Color &Picker...",
-                                   "Choose a color from a color spectrum!",
-                                   twips_rect(6840, 120, 1545, 375), frame_font);
+        "Choose a color from a color spectrum!", twips_rect(6840, 120, 1545, 375), frame_font);
     QPushButton* command4 = button(client, "Command4", "&Safe Palette",
-                                   "Mak e the color safe for any computer on the web!",
-                                   twips_rect(6840, 600, 1545, 375), frame_font);
+        "Mak e the color safe for any computer on the web!", twips_rect(6840, 600, 1545, 375),
+        frame_font);
     QPushButton* command1 = button(client, "Command1", "Change text font", nullptr,
-                                   twips_rect(6840, 1080, 1545, 375), frame_font);
+        twips_rect(6840, 1080, 1545, 375), frame_font);
     check1_ = new editing::ValueCheckBox(QStringLiteral("Auto Safe"), client);
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setToolTip(QStringLiteral("Auto Safe Colors"));
@@ -133,7 +131,7 @@ void Form3::build_controls()
     check2_->setGeometry(twips_rect(6860, 1950, 1215, 255).adjusted(0, -2, 30, 2));
     check2_->setFont(sans(8.25, true));
     QPushButton* command6 = button(client, "Command6", "Close", "Close Color Matching Station",
-                                   twips_rect(6840, 2640, 1545, 360), arial(9.75, true));
+        twips_rect(6840, 2640, 1545, 360), arial(9.75, true));
     QGroupBox* frame4 = frame("Frame4", "RGB Values", twips_rect(50, 2350, 2900, 690));
     QGroupBox* frame5 = frame("Frame5", "Change Text", twips_rect(3035, 2350, 2080, 690));
     QGroupBox* frame6 = frame("Frame6", "Enter Hex Code", twips_rect(5200, 2350, 1530, 690));
@@ -150,13 +148,13 @@ void Form3::build_controls()
     shape2_->setGeometry(twips_rect(680, 840, 1815, 975));
     shape2_->setFill(Qt::black);
     label3_ = label(frame1, "Label3", "Sample Text 123", nullptr, twips_rect(255, 360, 2700, 420),
-                    Qt::black, arial(11.25, true), Qt::AlignCenter);
+        Qt::black, arial(11.25, true), Qt::AlignCenter);
     label3_->setAttribute(Qt::WA_TranslucentBackground);
 
     const char* option_names[] = {"Option1", "Option2", "Option3"};
     const char* option_captions[] = {"Background", "Object", "Text"};
-    const QRect option_places[] = {twips_rect(3215, 240, 1155, 255), twips_rect(4370, 240, 1095, 255),
-                                   twips_rect(5460, 240, 1095, 255)};
+    const QRect option_places[] = {twips_rect(3215, 240, 1155, 255),
+        twips_rect(4370, 240, 1095, 255), twips_rect(5460, 240, 1095, 255)};
     for (int t = 0; t < 3; ++t) {
         option_[t] = new QRadioButton(QString::fromLatin1(option_captions[t]), frame1);
         option_[t]->setObjectName(QString::fromLatin1(option_names[t]));
@@ -167,11 +165,11 @@ void Form3::build_controls()
 
     const QFont name_font = sans(8.25, true);
     label(frame1, "Label7", "Red", "Red", twips_rect(3340, 600, 375, 255), QColor(192, 0, 0),
-          name_font, Qt::AlignRight | Qt::AlignVCenter);
+        name_font, Qt::AlignRight | Qt::AlignVCenter);
     label(frame1, "Label4", "Green", "Green", twips_rect(3220 - 60, 960, 525 + 60, 255),
-          QColor(0, 128, 0), name_font, Qt::AlignRight | Qt::AlignVCenter);
+        QColor(0, 128, 0), name_font, Qt::AlignRight | Qt::AlignVCenter);
     label(frame1, "Label5", "Blue", "Blue", twips_rect(3325, 1320, 435, 255), QColor(0, 0, 255),
-          name_font, Qt::AlignRight | Qt::AlignVCenter);
+        name_font, Qt::AlignRight | Qt::AlignVCenter);
     for (int c = 0; c < 3; ++c) {
         clr_[c] = new QScrollBar(Qt::Horizontal, frame1);
         clr_[c]->setObjectName(QStringLiteral("CLR(%1)").arg(c));
@@ -188,25 +186,26 @@ void Form3::build_controls()
     shape3->setGeometry(twips_rect(3240, 1730, 2295, 430));
     shape3->setAttribute(Qt::WA_TransparentForMouseEvents);
     label(frame1, "Label2", "Hex Code:", nullptr, twips_rect(3360 - 60, 1830, 990 + 60, 255),
-          QColor(0, 0, 128), arial(9.75, true));
-    label1_ = label(frame1, "Label1", "FFFFFF", "Hex Value", twips_rect(4440, 1830 - 15, 900 + 90, 285 + 30),
-                    palette().color(QPalette::WindowText), arial(12, true));
-    QPushButton* command2 = button(frame1, "Command2", "&Copy ", "Copy",
-                                   twips_rect(5640, 1720, 885, 420), arial(9, true));
+        QColor(0, 0, 128), arial(9.75, true));
+    label1_ = label(frame1, "Label1", "FFFFFF", "Hex Value",
+        twips_rect(4440, 1830 - 15, 900 + 90, 285 + 30), palette().color(QPalette::WindowText),
+        arial(12, true));
+    QPushButton* command2 = button(
+        frame1, "Command2", "&Copy ", "Copy", twips_rect(5640, 1720, 885, 420), arial(9, true));
 
     const char* box_names[] = {"Text1", "Text2", "Text3"};
     const char* name_captions[] = {"Red", "Green", "Blue"};
     const char* name_names[] = {"Label8", "Label9", "Label10"};
     const QColor name_colors[] = {QColor(192, 0, 0), QColor(0, 128, 0), QColor(0, 0, 255)};
-    const QColor box_colors[] = {QColor(255, 192, 192), QColor(192, 255, 192),
-                                 QColor(192, 192, 255)};
+    const QColor box_colors[]
+        = {QColor(255, 192, 192), QColor(192, 255, 192), QColor(192, 192, 255)};
     const int name_left[] = {90, 960 - 30, 2000 - 30};
     const int name_width[] = {375 + 30, 525 + 30, 405 + 30};
     const int box_left[] = {500, 1510, 2430};
     for (int c = 0; c < 3; ++c) {
         label(frame4, name_names[c], name_captions[c], name_captions[c],
-              twips_rect(name_left[c], 320 - 30, name_width[c], 255 + 60), name_colors[c],
-              sans(7.5, true));
+            twips_rect(name_left[c], 320 - 30, name_width[c], 255 + 60), name_colors[c],
+            sans(7.5, true));
         text_[c] = new QLineEdit(QStringLiteral("255"), frame4);
         text_[c]->setObjectName(QString::fromLatin1(box_names[c]));
         text_[c]->setMaxLength(3);
@@ -230,8 +229,8 @@ void Form3::build_controls()
     editing::set_palette_color(text7_, QPalette::Base, QColor(224, 224, 224));
     text7_->installEventFilter(this);
     editing::select_on_focus(text7_, 6);
-    command5_ = button(frame6, "Command5", "Go", "Go", twips_rect(960 + 30, 240 - 15, 450, 360 + 30),
-                       arial(9, true));
+    command5_ = button(frame6, "Command5", "Go", "Go",
+        twips_rect(960 + 30, 240 - 15, 450, 360 + 30), arial(9, true));
     command5_->setDefault(true);
 
     setTabOrder(option_[0], option_[1]);
@@ -256,7 +255,7 @@ void Form3::build_controls()
     for (int c = 0; c < 3; ++c) {
         connect(clr_[c], &QScrollBar::valueChanged, this, &Form3::CLR_Change);
         connect(text_[c], &QLineEdit::textChanged, this,
-                [this, c] { editing::channel_box_changed(*this, c); });
+            [this, c] { editing::channel_box_changed(*this, c); });
     }
     for (int t = 0; t < 3; ++t) {
         connect(option_[t], &QRadioButton::toggled, this, [this, t](bool on) {
@@ -273,33 +272,33 @@ void Form3::build_controls()
     connect(check1_, &QCheckBox::stateChanged, this, &Form3::Check1_Click);
     connect(check2_, &QCheckBox::stateChanged, this, &Form3::Check2_Click);
     connect(text4_, &QLineEdit::textChanged, label3_, &QLabel::setText);
-
 }
 
 void Form3::build_menus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
-    connect(editing::add_action(file, "newtheme", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, &Form3::newtheme);
+    connect(editing::add_action(
+                file, "newtheme", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
+        &QAction::triggered, this, &Form3::newtheme);
     connect(editing::add_action(file, "load_color", QStringLiteral("&Load Saved Theme..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &Form3::opentheme);
+                QKeySequence(Qt::CTRL | Qt::Key_O)),
+        &QAction::triggered, this, &Form3::opentheme);
     connect(editing::add_action(file, "save_color", QStringLiteral("&Save Theme As..."),
-                       QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, &Form3::savetheme);
+                QKeySequence(Qt::CTRL | Qt::Key_S)),
+        &QAction::triggered, this, &Form3::savetheme);
     file->addSeparator()->setObjectName(QStringLiteral("none101"));
     QMenu* copy = file->addMenu(QStringLiteral("Copy"));
     copy->setObjectName(QStringLiteral("copymenu"));
     connect(editing::add_action(copy, "backhex", QStringLiteral("Background Hex Code"),
-                       QKeySequence(Qt::CTRL | Qt::Key_C)),
-            &QAction::triggered, this, [this] { copy_hex(Background); });
+                QKeySequence(Qt::CTRL | Qt::Key_C)),
+        &QAction::triggered, this, [this] { copy_hex(Background); });
     connect(editing::add_action(copy, "objecthex", QStringLiteral("Object Hex Code"),
-                       QKeySequence(Qt::CTRL | Qt::Key_D)),
-            &QAction::triggered, this, [this] { copy_hex(Object); });
+                QKeySequence(Qt::CTRL | Qt::Key_D)),
+        &QAction::triggered, this, [this] { copy_hex(Object); });
     connect(editing::add_action(copy, "texthexcopy", QStringLiteral("Text Hex Code"),
-                       QKeySequence(Qt::CTRL | Qt::Key_E)),
-            &QAction::triggered, this, [this] { copy_hex(Text); });
+                QKeySequence(Qt::CTRL | Qt::Key_E)),
+        &QAction::triggered, this, [this] { copy_hex(Text); });
     copy->addSeparator()->setObjectName(QStringLiteral("sumphin"));
     QAction* bakrgb = editing::add_action(copy, "bakrgb", QStringLiteral("Background RGB Values"));
     QAction* objrgb = editing::add_action(copy, "objrgb", QStringLiteral("Object RGB Values"));
@@ -308,25 +307,27 @@ void Form3::build_menus()
     connect(objrgb, &QAction::triggered, this, [this] { copy_rgb(Object); });
     connect(textrgb, &QAction::triggered, this, [this] { copy_rgb(Text); });
     file->addSeparator()->setObjectName(QStringLiteral("none2"));
-    QAction* safep = editing::add_action(file, "safep", QStringLiteral("Safe Palette"),
-                                QKeySequence(Qt::CTRL | Qt::Key_P));
+    QAction* safep = editing::add_action(
+        file, "safep", QStringLiteral("Safe Palette"), QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(safep, &QAction::triggered, this, &Form3::Command4_Click);
-    QAction* autosafep = editing::add_action(file, "autosafep", QStringLiteral("Auto Safe Palette"),
-                                    QKeySequence(Qt::CTRL | Qt::Key_A));
+    QAction* autosafep = editing::add_action(
+        file, "autosafep", QStringLiteral("Auto Safe Palette"), QKeySequence(Qt::CTRL | Qt::Key_A));
     autosafep->setCheckable(true);
     connect(autosafep, &QAction::triggered, this, &Form3::autosafe_toggle);
-    connect(editing::add_action(file, "choosec", QStringLiteral("Color Picker...")), &QAction::triggered,
-            this, &Form3::Command3_Click);
-    connect(editing::add_action(file, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
-            &QAction::triggered, this, &Form3::pastehex_Click);
+    connect(editing::add_action(file, "choosec", QStringLiteral("Color Picker...")),
+        &QAction::triggered, this, &Form3::Command3_Click);
+    connect(editing::add_action(
+                file, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
+        &QAction::triggered, this, &Form3::pastehex_Click);
     file->addSeparator()->setObjectName(QStringLiteral("none4"));
-    connect(editing::add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4)),
-            &QAction::triggered, this, &QWidget::close);
+    connect(editing::add_action(
+                file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4)),
+        &QAction::triggered, this, &QWidget::close);
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Options"));
     settings->setObjectName(QStringLiteral("settings"));
-    QAction* staytop = editing::add_action(settings, "staytop", QStringLiteral("Stay on top"),
-                                  QKeySequence(Qt::SHIFT | Qt::Key_F1));
+    QAction* staytop = editing::add_action(
+        settings, "staytop", QStringLiteral("Stay on top"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
     staytop->setCheckable(true);
     connect(staytop, &QAction::triggered, this, &Form3::staytop_toggle);
     QAction* oval = editing::add_action(settings, "oval", QStringLiteral("Oval &Object"));
@@ -337,14 +338,14 @@ void Form3::build_menus()
     connect(hidetxt, &QAction::triggered, this, &Form3::hidetxt_toggle);
     settings->addSeparator()->setObjectName(QStringLiteral("none3"));
     connect(editing::add_action(settings, "samptxtfont", QStringLiteral("Sample text font...")),
-            &QAction::triggered, this, &Form3::samptxtfont_Click);
+        &QAction::triggered, this, &Form3::samptxtfont_Click);
 
     QMenu* presets = menuBar()->addMenu(QStringLiteral("&Presets"));
     presets->setObjectName(QStringLiteral("presets"));
     editing::add_preset_items(presets,
-                              {"blackp", "whitep", "bluep", "brownp", "goldp", "gray", "greenp",
-                               "orangep", "redc", "violetp", "yellowp"},
-                              [this](const core::Rgb& c) { psets(c.red, c.green, c.blue); });
+        {"blackp", "whitep", "bluep", "brownp", "goldp", "gray", "greenp", "orangep", "redc",
+            "violetp", "yellowp"},
+        [this](const core::Rgb& c) { psets(c.red, c.green, c.blue); });
 
     // The two pop-up menus; they never show in the menu bar.
     rightclik_ = new QMenu(QStringLiteral("Right Menu"), this);
@@ -352,39 +353,42 @@ void Form3::build_menus()
     QMenu* copy_right = rightclik_->addMenu(QStringLiteral("Copy"));
     copy_right->setObjectName(QStringLiteral("copy_right"));
     connect(editing::add_action(copy_right, "backhexr", QStringLiteral("Background Hex Code")),
-            &QAction::triggered, this, [this] { copy_hex(Background); });
+        &QAction::triggered, this, [this] { copy_hex(Background); });
     connect(editing::add_action(copy_right, "objecthexr", QStringLiteral("Object Hex Code")),
-            &QAction::triggered, this, [this] { copy_hex(Object); });
+        &QAction::triggered, this, [this] { copy_hex(Object); });
     connect(editing::add_action(copy_right, "texthexcopyr", QStringLiteral("Text Hex Code")),
-            &QAction::triggered, this, [this] { copy_hex(Text); });
+        &QAction::triggered, this, [this] { copy_hex(Text); });
     copy_right->addSeparator()->setObjectName(QStringLiteral("sepe"));
-    connect(editing::add_action(copy_right, "right_bakrgb", QStringLiteral("Background RGB Values")),
-            &QAction::triggered, bakrgb, &QAction::trigger);
+    connect(
+        editing::add_action(copy_right, "right_bakrgb", QStringLiteral("Background RGB Values")),
+        &QAction::triggered, bakrgb, &QAction::trigger);
     connect(editing::add_action(copy_right, "right_objectrgb", QStringLiteral("Object RGB Values")),
-            &QAction::triggered, objrgb, &QAction::trigger);
+        &QAction::triggered, objrgb, &QAction::trigger);
     connect(editing::add_action(copy_right, "right_textrgb", QStringLiteral("Text RGB Values")),
-            &QAction::triggered, textrgb, &QAction::trigger);
+        &QAction::triggered, textrgb, &QAction::trigger);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("none55"));
     connect(editing::add_action(rightclik_, "safepalr", QStringLiteral("Safe Palette")),
-            &QAction::triggered, this, &Form3::Command4_Click);
-    QAction* autosafepr = editing::add_action(rightclik_, "autosafepr", QStringLiteral("Auto Safe Palette"));
+        &QAction::triggered, this, &Form3::Command4_Click);
+    QAction* autosafepr
+        = editing::add_action(rightclik_, "autosafepr", QStringLiteral("Auto Safe Palette"));
     autosafepr->setCheckable(true);
     connect(autosafepr, &QAction::triggered, this, &Form3::autosafe_toggle);
     connect(editing::add_action(rightclik_, "choosecolorr", QStringLiteral("Color Picker...")),
-            &QAction::triggered, this, &Form3::Command3_Click);
+        &QAction::triggered, this, &Form3::Command3_Click);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("none5"));
-    QAction* stayontopr = editing::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
+    QAction* stayontopr
+        = editing::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
     stayontopr->setCheckable(true);
     connect(stayontopr, &QAction::triggered, this, &Form3::staytop_toggle);
 
     copymenur_ = new QMenu(QStringLiteral("copymenu"), this);
     copymenur_->setObjectName(QStringLiteral("copymenur"));
     connect(editing::add_action(copymenur_, "bakhexcode", QStringLiteral("Background Hex Code")),
-            &QAction::triggered, this, [this] { copy_hex(Background); });
+        &QAction::triggered, this, [this] { copy_hex(Background); });
     connect(editing::add_action(copymenur_, "objhexcode", QStringLiteral("Object Hex Code")),
-            &QAction::triggered, this, [this] { copy_hex(Object); });
+        &QAction::triggered, this, [this] { copy_hex(Object); });
     connect(editing::add_action(copymenur_, "texthexcode", QStringLiteral("Text Hex Code")),
-            &QAction::triggered, this, [this] { copy_hex(Text); });
+        &QAction::triggered, this, [this] { copy_hex(Text); });
 }
 
 QPushButton* Form3::button(const char* name) const
@@ -405,9 +409,12 @@ QGroupBox* Form3::frame(const char* name) const
 QColor Form3::target_color(Target t) const
 {
     switch (t) {
-    case Background: return shape1_->fill();
-    case Object: return shape2_->fill();
-    case Text: return label3_->palette().color(QPalette::WindowText);
+    case Background:
+        return shape1_->fill();
+    case Object:
+        return shape2_->fill();
+    case Text:
+        return label3_->palette().color(QPalette::WindowText);
     }
     return {};
 }
@@ -472,9 +479,15 @@ void Form3::CLR_Change()
     const core::Rgb now = editing::channels(*this);
     const QColor color = to_qcolor(now);
     switch (selected_target()) {
-    case Background: shape1_->setFill(color); break;
-    case Object: shape2_->setFill(color); break;
-    case Text: editing::set_palette_color(label3_, QPalette::WindowText, color); break;
+    case Background:
+        shape1_->setFill(color);
+        break;
+    case Object:
+        shape2_->setFill(color);
+        break;
+    case Text:
+        editing::set_palette_color(label3_, QPalette::WindowText, color);
+        break;
     }
     if (check1_->checkState() == Qt::Checked)
         Command4_Click();
@@ -487,12 +500,13 @@ void Form3::CLR_Change()
 
 void Form3::psets(int red, int green, int blue)
 {
-    editing::write_channels(*this, core::Rgb{red, green, blue});
+    editing::write_channels(*this, core::Rgb {red, green, blue});
 }
 
 void Form3::Command5_Click()
 {
-    const QString upper = QString::fromStdU32String(core::upper_ascii(editing::to_u32(text7_->text())));
+    const QString upper
+        = QString::fromStdU32String(core::upper_ascii(editing::to_u32(text7_->text())));
     text7_->setText(upper);
     const core::HexEntry entry = core::hex_entry(editing::to_u32(upper));
     const auto rgb = editing::accept_entry(*this, entry, core::Window::Station);
@@ -639,8 +653,8 @@ void Form3::striphex(int color)
 
 void Form3::copyrgb(int red, int green, int blue)
 {
-    const std::string text = core::rgb_copy_text(std::to_string(red), std::to_string(green),
-                                                 std::to_string(blue));
+    const std::string text
+        = core::rgb_copy_text(std::to_string(red), std::to_string(green), std::to_string(blue));
     if (!editing::copy_to_clipboard(*this, text))
         return;
     if (copy_options_().alert)
@@ -653,20 +667,18 @@ void Form3::savetheme()
     get_hex(Object, value_of(target_color(Object)));
     get_hex(Text, value_of(target_color(Text)));
     const QString name = platform_.saveFileName(this, QStringLiteral("Save Theme As"),
-                                                QStringLiteral("."),
-                                                QStringLiteral("Color Matching Station File (*.pmtm)"));
+        QStringLiteral("."), QStringLiteral("Color Matching Station File (*.pmtm)"));
     if (name.isEmpty())
         return;
-    storage::write_file_atomically(
-        name, storage::theme_bytes(slots_[Background].toStdString(), slots_[Object].toStdString(),
-                                   slots_[Text].toStdString()));
+    storage::write_file_atomically(name,
+        storage::theme_bytes(slots_[Background].toStdString(), slots_[Object].toStdString(),
+            slots_[Text].toStdString()));
 }
 
 void Form3::opentheme()
 {
     const QString name = platform_.openFileName(this, QStringLiteral("Load Saved Theme"),
-                                                QStringLiteral("."),
-                                                QStringLiteral("Pigmentor Files (*.pmtm)"));
+        QStringLiteral("."), QStringLiteral("Pigmentor Files (*.pmtm)"));
     if (name.isEmpty())
         return;
     const auto bytes = storage::read_small_file(name);
@@ -709,8 +721,8 @@ void Form3::openprefs()
 
 void Form3::saveprefs()
 {
-    storage::write_file_atomically(prefs_file_,
-                                   storage::station_prefs_bytes(action("oval")->isChecked()));
+    storage::write_file_atomically(
+        prefs_file_, storage::station_prefs_bytes(action("oval")->isChecked()));
 }
 
 void Form3::keyPressEvent(QKeyEvent* event)

@@ -32,7 +32,7 @@ class Form3 : public QMainWindow, public editing::EditingWindow {
     Q_OBJECT
 public:
     Form3(platform::Platform& platform, QString station_prefs_file,
-          std::function<CopyOptions()> copy_options);
+        std::function<CopyOptions()> copy_options);
     ~Form3() override;
 
     // EditingWindow
@@ -110,12 +110,12 @@ private:
     QString prefs_file_;
     std::function<CopyOptions()> copy_options_;
     editing::CommonDialog dialog_;
-    core::Rgb buffer_;                 // the channel buffer
-    std::array<QString, 3> slots_;     // the target code slots
+    core::Rgb buffer_; // the channel buffer
+    std::array<QString, 3> slots_; // the target code slots
 
-    std::array<QScrollBar*, 3> clr_{};
-    std::array<QLineEdit*, 3> text_{};
-    std::array<QRadioButton*, 3> option_{};
+    std::array<QScrollBar*, 3> clr_ {};
+    std::array<QLineEdit*, 3> text_ {};
+    std::array<QRadioButton*, 3> option_ {};
     QLabel* label1_ = nullptr;
     QLabel* label3_ = nullptr;
     QLineEdit* text4_ = nullptr;

@@ -8,7 +8,7 @@ namespace storage {
 // (a portable copy), otherwise the user's configuration folder.
 class ConfigFolder {
 public:
-    explicit ConfigFolder(QString folder) : folder_(std::move(folder)) {}
+    explicit ConfigFolder(QString folder) : folder_(std::move(folder)) { }
 
     static ConfigFolder for_program();
 

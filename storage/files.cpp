@@ -174,15 +174,15 @@ QByteArray prefs_bytes(const PreferenceValues& values)
     return bytes;
 }
 
-QByteArray theme_bytes(const std::string& background, const std::string& object,
-                       const std::string& text)
+QByteArray theme_bytes(
+    const std::string& background, const std::string& object, const std::string& text)
 {
     return QByteArray::fromStdString(background + object + text) + "\r\n";
 }
 
 ThemePieces theme_pieces(const QByteArray& joined)
 {
-    return ThemePieces{joined.mid(0, 6), joined.mid(6, 6), joined.right(6)};
+    return ThemePieces {joined.mid(0, 6), joined.mid(6, 6), joined.right(6)};
 }
 
 QByteArray station_prefs_bytes(bool oval)

@@ -51,7 +51,7 @@ std::vector<int> color_text_channels(const QByteArray& text);
 
 struct Settings {
     std::optional<int> hash_prefix; // line 1
-    std::optional<int> copy_alert;  // line 2
+    std::optional<int> copy_alert; // line 2
     std::optional<QByteArray> color; // line 3, the text between the quotes
 };
 Settings parse_settings(const QByteArray& bytes);
@@ -64,13 +64,13 @@ QByteArray prefs_bytes(const PreferenceValues& values);
 
 // ---- Theme file (.pmtm) and station preferences (pmtmprefs.ini) ----
 
-QByteArray theme_bytes(const std::string& background, const std::string& object,
-                       const std::string& text);
+QByteArray theme_bytes(
+    const std::string& background, const std::string& object, const std::string& text);
 
 struct ThemePieces {
     QByteArray background; // characters 1-6
-    QByteArray object;     // characters 7-12
-    QByteArray text;       // the last six characters
+    QByteArray object; // characters 7-12
+    QByteArray text; // the last six characters
 };
 ThemePieces theme_pieces(const QByteArray& joined);
 

@@ -28,7 +28,7 @@ public:
     void read(const QString& path);
 
 private:
-    std::array<int, 6> values_{};
+    std::array<int, 6> values_ {};
 };
 
 } // namespace storage

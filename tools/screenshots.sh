@@ -14,7 +14,7 @@ fi
 work=$(mktemp -d)
 cp build/pigmentor "$work/" && cp -r build/help "$work/"
 printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"   # no splash
-Xvfb :97 -screen 0 1280x900x24 >/dev/null 2>&1 & xvfb=$!
+Xvfb :97 -screen 0 1280x900x24 -noreset >/dev/null 2>&1 & xvfb=$!
 trap 'kill $xvfb 2>/dev/null; kill $app 2>/dev/null; rm -rf "$work"' EXIT
 export DISPLAY=:97
 sleep 1

@@ -21,8 +21,8 @@ TEST(HexEntry, AcceptsSixHexDigitsInEitherCase)
 {
     const HexEntry e = hex_entry(U"ff00cc");
     EXPECT_EQ(e.refusal, Refusal::None);
-    EXPECT_EQ(e.rgb, (Rgb{255, 0, 204}));
-    EXPECT_EQ(hex_entry(U"0a141E").rgb, (Rgb{10, 20, 30}));
+    EXPECT_EQ(e.rgb, (Rgb {255, 0, 204}));
+    EXPECT_EQ(hex_entry(U"0a141E").rgb, (Rgb {10, 20, 30}));
 }
 
 TEST(HexEntry, RefusalsComeInTheirOrder)
@@ -43,9 +43,9 @@ TEST(HexEntry, RefusalsComeInTheirOrder)
 TEST(PasteEntry, BlankTrimmedAndTooLong)
 {
     EXPECT_EQ(paste_entry(U"").refusal, Refusal::BlankClipboard);
-    EXPECT_EQ(paste_entry(U"996633").rgb, (Rgb{153, 102, 51}));
+    EXPECT_EQ(paste_entry(U"996633").rgb, (Rgb {153, 102, 51}));
     // A code copied with a line break or spaces around it still works.
-    EXPECT_EQ(paste_entry(U"  996633\r\n").rgb, (Rgb{153, 102, 51}));
+    EXPECT_EQ(paste_entry(U"  996633\r\n").rgb, (Rgb {153, 102, 51}));
     EXPECT_EQ(paste_entry(U"12345").refusal, Refusal::TooShort);
     EXPECT_EQ(paste_entry(U"#996633").refusal, Refusal::HashPrefix);
     // Longer than six characters is refused, not made into an unrelated colour.
@@ -61,9 +61,10 @@ TEST(Messages, ExactTextsTitlesAndIcons)
     EXPECT_EQ(rgb.title, "Invalid Characters");
     EXPECT_EQ(rgb.icon, Icon::Stop);
     EXPECT_EQ(refusal_message(Refusal::BlankClipboard, Window::Main).text,
-              "F2 is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!");
+        "F2 is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!");
     EXPECT_EQ(refusal_message(Refusal::BlankClipboard, Window::Station).text,
-              "Ctrl + V is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!");
+        "Ctrl + V is used to automatically paste hex codes into Pigmentor. Your clipboard is "
+        "empty!");
     EXPECT_EQ(refusal_message(Refusal::BlankClipboard).title, "Blank Clipboard");
     EXPECT_EQ(refusal_message(Refusal::TooShort).text, "Color hex codes have 6 characters!");
     EXPECT_EQ(refusal_message(Refusal::TooShort).title, "Code too short");
@@ -72,6 +73,6 @@ TEST(Messages, ExactTextsTitlesAndIcons)
     EXPECT_EQ(hash.title, "Pigmentor");
     EXPECT_EQ(hash.icon, Icon::Information);
     EXPECT_EQ(refusal_message(Refusal::InvalidCharacters).text,
-              "There are one or more invalid characters in your hex code!");
+        "There are one or more invalid characters in your hex code!");
     EXPECT_EQ(refusal_message(Refusal::InvalidCharacters).title, "Invalid Characters");
 }

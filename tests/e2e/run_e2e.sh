@@ -13,21 +13,27 @@ done
 unset QT_QPA_PLATFORM
 export QT_QPA_PLATFORM=xcb
 work=$(mktemp -d)
-display=""
-for n in $(seq 91 130); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || { echo "no free X display"; exit 1; }
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
+# Xvfb picks a free display itself and writes its number to the file; -noreset keeps it
+# from restarting (and refusing connections) each time its last client leaves.
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
 app=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2>/dev/null
   kill "$xvfb" 2>/dev/null
+  wait "$xvfb" 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+display=":$(head -1 "$work/display")"
+[ "$display" != ":" ] || { echo "FAILED: the X server did not start"; exit 1; }
 export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+ready=no
+for _ in $(seq 100); do
+  xdotool getmouselocation >/dev/null 2>&1 && { ready=yes; break; }
+  sleep 0.1
+done
+[ "$ready" = yes ] || { echo "FAILED: the X server on $display did not start"; exit 1; }
 
 passed=0
 failed=0
@@ -64,8 +70,12 @@ cp "$program" "$work/pigmentor"
 printf '0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"
 printf '0\r\n0\r\n"0  0  0  "\r\n' > "$work/pmtsetgs.ini"
 
-(cd "$work" && exec ./pigmentor) & app=$!
-main=$(wait_window "Pigmentor 1.18") || { echo "FAILED: the main window never showed"; exit 1; }
+(cd "$work" && exec ./pigmentor) >"$work/program.log" 2>&1 & app=$!
+main=$(wait_window "Pigmentor 1.18") || {
+  echo "FAILED: the main window never showed (display $display)"
+  cat "$work/program.log"
+  exit 1
+}
 eval "$(xdotool getwindowgeometry --shell "$main")"
 mx=$X; my=$Y
 focus_main() { click $((mx + 200)) $((my + 345)); }

@@ -43,11 +43,13 @@ TEST_F(Form1Colour, PsetsPassesThroughIntermediateColoursInChannelOrder)
     }
     w.action("gold")->trigger();
     // Blue stays 0 from black, so its write raises no run.
-    EXPECT_EQ(seen, QStringList({"FF0000/FF0000/#FF0000/255,0,0", "FFCC00/FFCC00/#FFCC00/255,204,0"}));
+    EXPECT_EQ(
+        seen, QStringList({"FF0000/FF0000/#FF0000/255,0,0", "FFCC00/FFCC00/#FFCC00/255,204,0"}));
     seen.clear();
     w.psets(0, 51, 102);
-    EXPECT_EQ(seen, QStringList({"00CC00/00CC00/#00CC00/0,204,0", "003300/003300/#003300/0,51,0",
-                                 "003366/003366/#003366/0,51,102"}));
+    EXPECT_EQ(seen,
+        QStringList({"00CC00/00CC00/#00CC00/0,204,0", "003300/003300/#003300/0,51,0",
+            "003366/003366/#003366/0,51,102"}));
     seen.clear();
     w.psets(0, 51, 102); // nothing changes, nothing runs
     EXPECT_TRUE(seen.isEmpty());
@@ -150,8 +152,8 @@ TEST_F(Form1Colour, RefusedCodesShowOneMessageAndRestoreTheCode)
         const char* typed;
         const char* title;
     } cases[] = {{"FFF", "Code too short"}, {"", "Code too short"}, {"#FF00C", "Pigmentor"},
-                 {"FF:0CC", "Invalid Characters"}, {"FF0GCC", "Invalid Characters"},
-                 {"FF 0CC", "Invalid Characters"}, {"ÄÖÜäöü", "Invalid Characters"}};
+        {"FF:0CC", "Invalid Characters"}, {"FF0GCC", "Invalid Characters"},
+        {"FF 0CC", "Invalid Characters"}, {"ÄÖÜäöü", "Invalid Characters"}};
     for (const Case& c : cases) {
         fake.boxes.clear();
         w.Text4()->setText(QString::fromUtf8(c.typed));
@@ -186,7 +188,7 @@ TEST_F(Form1Colour, PasteWithF2FromTheClipboard)
     ASSERT_EQ(fake.boxes.size(), 2u);
     EXPECT_EQ(fake.boxes[1].title, "Blank Clipboard");
     EXPECT_EQ(fake.boxes[1].text,
-              "F2 is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!");
+        "F2 is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!");
     EXPECT_EQ(w.Text4()->text(), "abc"); // the blank clipboard leaves the box alone
 
     fake.clipboard = "12345";

@@ -34,7 +34,8 @@ TEST_F(Form1Copy, HexCopyWithAndWithoutHashAndItsAlert)
     w.button("Command1")->click();
     EXPECT_EQ(fake.clipboard, "3366FF");
     ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_EQ(fake.boxes[0].text, "[3366FF] was copied to your clipboard.\rPress Control + V to paste it!");
+    EXPECT_EQ(fake.boxes[0].text,
+        "[3366FF] was copied to your clipboard.\rPress Control + V to paste it!");
     EXPECT_EQ(fake.boxes[0].title, "Pigmentor");
     EXPECT_EQ(fake.boxes[0].icon, core::Icon::Information);
 
@@ -58,7 +59,8 @@ TEST_F(Form1Copy, RgbCopyTakesTheBoxesAsTheyStandAndNeverAddsHash)
     w.Check1()->click();
     w.action("copyrgbvalues")->trigger();
     EXPECT_EQ(fake.clipboard, "R:255 G:128 B:0");
-    EXPECT_EQ(fake.boxes.back().text, "[R:255 G:128 B:0] was copied to your clipboard.\rPress Ctrl + V to paste it!");
+    EXPECT_EQ(fake.boxes.back().text,
+        "[R:255 G:128 B:0] was copied to your clipboard.\rPress Ctrl + V to paste it!");
     w.channelBox(1)->setText("");
     w.action("copyrgb_right")->trigger();
     EXPECT_EQ(fake.clipboard, "R:255 G: B:0");
@@ -89,11 +91,21 @@ TEST_F(Form1Copy, OptionIndicatorsStayInStepUnderAnyClicks)
     std::mt19937 random(7);
     for (int i = 0; i < 200; ++i) {
         switch (random() % 5) {
-        case 0: w.Check1()->click(); break;
-        case 1: w.action("numsign")->trigger(); break;
-        case 2: w.action("numsign_right")->trigger(); break;
-        case 3: w.action("copyalert")->trigger(); break;
-        case 4: w.action("alertcopy_right")->trigger(); break;
+        case 0:
+            w.Check1()->click();
+            break;
+        case 1:
+            w.action("numsign")->trigger();
+            break;
+        case 2:
+            w.action("numsign_right")->trigger();
+            break;
+        case 3:
+            w.action("copyalert")->trigger();
+            break;
+        case 4:
+            w.action("alertcopy_right")->trigger();
+            break;
         }
         const int hash = editing::check_value(w.Check1());
         expect_hash_in_step(w, hash);

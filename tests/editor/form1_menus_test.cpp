@@ -55,8 +55,9 @@ TEST_F(Form1Menus, MenuBarCaptionsShortcutsAndInitialMarks)
     QStringList presets;
     for (QAction* a : w.findChild<QMenu*>("presets")->actions())
         presets << (a->isSeparator() ? QStringLiteral("-") : a->text());
-    EXPECT_EQ(presets, QStringList({"Black", "White", "-", "Blue", "Brown", "Gold", "Gray", "Green",
-                                    "Orange", "Red", "Violet", "Yellow"}));
+    EXPECT_EQ(presets,
+        QStringList({"Black", "White", "-", "Blue", "Brown", "Gold", "Gray", "Green", "Orange",
+            "Red", "Violet", "Yellow"}));
 }
 
 TEST_F(Form1Menus, RightClickOnlyOverTheSurfaceAndFrames)

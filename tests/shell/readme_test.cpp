@@ -20,7 +20,8 @@ TEST_F(ReadmeTest, LoadsReadMeFromTheWorkingDirectory)
     EXPECT_EQ(fake.boxes[0].text, "Error encountered while trying to open file, please retry.");
     EXPECT_EQ(fake.boxes[0].title, "Text Editor");
     EXPECT_EQ(fake.boxes[0].icon, core::Icon::Exclamation);
-    EXPECT_TRUE(viewer->Text1()->toPlainText().startsWith("You should see the contents of ReadMe.txt here."));
+    EXPECT_TRUE(viewer->Text1()->toPlainText().startsWith(
+        "You should see the contents of ReadMe.txt here."));
 
     write("ReadMe.txt", "Hello\r\nthere\r\n");
     w.action("readmetxt")->trigger();

@@ -15,12 +15,12 @@ protected:
     {
         main = std::make_unique<editor::Form1>(fake, storage::ConfigFolder(dir.path()));
         main->set_process_end([this] { ++process_ends; });
-        auto* splash = new shell::Splashscreen(shell::Splashscreen::Mode::StartUp, fake,
-                                               file("pmtprefs.ini"), main.get(), [this] {
-                                                   ++main_shows;
-                                                   main->Form_Load();
-                                                   main->show();
-                                               });
+        auto* splash = new shell::Splashscreen(
+            shell::Splashscreen::Mode::StartUp, fake, file("pmtprefs.ini"), main.get(), [this] {
+                ++main_shows;
+                main->Form_Load();
+                main->show();
+            });
         QPointer<shell::Splashscreen> guard(splash);
         splash->load();
         return guard;

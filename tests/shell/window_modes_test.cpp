@@ -8,8 +8,8 @@ class WindowModesTest : public WindowTest {
 protected:
     editor::Form1& open_with_tray_mode(int mode)
     {
-        write("pmtprefs.ini", QByteArray("0\r\n0\r\n0\r\n0\r\n") + QByteArray::number(mode)
-                                  + "\r\n0\r\n");
+        write("pmtprefs.ini",
+            QByteArray("0\r\n0\r\n0\r\n0\r\n") + QByteArray::number(mode) + "\r\n0\r\n");
         return open_main();
     }
     shell::WindowModes& modes() { return *main->window_modes(); }

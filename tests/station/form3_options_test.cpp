@@ -162,7 +162,8 @@ TEST_F(StationOptions, ThemeLoadUnderAutoSafeAndBrokenFiles)
     EXPECT_EQ(s.target_color(station::Background), QColor(0x11, 0x22, 0x33));
     EXPECT_EQ(s.target_color(station::Object), QColor(Qt::black));
 
-    for (const QByteArray& bytes : {QByteArray(), QByteArray("ff0000"), QByteArray(10 << 20, 'A')}) {
+    for (const QByteArray& bytes :
+        {QByteArray(), QByteArray("ff0000"), QByteArray(10 << 20, 'A')}) {
         s.newtheme();
         write("c.pmtm", bytes);
         fake.file_answers.push_back(file("c.pmtm"));
@@ -181,10 +182,10 @@ TEST_F(StationOptions, ReturnrgbAndGetHex)
 {
     station::Form3& s = open_station();
     EXPECT_TRUE(s.returnrgb("0A141E"));
-    EXPECT_EQ(s.buffer(), (core::Rgb{10, 20, 30}));
+    EXPECT_EQ(s.buffer(), (core::Rgb {10, 20, 30}));
     EXPECT_FALSE(s.returnrgb("0a141e"));
     EXPECT_FALSE(s.returnrgb("zz"));
-    EXPECT_EQ(s.buffer(), (core::Rgb{10, 20, 30}));
+    EXPECT_EQ(s.buffer(), (core::Rgb {10, 20, 30}));
     s.get_hex(station::Object, core::color_value(0x33, 0x66, 0x99));
     EXPECT_EQ(s.code_slot(station::Object), "336699");
 }

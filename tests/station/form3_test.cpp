@@ -118,7 +118,8 @@ TEST_F(StationTest, PasteRestoresTheDisplayedCode)
     s.Text7()->setText("abc");
     s.action("pastehex")->trigger();
     EXPECT_EQ(fake.boxes.back().text,
-              "Ctrl + V is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!");
+        "Ctrl + V is used to automatically paste hex codes into Pigmentor. Your clipboard is "
+        "empty!");
     EXPECT_EQ(fake.boxes.back().title, "Blank Clipboard");
     EXPECT_EQ(s.Text7()->text(), "abc");
     fake.clipboard = "xyzxyz";
@@ -187,7 +188,8 @@ TEST_F(StationTest, CopiesFollowTheMainWindowsOptions)
     EXPECT_EQ(fake.clipboard, "000000");
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].title, "Color copied to clipboard");
-    EXPECT_EQ(fake.boxes[0].text, "[000000] was copied to your clipboard!\rPress Control + V to paste it!");
+    EXPECT_EQ(fake.boxes[0].text,
+        "[000000] was copied to your clipboard!\rPress Control + V to paste it!");
 
     main->action("numsign")->trigger();
     s.action("objhexcode")->trigger();
@@ -195,7 +197,8 @@ TEST_F(StationTest, CopiesFollowTheMainWindowsOptions)
     s.action("bakrgb")->trigger();
     EXPECT_EQ(fake.clipboard, "R:255 G:255 B:255");
     EXPECT_EQ(fake.boxes.back().title, "Pigmentor");
-    EXPECT_EQ(fake.boxes.back().text, "[R:255 G:255 B:255] was copied to your clipboard.\rPress Ctrl + V to paste it!");
+    EXPECT_EQ(fake.boxes.back().text,
+        "[R:255 G:255 B:255] was copied to your clipboard.\rPress Ctrl + V to paste it!");
 
     s.Option(station::Text)->click();
     set_bars(s, 1, 2, 3);

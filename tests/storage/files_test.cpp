@@ -28,14 +28,15 @@ TEST(ColorText, NineCharactersLeftAlignedWithCrLf)
 
 TEST(ColorText, ReadsFirstSixAndLastThreeStoppingAtTheFirstBadPiece)
 {
-    EXPECT_EQ(color_text_channels("5  80 255"), (std::vector<int>{5, 80, 255}));
-    EXPECT_EQ(color_text_channels(join_lines("5  \r\n80 \r\n255\r\n")), (std::vector<int>{5, 80, 255}));
-    EXPECT_EQ(color_text_channels("1  2  xyz   9  "), (std::vector<int>{1, 2, 9}));
-    EXPECT_EQ(color_text_channels("1.52.9250"), (std::vector<int>{1, 2, 250}));
-    EXPECT_EQ(color_text_channels("10 300255"), (std::vector<int>{10}));
-    EXPECT_EQ(color_text_channels("-1 0  0  "), std::vector<int>{});
-    EXPECT_EQ(color_text_channels(""), std::vector<int>{});
-    EXPECT_EQ(color_text_channels("      "), std::vector<int>{});
+    EXPECT_EQ(color_text_channels("5  80 255"), (std::vector<int> {5, 80, 255}));
+    EXPECT_EQ(
+        color_text_channels(join_lines("5  \r\n80 \r\n255\r\n")), (std::vector<int> {5, 80, 255}));
+    EXPECT_EQ(color_text_channels("1  2  xyz   9  "), (std::vector<int> {1, 2, 9}));
+    EXPECT_EQ(color_text_channels("1.52.9250"), (std::vector<int> {1, 2, 250}));
+    EXPECT_EQ(color_text_channels("10 300255"), (std::vector<int> {10}));
+    EXPECT_EQ(color_text_channels("-1 0  0  "), std::vector<int> {});
+    EXPECT_EQ(color_text_channels(""), std::vector<int> {});
+    EXPECT_EQ(color_text_channels("      "), std::vector<int> {});
 }
 
 TEST(Settings, BytesAndParsing)

@@ -67,5 +67,8 @@ void WindowTest::set_bars(editing::EditingWindow& w, int r, int g, int b)
 
 QString WindowTest::rgb_of(const editing::EditingWindow& w)
 {
-    return QStringLiteral("%1,%2,%3").arg(w.CLR(0)->value()).arg(w.CLR(1)->value()).arg(w.CLR(2)->value());
+    return QStringLiteral("%1,%2,%3")
+        .arg(w.CLR(0)->value())
+        .arg(w.CLR(1)->value())
+        .arg(w.CLR(2)->value());
 }
