@@ -5,7 +5,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QPointer>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 
 namespace shell {
@@ -43,6 +46,13 @@ void show_help_contents(platform::Platform& platform, QWidget* parent)
         viewer->setOpenExternalLinks(true);
         viewer->resize(640, 520);
         viewer->setSearchPaths({folder});
+        QTextBrowser* window = viewer;
+        for (const QKeySequence& key :
+            {QKeySequence(QKeySequence::Close), QKeySequence(Qt::Key_Escape)})
+            QObject::connect(
+                new QShortcut(key, window), &QShortcut::activated, window, &QWidget::close);
+        if (const QScreen* screen = QGuiApplication::primaryScreen())
+            viewer->move(screen->availableGeometry().center() - viewer->rect().center());
     }
     viewer->setSource(QUrl::fromLocalFile(QDir(folder).filePath(QStringLiteral("index.html"))));
     viewer->show();

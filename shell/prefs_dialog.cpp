@@ -121,6 +121,8 @@ void prefres::load()
     if (host_.staysOnTop())
         main->showMinimized();
     main->setEnabled(false);
+    adjustSize();
+    move(main->frameGeometry().center() - rect().center());
     show();
     raise();
     activateWindow();

@@ -66,6 +66,7 @@ key() { xdotool key "$@"; sleep 0.3; }
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 
 cp "$program" "$work/pigmentor"
+[ -d "$(dirname "$program")/help" ] && cp -r "$(dirname "$program")/help" "$work/"
 # Splash off, colour saved on exit, no alerts after copies.
 printf '0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"
 printf '0\r\n0\r\n"0  0  0  "\r\n' > "$work/pmtsetgs.ini"
@@ -121,6 +122,12 @@ focus_main
 key ctrl+m
 check "one station however often it is opened" "1" \
   "$(xdotool search --onlyvisible --name 'Color Matching Station' 2>/dev/null | wc -l | tr -d ' ')"
+
+# F1 opens the help pages that lie beside the program.
+focus_main
+key F1
+wait_window "Pigmentor Help" >/dev/null && found=yes || found=no
+check "F1 opens the help window" "yes" "$found"
 
 # F4 exits with status 0 and writes the settings file.
 focus_main

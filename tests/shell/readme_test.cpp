@@ -54,3 +54,13 @@ TEST_F(ReadmeTest, WebsiteFailureIsReportedAndTheProgramGoesOn)
     EXPECT_TRUE(fake.boxes[0].text.contains(QString::fromLatin1(shell::kWebsite)));
     EXPECT_TRUE(w.isVisible());
 }
+
+TEST_F(ReadmeTest, HelpSaysSoWhenItsPagesAreMissing)
+{
+    editor::Form1& w = open_main();
+    if (!shell::help_folder().isEmpty())
+        GTEST_SKIP() << "help pages lie beside the test program";
+    w.action("viewhelptopics")->trigger();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_TRUE(fake.boxes[0].text.contains("help pages could not be found"));
+}
