@@ -128,6 +128,10 @@ focus_main
 key F1
 wait_window "Pigmentor Help" >/dev/null && found=yes || found=no
 check "F1 opens the help window" "yes" "$found"
+key Escape
+sleep 0.3
+check "Escape closes the help window" "0" \
+  "$(xdotool search --onlyvisible --name 'Pigmentor Help' 2>/dev/null | wc -l | tr -d ' ')"
 
 # F4 exits with status 0 and writes the settings file.
 focus_main
