@@ -47,8 +47,10 @@ WindowModes::~WindowModes() = default;
 
 void WindowModes::apply_tray_mode(int mode)
 {
+    // A mode other than 0, 1 or 2 (a hand-edited file) behaves as tray-only, as the
+    // minimize and restore items also treat it.
     tray_->setShown(mode != 0);
-    if (mode == 1)
+    if (mode != 0 && mode != 2)
         timer_.start();
     else
         timer_.stop();

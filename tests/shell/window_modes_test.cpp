@@ -31,6 +31,9 @@ TEST_F(WindowModesTest, TrayModeDecidesIconAndTimer)
     open_with_tray_mode(2);
     EXPECT_TRUE(fake.tray->isShown());
     EXPECT_FALSE(modes().Timer1()->isActive());
+    open_with_tray_mode(7); // hand-edited: like tray only
+    EXPECT_TRUE(fake.tray->isShown());
+    EXPECT_TRUE(modes().Timer1()->isActive());
 }
 
 TEST_F(WindowModesTest, TrayOnlyHidesAMinimizedWindowAndRestoresIt)
