@@ -443,10 +443,8 @@ void Form3::settool()
 {
     // Read from the buffer, not the bars: each write below repaints the target with
     // partly loaded channels, and the rest must still come from the target's colour.
-    const core::Rgb c = buffer_;
-    clr_[0]->setValue(c.red);
-    clr_[1]->setValue(c.green);
-    clr_[2]->setValue(c.blue);
+    const core::Rgb loaded = buffer_;
+    editing::write_channels(*this, loaded);
 }
 
 void Form3::scrollbarfixer(int color)

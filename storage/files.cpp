@@ -1,6 +1,7 @@
 #include "storage/files.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -24,6 +25,11 @@ std::optional<QByteArray> read_small_file(const QString& path)
 
 bool write_file_atomically(const QString& path, const QByteArray& bytes)
 {
+    // A file the user made read-only stays as it is, although its folder would let a
+    // new file take its place.
+    const QFileInfo existing(path);
+    if (existing.exists() && !existing.isWritable())
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
