@@ -30,6 +30,13 @@ QFont bold_font(const QFont& base)
 
 const char kSafeCaption[] = "       &Safe Palette";
 
+// The windows opened from here delete themselves when closed, a little later; until then
+// the pointer still holds one. Only a shown window counts as open.
+template <class Window> bool is_open(const QPointer<Window>& window)
+{
+    return window && window->isVisible();
+}
+
 } // namespace
 
 Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
@@ -580,8 +587,7 @@ void Form1::applyTrayMode(int mode)
 
 station::Form3* Form1::show_station()
 {
-    // A station that was closed is on its way out; open a fresh one.
-    if (!station_ || !station_->isVisible()) {
+    if (!is_open(station_)) {
         station_ = new station::Form3(platform_, folder_.station_prefs_file(), [this] {
             return station::CopyOptions {
                 action("numsign")->isChecked(), action("copyalert")->isChecked()};
@@ -595,9 +601,7 @@ station::Form3* Form1::show_station()
 
 void Form1::send_to_matcher(station::Target target)
 {
-    station::Form3* s = station_;
-    if (!s || !s->isVisible())
-        s = show_station();
+    station::Form3* s = is_open(station_) ? station_.data() : show_station();
     s->select_target(target);
     for (int c = 0; c < 3; ++c) {
         // A box the user is still editing may not hold a channel value; send the bar's.
@@ -625,7 +629,7 @@ void Form1::staytop_toggle(bool checked)
 
 void Form1::prefs_Click()
 {
-    if (prefs_dialog_ && prefs_dialog_->isVisible()) {
+    if (is_open(prefs_dialog_)) {
         prefs_dialog_->raise();
         prefs_dialog_->activateWindow();
         return;
@@ -636,7 +640,7 @@ void Form1::prefs_Click()
 
 void Form1::readmetxt_Click()
 {
-    if (!readme_ || !readme_->isVisible())
+    if (!is_open(readme_))
         readme_ = new shell::Form2(platform_);
     readme_->show();
     readme_->raise();
@@ -648,7 +652,7 @@ void Form1::about_Click()
 {
     if (staysOnTop())
         showMinimized();
-    if (about_ && about_->isVisible()) {
+    if (is_open(about_)) {
         about_->raise();
         return;
     }
