@@ -15,9 +15,4 @@ inline Rgb safe_color(const Rgb& c)
     return Rgb {safe_value(c.red), safe_value(c.green), safe_value(c.blue)};
 }
 
-inline bool is_safe(const Rgb& c)
-{
-    return safe_color(c) == c;
-}
-
 } // namespace core

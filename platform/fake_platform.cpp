@@ -107,15 +107,4 @@ void FakePlatform::popupMenu(QMenu* menu, const QPoint& global_pos, QAction* def
     popups.push_back(Popup {menu, global_pos, default_action});
 }
 
-void FakePlatform::clear_records()
-{
-    boxes.clear();
-    questions.clear();
-    color_dialog_starts.clear();
-    font_dialog_starts.clear();
-    file_dialogs.clear();
-    popups.clear();
-    opened_urls.clear();
-}
-
 } // namespace platform

@@ -88,8 +88,6 @@ public:
 
     // Called while a box is "open", so tests can look at the windows at that moment.
     std::function<void(const Box&)> on_box;
-
-    void clear_records();
 };
 
 } // namespace platform

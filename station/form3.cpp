@@ -276,6 +276,16 @@ void Form3::build_controls()
 
 void Form3::build_menus()
 {
+    // The three "Hex Code" items come in three menus; each copies its target's code.
+    auto add_hex_items = [this](QMenu* menu, const std::array<const char*, 3>& names,
+                             const std::array<QKeySequence, 3>& keys) {
+        const char* captions[] = {"Background Hex Code", "Object Hex Code", "Text Hex Code"};
+        for (int t = 0; t < 3; ++t) {
+            connect(editing::add_action(menu, names[t], QString::fromLatin1(captions[t]), keys[t]),
+                &QAction::triggered, this, [this, t] { copy_hex(Target(t)); });
+        }
+    };
+
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
     connect(editing::add_action(
@@ -290,15 +300,9 @@ void Form3::build_menus()
     file->addSeparator()->setObjectName(QStringLiteral("none101"));
     QMenu* copy = file->addMenu(QStringLiteral("Copy"));
     copy->setObjectName(QStringLiteral("copymenu"));
-    connect(editing::add_action(copy, "backhex", QStringLiteral("Background Hex Code"),
-                QKeySequence(Qt::CTRL | Qt::Key_C)),
-        &QAction::triggered, this, [this] { copy_hex(Background); });
-    connect(editing::add_action(copy, "objecthex", QStringLiteral("Object Hex Code"),
-                QKeySequence(Qt::CTRL | Qt::Key_D)),
-        &QAction::triggered, this, [this] { copy_hex(Object); });
-    connect(editing::add_action(copy, "texthexcopy", QStringLiteral("Text Hex Code"),
-                QKeySequence(Qt::CTRL | Qt::Key_E)),
-        &QAction::triggered, this, [this] { copy_hex(Text); });
+    add_hex_items(copy, {"backhex", "objecthex", "texthexcopy"},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_D),
+            QKeySequence(Qt::CTRL | Qt::Key_E)});
     copy->addSeparator()->setObjectName(QStringLiteral("sumphin"));
     QAction* bakrgb = editing::add_action(copy, "bakrgb", QStringLiteral("Background RGB Values"));
     QAction* objrgb = editing::add_action(copy, "objrgb", QStringLiteral("Object RGB Values"));
@@ -352,12 +356,7 @@ void Form3::build_menus()
     rightclik_->setObjectName(QStringLiteral("rightclik"));
     QMenu* copy_right = rightclik_->addMenu(QStringLiteral("Copy"));
     copy_right->setObjectName(QStringLiteral("copy_right"));
-    connect(editing::add_action(copy_right, "backhexr", QStringLiteral("Background Hex Code")),
-        &QAction::triggered, this, [this] { copy_hex(Background); });
-    connect(editing::add_action(copy_right, "objecthexr", QStringLiteral("Object Hex Code")),
-        &QAction::triggered, this, [this] { copy_hex(Object); });
-    connect(editing::add_action(copy_right, "texthexcopyr", QStringLiteral("Text Hex Code")),
-        &QAction::triggered, this, [this] { copy_hex(Text); });
+    add_hex_items(copy_right, {"backhexr", "objecthexr", "texthexcopyr"}, {});
     copy_right->addSeparator()->setObjectName(QStringLiteral("sepe"));
     connect(
         editing::add_action(copy_right, "right_bakrgb", QStringLiteral("Background RGB Values")),
@@ -383,12 +382,7 @@ void Form3::build_menus()
 
     copymenur_ = new QMenu(QStringLiteral("copymenu"), this);
     copymenur_->setObjectName(QStringLiteral("copymenur"));
-    connect(editing::add_action(copymenur_, "bakhexcode", QStringLiteral("Background Hex Code")),
-        &QAction::triggered, this, [this] { copy_hex(Background); });
-    connect(editing::add_action(copymenur_, "objhexcode", QStringLiteral("Object Hex Code")),
-        &QAction::triggered, this, [this] { copy_hex(Object); });
-    connect(editing::add_action(copymenur_, "texthexcode", QStringLiteral("Text Hex Code")),
-        &QAction::triggered, this, [this] { copy_hex(Text); });
+    add_hex_items(copymenur_, {"bakhexcode", "objhexcode", "texthexcode"}, {});
 }
 
 QPushButton* Form3::button(const char* name) const
@@ -633,11 +627,6 @@ void Form3::copy_rgb(Target t)
     copyrgb(buffer_.red, buffer_.green, buffer_.blue);
 }
 
-void Form3::show_copy_message(const core::Message& m)
-{
-    editing::show_message(platform_, this, m);
-}
-
 void Form3::striphex(int color)
 {
     const core::Rgb c = core::channels_from_color_value(color);
@@ -646,7 +635,7 @@ void Form3::striphex(int color)
     if (!editing::copy_to_clipboard(*this, text))
         return;
     if (options.alert)
-        show_copy_message(core::copy_alert(text, core::CopyKind::StationHex));
+        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::StationHex));
 }
 
 void Form3::copyrgb(int red, int green, int blue)
@@ -656,7 +645,7 @@ void Form3::copyrgb(int red, int green, int blue)
     if (!editing::copy_to_clipboard(*this, text))
         return;
     if (copy_options_().alert)
-        show_copy_message(core::copy_alert(text, core::CopyKind::Rgb));
+        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::Rgb));
 }
 
 void Form3::savetheme()

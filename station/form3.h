@@ -104,7 +104,6 @@ private:
     void build_menus();
     void copy_hex(Target t);
     void copy_rgb(Target t);
-    void show_copy_message(const core::Message& m);
 
     platform::Platform& platform_;
     QString prefs_file_;
