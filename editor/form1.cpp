@@ -49,7 +49,7 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
     build_menus();
     editing::popup_on_right_click(this, platform_, rightclik_,
         {centralWidget(), frame("Frame1"), frame("Frame2"), frame("Frame3"), frame("Frame4")});
-    editing::give_menu_shortcuts_priority(this);
+    widgets::give_menu_shortcuts_priority(this);
     modes_ = new shell::WindowModes(this, platform_, prefs_, action("exit"));
 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -91,7 +91,7 @@ void Form1::build_controls()
         l->setObjectName(QString::fromLatin1(name));
         l->setGeometry(geometry);
         if (color.isValid())
-            editing::set_palette_color(l, QPalette::WindowText, color);
+            widgets::set_palette_color(l, QPalette::WindowText, color);
         if (is_bold)
             l->setFont(bold);
         return l;
@@ -114,7 +114,7 @@ void Form1::build_controls()
         clr_[c]->setPageStep(7);
         clr_[c]->setTracking(false); // the views follow when the thumb is released
     }
-    shape1_ = new editing::ShapeWidget(frame1);
+    shape1_ = new widgets::ShapeWidget(frame1);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->setGeometry(322, 22, 128, 80);
     shape1_->setOutline(true);
@@ -126,7 +126,7 @@ void Form1::build_controls()
         QStringLiteral("Make the color so it is one of Netscape's \"Safe "
                        "Palette\" of 216 colors! VERY USEFUL!"),
         QRect(160, 110, 148, 30));
-    check2_ = new editing::ValueCheckBox(frame1);
+    check2_ = new widgets::ValueCheckBox(frame1);
     check2_->setObjectName(QStringLiteral("Check2"));
     check2_->setToolTip(QStringLiteral("Auto Safe"));
     check2_->setGeometry(167, 117, 18, 16);
@@ -145,8 +145,8 @@ void Form1::build_controls()
         text_[c]->setObjectName(QString::fromLatin1(box_names[c]));
         text_[c]->setMaxLength(3);
         text_[c]->setGeometry(54 + 90 * c, 24, 34, 24);
-        editing::set_palette_color(text_[c], QPalette::Base, box_colors[c]);
-        editing::select_on_focus(text_[c], 3);
+        widgets::set_palette_color(text_[c], QPalette::Base, box_colors[c]);
+        widgets::select_on_focus(text_[c], 3);
     }
 
     // "Enter Hex Code".
@@ -157,12 +157,12 @@ void Form1::build_controls()
     text4_->setToolTip(QStringLiteral("Enter Your OWN hex code here!"));
     text4_->setGeometry(10, 24, 90, 24);
     text4_->setFont(bold);
-    editing::set_palette_color(text4_, QPalette::Base, QColor(224, 224, 224));
+    widgets::set_palette_color(text4_, QPalette::Base, QColor(224, 224, 224));
     QPalette code_palette = text4_->palette();
     code_palette.setColor(QPalette::Text, QColor(0, 0, 128));
     text4_->setPalette(code_palette);
     text4_->installEventFilter(this);
-    editing::select_on_focus(text4_, 6);
+    widgets::select_on_focus(text4_, 6);
     command5_ = button(frame4, "Command5", QStringLiteral("&Go"),
         QStringLiteral("Enter Your own Hex Code here!"), QRect(106, 21, 60, 30));
 
@@ -181,13 +181,13 @@ void Form1::build_controls()
         QStringLiteral("Load a saved color"), QRect(296, 10, 76, 30));
     QPushButton* command2 = button(frame2, "Command2", QStringLiteral("Save"),
         QStringLiteral("Save color"), QRect(378, 10, 76, 30));
-    check1_ = new editing::ValueCheckBox(QStringLiteral("Add a # in front of Hex"), frame2);
+    check1_ = new widgets::ValueCheckBox(QStringLiteral("Add a # in front of Hex"), frame2);
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setToolTip(
         QStringLiteral("Check this if you want to add a # in front of copied Hex Codes!"));
     check1_->setGeometry(10, 50, 260, 24);
     // The copy-alert option's holder is never shown; it only keeps the 0/1/2 value.
-    check3_ = new editing::ValueCheckBox(QStringLiteral("Check3"), client);
+    check3_ = new widgets::ValueCheckBox(QStringLiteral("Check3"), client);
     check3_->setObjectName(QStringLiteral("Check3"));
     check3_->setCheckState(Qt::Checked);
     check3_->hide();
@@ -219,74 +219,74 @@ void Form1::build_menus()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("File"));
-    QAction* newcolor = editing::add_action(
+    QAction* newcolor = widgets::add_action(
         file, "newcolor", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(newcolor, &QAction::triggered, this, [this] { psets(0, 0, 0); });
-    connect(editing::add_action(file, "openrgb", QStringLiteral("&Load Saved Color..."),
+    connect(widgets::add_action(file, "openrgb", QStringLiteral("&Load Saved Color..."),
                 QKeySequence(Qt::CTRL | Qt::Key_O)),
         &QAction::triggered, this, &Form1::opencolor);
-    connect(editing::add_action(file, "savergb", QStringLiteral("&Save Color As..."),
+    connect(widgets::add_action(file, "savergb", QStringLiteral("&Save Color As..."),
                 QKeySequence(Qt::CTRL | Qt::Key_S)),
         &QAction::triggered, this, &Form1::savecolor);
     file->addSeparator()->setObjectName(QStringLiteral("none7"));
     QMenu* copy = file->addMenu(QStringLiteral("&Copy"));
     copy->setObjectName(QStringLiteral("copy"));
-    connect(editing::add_action(
+    connect(widgets::add_action(
                 copy, "copyhex", QStringLiteral("&Hex Code"), QKeySequence(Qt::CTRL | Qt::Key_C)),
         &QAction::triggered, this, &Form1::copythehex);
-    connect(editing::add_action(copy, "copyrgbvalues", QStringLiteral("RGB &Values"),
+    connect(widgets::add_action(copy, "copyrgbvalues", QStringLiteral("RGB &Values"),
                 QKeySequence(Qt::CTRL | Qt::Key_R)),
         &QAction::triggered, this, &Form1::copyrgb);
     file->addSeparator()->setObjectName(QStringLiteral("none3"));
-    connect(editing::add_action(file, "safepal_file", QStringLiteral("Safe Palette"),
+    connect(widgets::add_action(file, "safepal_file", QStringLiteral("Safe Palette"),
                 QKeySequence(Qt::CTRL | Qt::Key_P)),
         &QAction::triggered, this, &Form1::Command7_Click);
-    QAction* autosafef = editing::add_action(
+    QAction* autosafef = widgets::add_action(
         file, "autosafef", QStringLiteral("Auto Safe Palette"), QKeySequence(Qt::CTRL | Qt::Key_A));
     autosafef->setCheckable(true);
     connect(autosafef, &QAction::triggered, this, &Form1::autosafe_toggle);
-    connect(editing::add_action(file, "choosecolor_file", QStringLiteral("Color &Picker...")),
+    connect(widgets::add_action(file, "choosecolor_file", QStringLiteral("Color &Picker...")),
         &QAction::triggered, this, &Form1::Command6_Click);
     file->addSeparator()->setObjectName(QStringLiteral("none4"));
-    connect(editing::add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::Key_F4)),
+    connect(widgets::add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::Key_F4)),
         &QAction::triggered, this, &QWidget::close);
 
     QMenu* commands = menuBar()->addMenu(QStringLiteral("C&ommands"));
     commands->setObjectName(QStringLiteral("commands"));
-    connect(editing::add_action(
+    connect(widgets::add_action(
                 commands, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
         &QAction::triggered, this, &Form1::pastehex_Click);
     QMenu* send = commands->addMenu(QStringLiteral("Send Color to..."));
     send->setObjectName(QStringLiteral("sendcolortomatcher"));
-    connect(editing::add_action(send, "cmbackground", QStringLiteral("Color Matcher Background")),
+    connect(widgets::add_action(send, "cmbackground", QStringLiteral("Color Matcher Background")),
         &QAction::triggered, this, [this] { send_to_matcher(station::Background); });
-    connect(editing::add_action(send, "cmobject", QStringLiteral("Color Matcher Object")),
+    connect(widgets::add_action(send, "cmobject", QStringLiteral("Color Matcher Object")),
         &QAction::triggered, this, [this] { send_to_matcher(station::Object); });
-    connect(editing::add_action(send, "cmtext", QStringLiteral("Color Matcher Text")),
+    connect(widgets::add_action(send, "cmtext", QStringLiteral("Color Matcher Text")),
         &QAction::triggered, this, [this] { send_to_matcher(station::Text); });
 
     QMenu* options = menuBar()->addMenu(QStringLiteral("Sett&ings"));
     options->setObjectName(QStringLiteral("options"));
     QAction* numsign
-        = editing::add_action(options, "numsign", QStringLiteral("Add # in front of &Hex"));
+        = widgets::add_action(options, "numsign", QStringLiteral("Add # in front of &Hex"));
     numsign->setCheckable(true);
     connect(numsign, &QAction::triggered, this, &Form1::numsign_toggle);
     QAction* copyalert
-        = editing::add_action(options, "copyalert", QStringLiteral("&Alert after copy"));
+        = widgets::add_action(options, "copyalert", QStringLiteral("&Alert after copy"));
     copyalert->setCheckable(true);
     copyalert->setChecked(true);
     connect(copyalert, &QAction::triggered, this, &Form1::copyalert_toggle);
-    QAction* staytop = editing::add_action(
+    QAction* staytop = widgets::add_action(
         options, "staytop", QStringLiteral("&Stay on top"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
     staytop->setCheckable(true);
     connect(staytop, &QAction::triggered, this, &Form1::staytop_toggle);
     options->addSeparator()->setObjectName(QStringLiteral("none69"));
-    connect(editing::add_action(options, "prefs", QStringLiteral("&Edit preferences...")),
+    connect(widgets::add_action(options, "prefs", QStringLiteral("&Edit preferences...")),
         &QAction::triggered, this, &Form1::prefs_Click);
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tools"));
     tools->setObjectName(QStringLiteral("othertoolz"));
-    connect(editing::add_action(tools, "match", QStringLiteral("Color &Matching Station"),
+    connect(widgets::add_action(tools, "match", QStringLiteral("Color &Matching Station"),
                 QKeySequence(Qt::CTRL | Qt::Key_M)),
         &QAction::triggered, this, &Form1::show_station);
 
@@ -299,52 +299,52 @@ void Form1::build_menus()
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("othertools"));
-    connect(editing::add_action(
+    connect(widgets::add_action(
                 help, "viewhelptopics", QStringLiteral("&Contents..."), QKeySequence(Qt::Key_F1)),
         &QAction::triggered, this, [this] { shell::show_help_contents(platform_, this); });
-    connect(editing::add_action(help, "readmetxt", QStringLiteral("View ReadMe.txt")),
+    connect(widgets::add_action(help, "readmetxt", QStringLiteral("View ReadMe.txt")),
         &QAction::triggered, this, &Form1::readmetxt_Click);
     help->addSeparator()->setObjectName(QStringLiteral("seperator"));
     QMenu* web = help->addMenu(QStringLiteral("On the &Web..."));
     web->setObjectName(QStringLiteral("onweb"));
-    connect(editing::add_action(web, "hexwebsite", QStringLiteral("Pigmentor Website")),
+    connect(widgets::add_action(web, "hexwebsite", QStringLiteral("Pigmentor Website")),
         &QAction::triggered, this, [this] { shell::open_website(platform_, this); });
     help->addSeparator()->setObjectName(QStringLiteral("none6"));
-    connect(editing::add_action(help, "about", QStringLiteral("A&bout Pigmentor...")),
+    connect(widgets::add_action(help, "about", QStringLiteral("A&bout Pigmentor...")),
         &QAction::triggered, this, &Form1::about_Click);
 
     rightclik_ = new QMenu(QStringLiteral("Right Click"), this);
     rightclik_->setObjectName(QStringLiteral("rightclik"));
     QMenu* copy_right = rightclik_->addMenu(QStringLiteral("Copy"));
     copy_right->setObjectName(QStringLiteral("copy_right"));
-    connect(editing::add_action(copy_right, "copyhex_right", QStringLiteral("Hex Code")),
+    connect(widgets::add_action(copy_right, "copyhex_right", QStringLiteral("Hex Code")),
         &QAction::triggered, this, &Form1::copythehex);
-    connect(editing::add_action(copy_right, "copyrgb_right", QStringLiteral("RGB Values")),
+    connect(widgets::add_action(copy_right, "copyrgb_right", QStringLiteral("RGB Values")),
         &QAction::triggered, this, &Form1::copyrgb);
-    connect(editing::add_action(rightclik_, "safepalette_right", QStringLiteral("Safe Palette")),
+    connect(widgets::add_action(rightclik_, "safepalette_right", QStringLiteral("Safe Palette")),
         &QAction::triggered, this, &Form1::Command7_Click);
     QAction* autosafe_right
-        = editing::add_action(rightclik_, "autosafe_right", QStringLiteral("Auto Safe Palette"));
+        = widgets::add_action(rightclik_, "autosafe_right", QStringLiteral("Auto Safe Palette"));
     autosafe_right->setCheckable(true);
     connect(autosafe_right, &QAction::triggered, this, &Form1::autosafe_toggle);
-    connect(editing::add_action(rightclik_, "colorspec_right", QStringLiteral("Color Picker...")),
+    connect(widgets::add_action(rightclik_, "colorspec_right", QStringLiteral("Color Picker...")),
         &QAction::triggered, this, &Form1::Command6_Click);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("yeah"));
-    connect(editing::add_action(
+    connect(widgets::add_action(
                 rightclik_, "colormatcher_right", QStringLiteral("Color Matching Station")),
         &QAction::triggered, this, &Form1::show_station);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("nono2"));
     QAction* numsign_right
-        = editing::add_action(rightclik_, "numsign_right", QStringLiteral("Add # in front of Hex"));
+        = widgets::add_action(rightclik_, "numsign_right", QStringLiteral("Add # in front of Hex"));
     numsign_right->setCheckable(true);
     connect(numsign_right, &QAction::triggered, this, &Form1::numsign_toggle);
     QAction* alertcopy_right
-        = editing::add_action(rightclik_, "alertcopy_right", QStringLiteral("Alert after Copy"));
+        = widgets::add_action(rightclik_, "alertcopy_right", QStringLiteral("Alert after Copy"));
     alertcopy_right->setCheckable(true);
     alertcopy_right->setChecked(true);
     connect(alertcopy_right, &QAction::triggered, this, &Form1::copyalert_toggle);
     QAction* stayontopr
-        = editing::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
+        = widgets::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
     stayontopr->setCheckable(true);
     connect(stayontopr, &QAction::triggered, this, &Form1::staytop_toggle);
 }
@@ -452,13 +452,13 @@ void Form1::autosafe_toggle(bool checked)
 
 void Form1::copythehex()
 {
-    const int hash = editing::check_value(check1_);
+    const int hash = widgets::check_value(check1_);
     if (hash != 0 && hash != 1)
         return; // a grayed option copies nothing
     const std::string text = core::hex_copy_text(label1_->text().toStdString(), hash == 1);
     if (!editing::copy_to_clipboard(*this, text))
         return;
-    if (editing::check_value(check3_) == 1)
+    if (widgets::check_value(check3_) == 1)
         show_message(core::copy_alert(text, core::CopyKind::MainHex));
 }
 
@@ -474,7 +474,7 @@ void Form1::copyrgb()
 
 void Form1::Check1_Click()
 {
-    const bool on = editing::check_value(check1_) == 1;
+    const bool on = widgets::check_value(check1_) == 1;
     action("numsign")->setChecked(on);
     action("numsign_right")->setChecked(on);
 }
@@ -483,14 +483,14 @@ void Form1::numsign_toggle(bool checked)
 {
     action("numsign")->setChecked(checked);
     action("numsign_right")->setChecked(checked);
-    editing::set_check_value(check1_, checked ? 1 : 0);
+    widgets::set_check_value(check1_, checked ? 1 : 0);
 }
 
 void Form1::copyalert_toggle(bool checked)
 {
     action("copyalert")->setChecked(checked);
     action("alertcopy_right")->setChecked(checked);
-    editing::set_check_value(check3_, checked ? 1 : 0);
+    widgets::set_check_value(check3_, checked ? 1 : 0);
 }
 
 // ---- Files ----
@@ -540,13 +540,13 @@ void Form1::opensettings()
         return;
     action("numsign_right")->setChecked(*s.hash_prefix != 0);
     action("numsign")->setChecked(*s.hash_prefix != 0);
-    if (!editing::set_check_value(check1_, *s.hash_prefix))
+    if (!widgets::set_check_value(check1_, *s.hash_prefix))
         return;
     if (!s.copy_alert)
         return;
     action("copyalert")->setChecked(*s.copy_alert != 0);
     action("alertcopy_right")->setChecked(*s.copy_alert != 0);
-    if (!editing::set_check_value(check3_, *s.copy_alert))
+    if (!widgets::set_check_value(check3_, *s.copy_alert))
         return;
     if (!s.color || !prefs_.on(storage::AutoSaveColor))
         return;
@@ -564,7 +564,7 @@ void Form1::savesettings()
     }
     storage::write_file_atomically(folder_.settings_file(),
         storage::settings_bytes(
-            editing::check_value(check1_), editing::check_value(check3_), color));
+            widgets::check_value(check1_), widgets::check_value(check3_), color));
 }
 
 // ---- Load ----
@@ -707,7 +707,7 @@ void Form1::closeEvent(QCloseEvent* event)
 
 void Form1::keyPressEvent(QKeyEvent* event)
 {
-    if (editing::press_default_button(event, default_button_))
+    if (widgets::press_default_button(event, default_button_))
         return;
     QMainWindow::keyPressEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "editor/editing.h"
+#include "core/version.h"
+#include "widgets/editing.h"
 #include "shell/prefs_dialog.h"
 #include "shell/readme_viewer.h"
 #include "shell/splash.h"
@@ -28,7 +29,7 @@ class WindowModes;
 
 namespace editor {
 
-inline const char kMainTitle[] = "Pigmentor 1.18 - by the Pigmentor developers";
+inline const char kMainTitle[] = "Pigmentor " PIGMENTOR_VERSION " - by the Pigmentor developers";
 
 // The main window: one colour held in three scroll bars, and everything around it.
 class Form1 : public QMainWindow, public editing::EditingWindow, public shell::PrefsHost {
@@ -103,10 +104,10 @@ public:
     // Controls by their names.
     QLabel* Label1() const { return label1_; }
     QLineEdit* Text4() const { return text4_; }
-    editing::ShapeWidget* Shape1() const { return shape1_; }
-    editing::ValueCheckBox* Check1() const { return check1_; }
-    editing::ValueCheckBox* Check2() const { return check2_; }
-    editing::ValueCheckBox* Check3() const { return check3_; }
+    widgets::ShapeWidget* Shape1() const { return shape1_; }
+    widgets::ValueCheckBox* Check1() const { return check1_; }
+    widgets::ValueCheckBox* Check2() const { return check2_; }
+    widgets::ValueCheckBox* Check3() const { return check3_; }
     QPushButton* button(const char* name) const;
     QAction* action(const char* name) const;
     QGroupBox* frame(const char* name) const;
@@ -136,10 +137,10 @@ private:
     std::array<QLineEdit*, 3> text_ {};
     QLineEdit* text4_ = nullptr;
     QLabel* label1_ = nullptr;
-    editing::ShapeWidget* shape1_ = nullptr;
-    editing::ValueCheckBox* check1_ = nullptr;
-    editing::ValueCheckBox* check2_ = nullptr;
-    editing::ValueCheckBox* check3_ = nullptr;
+    widgets::ShapeWidget* shape1_ = nullptr;
+    widgets::ValueCheckBox* check1_ = nullptr;
+    widgets::ValueCheckBox* check2_ = nullptr;
+    widgets::ValueCheckBox* check3_ = nullptr;
     QPushButton* command5_ = nullptr;
     QPushButton* default_button_ = nullptr;
     QMenu* rightclik_ = nullptr;

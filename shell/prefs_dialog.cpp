@@ -12,10 +12,10 @@ namespace shell {
 
 namespace {
 
-editing::ValueCheckBox* add_check(
+widgets::ValueCheckBox* add_check(
     QGroupBox* frame, const char* name, const char* caption, const char* tooltip)
 {
-    auto* box = new editing::ValueCheckBox(QString::fromUtf8(caption), frame);
+    auto* box = new widgets::ValueCheckBox(QString::fromUtf8(caption), frame);
     box->setObjectName(QString::fromLatin1(name));
     box->setToolTip(QString::fromUtf8(tooltip));
     frame->layout()->addWidget(box);
@@ -107,7 +107,7 @@ void prefres::openprefs()
             memory_.loaded = a[line];
             continue;
         }
-        if (!editing::set_check_value(checks_[box], a[line]))
+        if (!widgets::set_check_value(checks_[box], a[line]))
             return;
     }
 }
@@ -130,9 +130,9 @@ void prefres::load()
 
 void prefres::saveprefs()
 {
-    storage::PreferenceValues values {editing::check_value(checks_[0]),
-        editing::check_value(checks_[1]), editing::check_value(checks_[2]),
-        editing::check_value(checks_[3]), memory_.chosen, editing::check_value(checks_[4])};
+    storage::PreferenceValues values {widgets::check_value(checks_[0]),
+        widgets::check_value(checks_[1]), widgets::check_value(checks_[2]),
+        widgets::check_value(checks_[3]), memory_.chosen, widgets::check_value(checks_[4])};
     storage::write_file_atomically(host_.prefsFile(), storage::prefs_bytes(values));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/editing.h"
+#include "widgets/controls.h"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -42,7 +42,7 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    editing::ValueCheckBox* check(int n) const { return checks_[n - 1]; } // Check1..Check5
+    widgets::ValueCheckBox* check(int n) const { return checks_[n - 1]; } // Check1..Check5
     QRadioButton* tray(int index) const { return tray_[index]; }
     QPushButton* Command1() const { return command1_; }
     QPushButton* Command2() const { return command2_; }
@@ -58,7 +58,7 @@ private:
 
     PrefsHost& host_;
     TrayModeMemory& memory_;
-    std::array<editing::ValueCheckBox*, 5> checks_ {};
+    std::array<widgets::ValueCheckBox*, 5> checks_ {};
     std::array<QRadioButton*, 3> tray_ {};
     QPushButton* command1_;
     QPushButton* command2_;

@@ -1,6 +1,6 @@
 #include "shell/readme_viewer.h"
 
-#include "editor/editing.h"
+#include "widgets/controls.h"
 #include "platform/platform.h"
 
 #include <QFile>
@@ -19,11 +19,11 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pigmentor ReadMe.txt"));
-    resize(editing::px(9390), editing::px(5175));
+    resize(widgets::px(9390), widgets::px(5175));
 
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(editing::twips_rect(0, 0, 9375, 5175));
+    text1_->setGeometry(widgets::twips_rect(0, 0, 9375, 5175));
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setReadOnly(true);
     QFont mono(QStringLiteral("Courier New"));
@@ -39,7 +39,7 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
     QFont bold = command1_->font();
     bold.setBold(true);
     command1_->setFont(bold);
-    command1_->setGeometry(editing::twips_rect(7965, 90, 1095, 345));
+    command1_->setGeometry(widgets::twips_rect(7965, 90, 1095, 345));
     command1_->raise();
     connect(command1_, &QPushButton::clicked, this, &QWidget::close);
 
@@ -62,8 +62,8 @@ void Form2::resizeEvent(QResizeEvent* event)
     const auto layout = readme_layout(outer.width() * 15, outer.height() * 15);
     if (!layout)
         return;
-    text1_->resize(editing::px(layout->text_width), editing::px(layout->text_height));
-    command1_->move(editing::px(layout->button_left), command1_->y());
+    text1_->resize(widgets::px(layout->text_width), widgets::px(layout->text_height));
+    command1_->move(widgets::px(layout->button_left), command1_->y());
 }
 
 void load_readme(Form2& viewer, const QString& file_name)

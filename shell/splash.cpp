@@ -11,11 +11,11 @@
 
 namespace shell {
 
-using editing::twips_rect;
+using widgets::twips_rect;
 
 namespace {
 const char kCredits[]
-    = "Pigmentor 1.18\n"
+    = "Pigmentor " PIGMENTOR_VERSION "\n"
       "A colour tool for people who write web pages.\n\n"
       "Made by the Pigmentor developers. Free to use and to pass on, unchanged and "
       "without charge.\n\n"
@@ -30,7 +30,7 @@ Splashscreen::Splashscreen(Mode mode, platform::Platform& platform, const QStrin
     setObjectName(QStringLiteral("Splashscreen"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pigmentor"));
-    setFixedSize(editing::px(5025), editing::px(3480));
+    setFixedSize(widgets::px(5025), widgets::px(3480));
 
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setSingleShot(true);
@@ -66,10 +66,10 @@ Splashscreen::Splashscreen(Mode mode, platform::Platform& platform, const QStrin
     label2_ = new QLabel(QString::fromLatin1(kVersionLabel), this);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setToolTip(QStringLiteral("Version Number"));
-    label2_->move(editing::px(3780), editing::px(1680));
+    label2_->move(widgets::px(3780), widgets::px(1680));
     label2_->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
 
-    check1_ = new editing::ValueCheckBox(QStringLiteral("Check1"), this);
+    check1_ = new widgets::ValueCheckBox(QStringLiteral("Check1"), this);
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->hide();
 }
@@ -115,12 +115,12 @@ void Splashscreen::shape_as_ellipse()
 
 void Splashscreen::moreinfo()
 {
-    if (editing::check_value(check1_) == 0) {
+    if (widgets::check_value(check1_) == 0) {
         command2_->setText(QStringLiteral("Hide"));
-        editing::set_check_value(check1_, 1);
+        widgets::set_check_value(check1_, 1);
         label1_->show();
-    } else if (editing::check_value(check1_) == 1) {
-        editing::set_check_value(check1_, 0);
+    } else if (widgets::check_value(check1_) == 1) {
+        widgets::set_check_value(check1_, 0);
         label1_->hide();
         command2_->setText(QStringLiteral("&More Info"));
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "editor/editing.h"
+#include "core/version.h"
+#include "widgets/controls.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -15,7 +16,7 @@ class Platform;
 
 namespace shell {
 
-inline const char kVersionLabel[] = "v.1.18";
+inline const char kVersionLabel[] = "v." PIGMENTOR_VERSION;
 
 // The splash window at start-up, which doubles as the About box.
 class Splashscreen : public QWidget {
@@ -41,7 +42,7 @@ public:
     QPushButton* Command2() const { return command2_; }
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }
-    editing::ValueCheckBox* Check1() const { return check1_; }
+    widgets::ValueCheckBox* Check1() const { return check1_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -62,7 +63,7 @@ private:
     QPushButton* command2_;
     QLabel* label1_;
     QLabel* label2_;
-    editing::ValueCheckBox* check1_;
+    widgets::ValueCheckBox* check1_;
 };
 
 } // namespace shell

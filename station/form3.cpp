@@ -13,8 +13,8 @@
 
 namespace station {
 
-using editing::px;
-using editing::twips_rect;
+using widgets::px;
+using widgets::twips_rect;
 
 namespace {
 
@@ -59,7 +59,7 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     build_menus();
     editing::popup_on_right_click(this, platform_, rightclik_,
         {centralWidget(), frame("Frame1"), frame("Frame4"), frame("Frame5"), frame("Frame6")});
-    editing::give_menu_shortcuts_priority(this);
+    widgets::give_menu_shortcuts_priority(this);
 
     // The client area is fixed; the menu bar comes on top of it.
     const QSize client(px(8475), px(3090));
@@ -108,7 +108,7 @@ void Form3::build_controls()
         l->setGeometry(geometry);
         l->setFont(font);
         l->setAlignment(align);
-        editing::set_palette_color(l, QPalette::WindowText, color);
+        widgets::set_palette_color(l, QPalette::WindowText, color);
         return l;
     };
 
@@ -120,12 +120,12 @@ void Form3::build_controls()
         frame_font);
     QPushButton* command1 = button(client, "Command1", "Change text font", nullptr,
         twips_rect(6840, 1080, 1545, 375), frame_font);
-    check1_ = new editing::ValueCheckBox(QStringLiteral("Auto Safe"), client);
+    check1_ = new widgets::ValueCheckBox(QStringLiteral("Auto Safe"), client);
     check1_->setObjectName(QStringLiteral("Check1"));
     check1_->setToolTip(QStringLiteral("Auto Safe Colors"));
     check1_->setGeometry(twips_rect(6860, 1610, 1215, 255).adjusted(0, -2, 30, 2));
     check1_->setFont(sans(8.25, true));
-    check2_ = new editing::ValueCheckBox(QStringLiteral("Hide Text"), client);
+    check2_ = new widgets::ValueCheckBox(QStringLiteral("Hide Text"), client);
     check2_->setObjectName(QStringLiteral("Check2"));
     check2_->setToolTip(QStringLiteral("Hide the sample text"));
     check2_->setGeometry(twips_rect(6860, 1950, 1215, 255).adjusted(0, -2, 30, 2));
@@ -135,15 +135,15 @@ void Form3::build_controls()
     QGroupBox* frame4 = frame("Frame4", "RGB Values", twips_rect(50, 2350, 2900, 690));
     QGroupBox* frame5 = frame("Frame5", "Change Text", twips_rect(3035, 2350, 2080, 690));
     QGroupBox* frame6 = frame("Frame6", "Enter Hex Code", twips_rect(5200, 2350, 1530, 690));
-    editing::set_palette_color(frame6, QPalette::WindowText, QColor(0, 64, 0));
+    widgets::set_palette_color(frame6, QPalette::WindowText, QColor(0, 64, 0));
 
     // The sample: background, object above it, text above both.
-    shape1_ = new editing::ShapeWidget(frame1);
+    shape1_ = new widgets::ShapeWidget(frame1);
     shape1_->setObjectName(QStringLiteral("Shape1"));
     shape1_->setGeometry(twips_rect(120, 240, 2970, 1935));
     shape1_->setFill(Qt::white);
     shape1_->setOutline(true);
-    shape2_ = new editing::ShapeWidget(frame1);
+    shape2_ = new widgets::ShapeWidget(frame1);
     shape2_->setObjectName(QStringLiteral("Shape2"));
     shape2_->setGeometry(twips_rect(680, 840, 1815, 975));
     shape2_->setFill(Qt::black);
@@ -210,25 +210,25 @@ void Form3::build_controls()
         text_[c]->setObjectName(QString::fromLatin1(box_names[c]));
         text_[c]->setMaxLength(3);
         text_[c]->setGeometry(twips_rect(box_left[c] - 30, 280 - 15, 375 + 75, 285 + 45));
-        editing::set_palette_color(text_[c], QPalette::Base, box_colors[c]);
-        editing::select_on_focus(text_[c], 3);
+        widgets::set_palette_color(text_[c], QPalette::Base, box_colors[c]);
+        widgets::select_on_focus(text_[c], 3);
     }
     text4_ = new QLineEdit(QStringLiteral("Sample Text 123"), frame5);
     text4_->setObjectName(QStringLiteral("Text4"));
     text4_->setMaxLength(20);
     text4_->setGeometry(twips_rect(140, 270 - 15, 1800, 315 + 45));
     text4_->setFont(sans(8.25, true));
-    editing::set_palette_color(text4_, QPalette::Base, QColor(224, 224, 224));
-    editing::select_on_focus(text4_, 20);
+    widgets::set_palette_color(text4_, QPalette::Base, QColor(224, 224, 224));
+    widgets::select_on_focus(text4_, 20);
     text7_ = new QLineEdit(QStringLiteral("FFFFFF"), frame6);
     text7_->setObjectName(QStringLiteral("Text7"));
     text7_->setToolTip(QStringLiteral("Enter Your OWN hex code here!"));
     text7_->setMaxLength(6);
     text7_->setGeometry(twips_rect(120 - 30, 260 - 15, 770 + 90, 315 + 45));
     text7_->setFont(arial(8.25, false));
-    editing::set_palette_color(text7_, QPalette::Base, QColor(224, 224, 224));
+    widgets::set_palette_color(text7_, QPalette::Base, QColor(224, 224, 224));
     text7_->installEventFilter(this);
-    editing::select_on_focus(text7_, 6);
+    widgets::select_on_focus(text7_, 6);
     command5_ = button(frame6, "Command5", "Go", "Go",
         twips_rect(960 + 30, 240 - 15, 450, 360 + 30), arial(9, true));
     command5_->setDefault(true);
@@ -281,20 +281,20 @@ void Form3::build_menus()
                              const std::array<QKeySequence, 3>& keys) {
         const char* captions[] = {"Background Hex Code", "Object Hex Code", "Text Hex Code"};
         for (int t = 0; t < 3; ++t) {
-            connect(editing::add_action(menu, names[t], QString::fromLatin1(captions[t]), keys[t]),
+            connect(widgets::add_action(menu, names[t], QString::fromLatin1(captions[t]), keys[t]),
                 &QAction::triggered, this, [this, t] { copy_hex(Target(t)); });
         }
     };
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("file"));
-    connect(editing::add_action(
+    connect(widgets::add_action(
                 file, "newtheme", QStringLiteral("&New"), QKeySequence(Qt::CTRL | Qt::Key_N)),
         &QAction::triggered, this, &Form3::newtheme);
-    connect(editing::add_action(file, "load_color", QStringLiteral("&Load Saved Theme..."),
+    connect(widgets::add_action(file, "load_color", QStringLiteral("&Load Saved Theme..."),
                 QKeySequence(Qt::CTRL | Qt::Key_O)),
         &QAction::triggered, this, &Form3::opentheme);
-    connect(editing::add_action(file, "save_color", QStringLiteral("&Save Theme As..."),
+    connect(widgets::add_action(file, "save_color", QStringLiteral("&Save Theme As..."),
                 QKeySequence(Qt::CTRL | Qt::Key_S)),
         &QAction::triggered, this, &Form3::savetheme);
     file->addSeparator()->setObjectName(QStringLiteral("none101"));
@@ -304,44 +304,44 @@ void Form3::build_menus()
         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_D),
             QKeySequence(Qt::CTRL | Qt::Key_E)});
     copy->addSeparator()->setObjectName(QStringLiteral("sumphin"));
-    QAction* bakrgb = editing::add_action(copy, "bakrgb", QStringLiteral("Background RGB Values"));
-    QAction* objrgb = editing::add_action(copy, "objrgb", QStringLiteral("Object RGB Values"));
-    QAction* textrgb = editing::add_action(copy, "textrgb", QStringLiteral("Text RGB Values"));
+    QAction* bakrgb = widgets::add_action(copy, "bakrgb", QStringLiteral("Background RGB Values"));
+    QAction* objrgb = widgets::add_action(copy, "objrgb", QStringLiteral("Object RGB Values"));
+    QAction* textrgb = widgets::add_action(copy, "textrgb", QStringLiteral("Text RGB Values"));
     connect(bakrgb, &QAction::triggered, this, [this] { copy_rgb(Background); });
     connect(objrgb, &QAction::triggered, this, [this] { copy_rgb(Object); });
     connect(textrgb, &QAction::triggered, this, [this] { copy_rgb(Text); });
     file->addSeparator()->setObjectName(QStringLiteral("none2"));
-    QAction* safep = editing::add_action(
+    QAction* safep = widgets::add_action(
         file, "safep", QStringLiteral("Safe Palette"), QKeySequence(Qt::CTRL | Qt::Key_P));
     connect(safep, &QAction::triggered, this, &Form3::Command4_Click);
-    QAction* autosafep = editing::add_action(
+    QAction* autosafep = widgets::add_action(
         file, "autosafep", QStringLiteral("Auto Safe Palette"), QKeySequence(Qt::CTRL | Qt::Key_A));
     autosafep->setCheckable(true);
     connect(autosafep, &QAction::triggered, this, &Form3::autosafe_toggle);
-    connect(editing::add_action(file, "choosec", QStringLiteral("Color Picker...")),
+    connect(widgets::add_action(file, "choosec", QStringLiteral("Color Picker...")),
         &QAction::triggered, this, &Form3::Command3_Click);
-    connect(editing::add_action(
+    connect(widgets::add_action(
                 file, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2)),
         &QAction::triggered, this, &Form3::pastehex_Click);
     file->addSeparator()->setObjectName(QStringLiteral("none4"));
-    connect(editing::add_action(
+    connect(widgets::add_action(
                 file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4)),
         &QAction::triggered, this, &QWidget::close);
 
     QMenu* settings = menuBar()->addMenu(QStringLiteral("&Options"));
     settings->setObjectName(QStringLiteral("settings"));
-    QAction* staytop = editing::add_action(
+    QAction* staytop = widgets::add_action(
         settings, "staytop", QStringLiteral("Stay on top"), QKeySequence(Qt::SHIFT | Qt::Key_F1));
     staytop->setCheckable(true);
     connect(staytop, &QAction::triggered, this, &Form3::staytop_toggle);
-    QAction* oval = editing::add_action(settings, "oval", QStringLiteral("Oval &Object"));
+    QAction* oval = widgets::add_action(settings, "oval", QStringLiteral("Oval &Object"));
     oval->setCheckable(true);
     connect(oval, &QAction::triggered, this, &Form3::oval_toggle);
-    QAction* hidetxt = editing::add_action(settings, "hidetxt", QStringLiteral("Hide Text"));
+    QAction* hidetxt = widgets::add_action(settings, "hidetxt", QStringLiteral("Hide Text"));
     hidetxt->setCheckable(true);
     connect(hidetxt, &QAction::triggered, this, &Form3::hidetxt_toggle);
     settings->addSeparator()->setObjectName(QStringLiteral("none3"));
-    connect(editing::add_action(settings, "samptxtfont", QStringLiteral("Sample text font...")),
+    connect(widgets::add_action(settings, "samptxtfont", QStringLiteral("Sample text font...")),
         &QAction::triggered, this, &Form3::samptxtfont_Click);
 
     QMenu* presets = menuBar()->addMenu(QStringLiteral("&Presets"));
@@ -359,24 +359,24 @@ void Form3::build_menus()
     add_hex_items(copy_right, {"backhexr", "objecthexr", "texthexcopyr"}, {});
     copy_right->addSeparator()->setObjectName(QStringLiteral("sepe"));
     connect(
-        editing::add_action(copy_right, "right_bakrgb", QStringLiteral("Background RGB Values")),
+        widgets::add_action(copy_right, "right_bakrgb", QStringLiteral("Background RGB Values")),
         &QAction::triggered, bakrgb, &QAction::trigger);
-    connect(editing::add_action(copy_right, "right_objectrgb", QStringLiteral("Object RGB Values")),
+    connect(widgets::add_action(copy_right, "right_objectrgb", QStringLiteral("Object RGB Values")),
         &QAction::triggered, objrgb, &QAction::trigger);
-    connect(editing::add_action(copy_right, "right_textrgb", QStringLiteral("Text RGB Values")),
+    connect(widgets::add_action(copy_right, "right_textrgb", QStringLiteral("Text RGB Values")),
         &QAction::triggered, textrgb, &QAction::trigger);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("none55"));
-    connect(editing::add_action(rightclik_, "safepalr", QStringLiteral("Safe Palette")),
+    connect(widgets::add_action(rightclik_, "safepalr", QStringLiteral("Safe Palette")),
         &QAction::triggered, this, &Form3::Command4_Click);
     QAction* autosafepr
-        = editing::add_action(rightclik_, "autosafepr", QStringLiteral("Auto Safe Palette"));
+        = widgets::add_action(rightclik_, "autosafepr", QStringLiteral("Auto Safe Palette"));
     autosafepr->setCheckable(true);
     connect(autosafepr, &QAction::triggered, this, &Form3::autosafe_toggle);
-    connect(editing::add_action(rightclik_, "choosecolorr", QStringLiteral("Color Picker...")),
+    connect(widgets::add_action(rightclik_, "choosecolorr", QStringLiteral("Color Picker...")),
         &QAction::triggered, this, &Form3::Command3_Click);
     rightclik_->addSeparator()->setObjectName(QStringLiteral("none5"));
     QAction* stayontopr
-        = editing::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
+        = widgets::add_action(rightclik_, "stayontopr", QStringLiteral("Stay on top"));
     stayontopr->setCheckable(true);
     connect(stayontopr, &QAction::triggered, this, &Form3::staytop_toggle);
 
@@ -478,7 +478,7 @@ void Form3::CLR_Change()
         shape2_->setFill(color);
         break;
     case Text:
-        editing::set_palette_color(label3_, QPalette::WindowText, color);
+        widgets::set_palette_color(label3_, QPalette::WindowText, color);
         break;
     }
     if (check1_->checkState() == Qt::Checked)
@@ -682,14 +682,14 @@ void Form3::opentheme()
     shape2_->setFill(to_qcolor(buffer_));
     if (!returnrgb(pieces.text))
         return;
-    editing::set_palette_color(label3_, QPalette::WindowText, to_qcolor(buffer_));
+    widgets::set_palette_color(label3_, QPalette::WindowText, to_qcolor(buffer_));
     select_target(Background);
 }
 
 void Form3::newtheme()
 {
     shape2_->setFill(Qt::black);
-    editing::set_palette_color(label3_, QPalette::WindowText, Qt::black);
+    widgets::set_palette_color(label3_, QPalette::WindowText, Qt::black);
     select_target(Background);
     psets(255, 255, 255);
 }
@@ -714,7 +714,7 @@ void Form3::saveprefs()
 
 void Form3::keyPressEvent(QKeyEvent* event)
 {
-    if (editing::press_default_button(event, command5_))
+    if (widgets::press_default_button(event, command5_))
         return;
     QMainWindow::keyPressEvent(event);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/color.h"
-#include "editor/editing.h"
+#include "widgets/editing.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -82,10 +82,10 @@ public:
     QLineEdit* Text4() const { return text4_; }
     QLineEdit* Text7() const { return text7_; }
     QRadioButton* Option(Target t) const { return option_[t]; }
-    editing::ShapeWidget* Shape1() const { return shape1_; }
-    editing::ShapeWidget* Shape2() const { return shape2_; }
-    editing::ValueCheckBox* Check1() const { return check1_; }
-    editing::ValueCheckBox* Check2() const { return check2_; }
+    widgets::ShapeWidget* Shape1() const { return shape1_; }
+    widgets::ShapeWidget* Shape2() const { return shape2_; }
+    widgets::ValueCheckBox* Check1() const { return check1_; }
+    widgets::ValueCheckBox* Check2() const { return check2_; }
     QPushButton* button(const char* name) const;
     QAction* action(const char* name) const;
     QMenu* rightclik() const { return rightclik_; }
@@ -119,10 +119,10 @@ private:
     QLabel* label3_ = nullptr;
     QLineEdit* text4_ = nullptr;
     QLineEdit* text7_ = nullptr;
-    editing::ShapeWidget* shape1_ = nullptr;
-    editing::ShapeWidget* shape2_ = nullptr;
-    editing::ValueCheckBox* check1_ = nullptr;
-    editing::ValueCheckBox* check2_ = nullptr;
+    widgets::ShapeWidget* shape1_ = nullptr;
+    widgets::ShapeWidget* shape2_ = nullptr;
+    widgets::ValueCheckBox* check1_ = nullptr;
+    widgets::ValueCheckBox* check2_ = nullptr;
     QPushButton* command5_ = nullptr;
     QMenu* rightclik_ = nullptr;
     QMenu* copymenur_ = nullptr;

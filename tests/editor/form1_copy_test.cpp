@@ -13,14 +13,14 @@ using Form1Copy = WindowTest;
 // The three indicators of each option must always agree.
 void expect_hash_in_step(editor::Form1& w, int value)
 {
-    EXPECT_EQ(editing::check_value(w.Check1()), value);
+    EXPECT_EQ(widgets::check_value(w.Check1()), value);
     EXPECT_EQ(w.action("numsign")->isChecked(), value == 1);
     EXPECT_EQ(w.action("numsign_right")->isChecked(), value == 1);
 }
 
 void expect_alert_in_step(editor::Form1& w, int value)
 {
-    EXPECT_EQ(editing::check_value(w.Check3()), value);
+    EXPECT_EQ(widgets::check_value(w.Check3()), value);
     EXPECT_EQ(w.action("copyalert")->isChecked(), value != 0);
     EXPECT_EQ(w.action("alertcopy_right")->isChecked(), value != 0);
 }
@@ -107,9 +107,9 @@ TEST_F(Form1Copy, OptionIndicatorsStayInStepUnderAnyClicks)
             w.action("alertcopy_right")->trigger();
             break;
         }
-        const int hash = editing::check_value(w.Check1());
+        const int hash = widgets::check_value(w.Check1());
         expect_hash_in_step(w, hash);
-        expect_alert_in_step(w, editing::check_value(w.Check3()));
+        expect_alert_in_step(w, widgets::check_value(w.Check3()));
     }
     // Twice on the same item returns to where it started.
     const bool before = w.action("numsign")->isChecked();

@@ -79,7 +79,7 @@ TEST_F(Form1Files, SettingsWrittenAtExitAndRestoredAtLoad)
     write("pmtprefs.ini", "0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
     {
         editor::Form1& w = open_main();
-        EXPECT_EQ(editing::check_value(w.Check1()), 1);
+        EXPECT_EQ(widgets::check_value(w.Check1()), 1);
         EXPECT_TRUE(w.action("numsign")->isChecked());
         EXPECT_EQ(rgb_of(w), "0,0,0"); // the stored black applies
         w.psets(255, 102, 0);
@@ -90,7 +90,7 @@ TEST_F(Form1Files, SettingsWrittenAtExitAndRestoredAtLoad)
     {
         editor::Form1& w = open_main();
         EXPECT_EQ(rgb_of(w), "255,102,0");
-        EXPECT_EQ(editing::check_value(w.Check3()), 0);
+        EXPECT_EQ(widgets::check_value(w.Check3()), 0);
         EXPECT_FALSE(w.action("alertcopy_right")->isChecked());
     }
 }
@@ -118,8 +118,8 @@ TEST_F(Form1Files, DamagedSettingsKeepWhatWasReadAndTheNextSaveIsValid)
     for (const Case& c : cases) {
         write("pmtsetgs.ini", c.bytes);
         editor::Form1& w = open_main();
-        EXPECT_EQ(editing::check_value(w.Check1()), c.hash) << c.bytes.left(20).toStdString();
-        EXPECT_EQ(editing::check_value(w.Check3()), c.alert) << c.bytes.left(20).toStdString();
+        EXPECT_EQ(widgets::check_value(w.Check1()), c.hash) << c.bytes.left(20).toStdString();
+        EXPECT_EQ(widgets::check_value(w.Check3()), c.alert) << c.bytes.left(20).toStdString();
         EXPECT_EQ(rgb_of(w), c.rgb) << c.bytes.left(20).toStdString();
         w.close();
         const storage::Settings again = storage::parse_settings(read("pmtsetgs.ini"));
@@ -129,7 +129,7 @@ TEST_F(Form1Files, DamagedSettingsKeepWhatWasReadAndTheNextSaveIsValid)
     write("pmtsetgs.ini", "5\r\n0\r\n");
     editor::Form1& w = open_main();
     EXPECT_TRUE(w.action("numsign")->isChecked());
-    EXPECT_EQ(editing::check_value(w.Check1()), 0);
-    EXPECT_EQ(editing::check_value(w.Check3()), 1); // reading stopped before line 2
+    EXPECT_EQ(widgets::check_value(w.Check1()), 0);
+    EXPECT_EQ(widgets::check_value(w.Check3()), 1); // reading stopped before line 2
     EXPECT_TRUE(fake.boxes.empty());
 }

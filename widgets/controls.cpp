@@ -1,12 +1,8 @@
-#include "editor/editing.h"
+#include "widgets/controls.h"
 
-#include "core/copy_text.h"
-#include "core/presets.h"
-#include "core/safe_palette.h"
-#include "platform/platform.h"
+#include "core/contrast.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -15,73 +11,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QScrollBar>
 
-namespace editing {
-
-core::Rgb channels(const EditingWindow& w)
-{
-    return core::Rgb {w.CLR(0)->value(), w.CLR(1)->value(), w.CLR(2)->value()};
-}
-
-void write_channels(EditingWindow& w, const core::Rgb& c)
-{
-    w.CLR(0)->setValue(c.red);
-    w.CLR(1)->setValue(c.green);
-    w.CLR(2)->setValue(c.blue);
-}
-
-void make_safe(EditingWindow& w)
-{
-    for (int channel = 0; channel < 3; ++channel) {
-        QScrollBar* bar = w.CLR(channel);
-        bar->setValue(core::safe_value(bar->value()));
-    }
-}
-
-void pick_color(EditingWindow& w)
-{
-    CommonDialog& dialog = w.CommonDialog1();
-    const core::Rgb start = core::channels_from_color_value(dialog.color);
-    const auto chosen
-        = w.platform().chooseColor(w.widget(), QColor(start.red, start.green, start.blue));
-    if (chosen)
-        dialog.color = core::color_value(chosen->red(), chosen->green(), chosen->blue());
-    write_channels(w, core::channels_from_color_value(dialog.color));
-}
-
-void auto_websafe(EditingWindow& w, int change, int change2)
-{
-    for (int channel = 0; channel < 3; ++channel) {
-        w.CLR(channel)->setSingleStep(change);
-        w.CLR(channel)->setPageStep(change2);
-    }
-}
-
-void set_boxes_read_only(EditingWindow& w, bool read_only)
-{
-    for (int channel = 0; channel < 3; ++channel)
-        w.channelBox(channel)->setReadOnly(read_only);
-}
-
-void channel_box_changed(EditingWindow& w, int channel)
-{
-    QLineEdit* box = w.channelBox(channel);
-    const QString text = box->text();
-    if (text.isEmpty())
-        return;
-    if (!core::check_rgb_text(to_u32(text))) {
-        show_message(w.platform(), w.widget(), core::refusal_message(core::Refusal::RgbText));
-        box->setText(decimal(w.CLR(channel)->value()));
-        return;
-    }
-    const int value = text.toInt();
-    if (value > 255) {
-        box->setText(QStringLiteral("255"));
-        return;
-    }
-    w.CLR(channel)->setValue(value);
-}
+namespace widgets {
 
 QAction* add_action(
     QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut)
@@ -90,14 +21,6 @@ QAction* add_action(
     a->setObjectName(QString::fromLatin1(name));
     a->setShortcut(shortcut);
     return a;
-}
-
-bool copy_to_clipboard(EditingWindow& w, const std::string& text)
-{
-    if (w.platform().setClipboardText(QString::fromStdString(text)))
-        return true;
-    show_message(w.platform(), w.widget(), core::clipboard_failure());
-    return false;
 }
 
 namespace {
@@ -128,40 +51,6 @@ private:
 void select_on_focus(QLineEdit* box, int length)
 {
     box->installEventFilter(new SelectOnFocus(box, length));
-}
-
-void popup_on_right_click(
-    QWidget* window, platform::Platform& p, QMenu* menu, std::initializer_list<QWidget*> surfaces)
-{
-    auto* filter
-        = new RightClickSurfaces(window, [&p, menu](const QPoint& pos) { p.popupMenu(menu, pos); });
-    for (QWidget* surface : surfaces)
-        filter->add(surface);
-}
-
-void show_message(platform::Platform& p, QWidget* parent, const core::Message& m)
-{
-    p.showMessage(parent, QString::fromStdString(m.text), QString::fromStdString(m.title), m.icon);
-}
-
-std::optional<core::Rgb> accept_entry(
-    EditingWindow& w, const core::HexEntry& entry, core::Window which)
-{
-    if (entry.refusal != core::Refusal::None) {
-        show_message(w.platform(), w.widget(), core::refusal_message(entry.refusal, which));
-        return std::nullopt;
-    }
-    return entry.rgb;
-}
-
-QString decimal(int value)
-{
-    return QString::number(value);
-}
-
-std::u32string to_u32(const QString& text)
-{
-    return text.toStdU32String();
 }
 
 int check_value(const QCheckBox* box)
@@ -320,22 +209,70 @@ void set_palette_color(QWidget* w, QPalette::ColorRole role, const QColor& color
     w->setPalette(p);
 }
 
-void add_preset_items(QMenu* menu, const std::array<const char*, 11>& names,
-    const std::function<void(const core::Rgb&)>& apply)
-{
-    for (size_t i = 0; i < core::kPresets.size(); ++i) {
-        if (i == 2)
-            menu->addSeparator()->setObjectName(QStringLiteral("none10"));
-        const core::Preset& preset = core::kPresets[i];
-        QAction* item = menu->addAction(QString::fromLatin1(preset.caption));
-        item->setObjectName(QString::fromLatin1(names[i]));
-        QObject::connect(item, &QAction::triggered, menu, [apply, preset] { apply(preset.color); });
-    }
-}
-
 QRect twips_rect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));
 }
 
-} // namespace editing
+} // namespace widgets
+
+namespace widgets {
+
+namespace {
+
+core::Rgb rgb_of(const QColor& c)
+{
+    return {c.red(), c.green(), c.blue()};
+}
+
+double ratio_of(const QColor& a, const QColor& b)
+{
+    return core::contrast_ratio(rgb_of(a), rgb_of(b));
+}
+
+} // namespace
+
+QFont scaled_font(const QFont& base, double factor, bool bold)
+{
+    QFont f = base;
+    if (f.pointSizeF() > 0)
+        f.setPointSizeF(f.pointSizeF() * factor);
+    else
+        f.setPixelSize(qRound(f.pixelSize() * factor));
+    f.setBold(bold);
+    return f;
+}
+
+QColor legible(const QColor& design, const QColor& background, double ratio)
+{
+    if (ratio_of(design, background) >= ratio)
+        return design;
+    const bool lighten = core::relative_luminance(rgb_of(background)) < 0.18;
+    const QColor end = lighten ? QColor(Qt::white) : QColor(Qt::black);
+    // Mix toward white or black in small steps: the hue stays, the lightness moves.
+    for (int step = 1; step <= 100; ++step) {
+        const double t = step / 100.0;
+        const QColor mixed(qRound(design.red() + (end.red() - design.red()) * t),
+            qRound(design.green() + (end.green() - design.green()) * t),
+            qRound(design.blue() + (end.blue() - design.blue()) * t));
+        if (ratio_of(mixed, background) >= ratio)
+            return mixed;
+    }
+    return end;
+}
+
+void set_caption_color(QWidget* w, const QColor& design)
+{
+    const QColor background = w->palette().color(QPalette::Window);
+    set_palette_color(w, QPalette::WindowText, legible(design, background));
+}
+
+void set_box_colors(QWidget* w, const QColor& background)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Base, background);
+    p.setColor(QPalette::Text, legible(p.color(QPalette::Text), background));
+    w->setPalette(p);
+}
+
+} // namespace widgets

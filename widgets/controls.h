@@ -1,0 +1,113 @@
+#pragma once
+
+// Small widgets and helpers that every window of the program uses: check boxes that keep
+// a file's 0/1/2 value, filled shapes, right-click surfaces, menu items, and the keyboard
+// rules (the default button, menu shortcuts ahead of text boxes).
+
+#include <QCheckBox>
+#include <QFont>
+#include <QObject>
+#include <QPalette>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QKeyEvent;
+class QKeySequence;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+
+namespace widgets {
+
+// Check-box values as the files store them: 0 unchecked, 1 checked, 2 grayed.
+int check_value(const QCheckBox* box);
+// Sets 0, 1 or 2; any other value is refused (false) and the box keeps its value.
+bool set_check_value(QCheckBox* box, int value);
+
+// A check box whose grayed state (value 2) comes only from a file; a click on a
+// grayed box checks it and leaves the two-state cycle.
+class ValueCheckBox : public QCheckBox {
+public:
+    using QCheckBox::QCheckBox;
+
+protected:
+    void nextCheckState() override;
+};
+
+// Presses the window's default button for an Enter that no control took.
+bool press_default_button(QKeyEvent* event, QPushButton* default_button);
+
+// Lets the window's menu shortcuts win over the text boxes' own key bindings.
+void give_menu_shortcuts_priority(QWidget* window);
+
+// A menu item with its name, caption and shortcut, added to a menu.
+QAction* add_action(
+    QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
+
+// Selects the first `length` characters of a box whenever it gets the focus.
+void select_on_focus(QLineEdit* box, int length);
+
+// Calls back for a right button pressed on one of the surfaces themselves, not on a
+// control lying on them (controls that ignore the mouse do not count).
+class RightClickSurfaces : public QObject {
+public:
+    RightClickSurfaces(QObject* parent, std::function<void(const QPoint& global)> popup);
+    void add(QWidget* surface);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void(const QPoint&)> popup_;
+};
+
+// A filled rectangle or ellipse with an optional one-pixel outline.
+class ShapeWidget : public QWidget {
+public:
+    explicit ShapeWidget(QWidget* parent = nullptr);
+    void setFill(const QColor& color);
+    QColor fill() const { return fill_; }
+    void setOval(bool oval);
+    bool isOval() const { return oval_; }
+    void setOutline(bool outline);
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    QColor fill_ = Qt::black;
+    bool oval_ = false;
+    bool outline_ = false;
+};
+
+// Sets one colour of a widget's palette (text colour, box background).
+void set_palette_color(QWidget* w, QPalette::ColorRole role, const QColor& color);
+
+// Twips to pixels at the usual 15 twips a pixel.
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
+QRect twips_rect(int left, int top, int width, int height);
+
+} // namespace widgets
+
+namespace widgets {
+
+// The design's font sizes are factors of the desktop's default font (its 8.25 pt is 1.0).
+QFont scaled_font(const QFont& base, double factor, bool bold = false);
+
+// A text colour the design fixes (a dark red caption, a navy code), kept as it is where it
+// reaches `ratio` against `background`; otherwise lightened (on a dark background) or
+// darkened (on a light one) in its own hue just enough to reach it.
+QColor legible(const QColor& design, const QColor& background, double ratio = 4.5);
+
+// Sets a caption's text colour to the design's colour made legible on its window.
+void set_caption_color(QWidget* w, const QColor& design);
+
+// Gives a box the design's background and a text colour that reads on it.
+void set_box_colors(QWidget* w, const QColor& background);
+
+} // namespace widgets

@@ -1,0 +1,142 @@
+#include "widgets/editing.h"
+#include "widgets/controls.h"
+
+#include "core/copy_text.h"
+#include "core/presets.h"
+#include "core/safe_palette.h"
+#include "platform/platform.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScrollBar>
+
+namespace editing {
+
+core::Rgb channels(const EditingWindow& w)
+{
+    return core::Rgb {w.CLR(0)->value(), w.CLR(1)->value(), w.CLR(2)->value()};
+}
+
+void write_channels(EditingWindow& w, const core::Rgb& c)
+{
+    w.CLR(0)->setValue(c.red);
+    w.CLR(1)->setValue(c.green);
+    w.CLR(2)->setValue(c.blue);
+}
+
+void make_safe(EditingWindow& w)
+{
+    for (int channel = 0; channel < 3; ++channel) {
+        QScrollBar* bar = w.CLR(channel);
+        bar->setValue(core::safe_value(bar->value()));
+    }
+}
+
+void pick_color(EditingWindow& w)
+{
+    CommonDialog& dialog = w.CommonDialog1();
+    const core::Rgb start = core::channels_from_color_value(dialog.color);
+    const auto chosen
+        = w.platform().chooseColor(w.widget(), QColor(start.red, start.green, start.blue));
+    if (chosen)
+        dialog.color = core::color_value(chosen->red(), chosen->green(), chosen->blue());
+    write_channels(w, core::channels_from_color_value(dialog.color));
+}
+
+void auto_websafe(EditingWindow& w, int change, int change2)
+{
+    for (int channel = 0; channel < 3; ++channel) {
+        w.CLR(channel)->setSingleStep(change);
+        w.CLR(channel)->setPageStep(change2);
+    }
+}
+
+void set_boxes_read_only(EditingWindow& w, bool read_only)
+{
+    for (int channel = 0; channel < 3; ++channel)
+        w.channelBox(channel)->setReadOnly(read_only);
+}
+
+void channel_box_changed(EditingWindow& w, int channel)
+{
+    QLineEdit* box = w.channelBox(channel);
+    const QString text = box->text();
+    if (text.isEmpty())
+        return;
+    if (!core::check_rgb_text(to_u32(text))) {
+        show_message(w.platform(), w.widget(), core::refusal_message(core::Refusal::RgbText));
+        box->setText(decimal(w.CLR(channel)->value()));
+        return;
+    }
+    const int value = text.toInt();
+    if (value > 255) {
+        box->setText(QStringLiteral("255"));
+        return;
+    }
+    w.CLR(channel)->setValue(value);
+}
+
+bool copy_to_clipboard(EditingWindow& w, const std::string& text)
+{
+    if (w.platform().setClipboardText(QString::fromStdString(text)))
+        return true;
+    show_message(w.platform(), w.widget(), core::clipboard_failure());
+    return false;
+}
+
+void popup_on_right_click(
+    QWidget* window, platform::Platform& p, QMenu* menu, std::initializer_list<QWidget*> surfaces)
+{
+    auto* filter = new widgets::RightClickSurfaces(
+        window, [&p, menu](const QPoint& pos) { p.popupMenu(menu, pos); });
+    for (QWidget* surface : surfaces)
+        filter->add(surface);
+}
+
+void show_message(platform::Platform& p, QWidget* parent, const core::Message& m)
+{
+    p.showMessage(parent, QString::fromStdString(m.text), QString::fromStdString(m.title), m.icon);
+}
+
+std::optional<core::Rgb> accept_entry(
+    EditingWindow& w, const core::HexEntry& entry, core::Window which)
+{
+    if (entry.refusal != core::Refusal::None) {
+        show_message(w.platform(), w.widget(), core::refusal_message(entry.refusal, which));
+        return std::nullopt;
+    }
+    return entry.rgb;
+}
+
+QString decimal(int value)
+{
+    return QString::number(value);
+}
+
+std::u32string to_u32(const QString& text)
+{
+    return text.toStdU32String();
+}
+
+void add_preset_items(QMenu* menu, const std::array<const char*, 11>& names,
+    const std::function<void(const core::Rgb&)>& apply)
+{
+    for (size_t i = 0; i < core::kPresets.size(); ++i) {
+        if (i == 2)
+            menu->addSeparator()->setObjectName(QStringLiteral("none10"));
+        const core::Preset& preset = core::kPresets[i];
+        QAction* item = menu->addAction(QString::fromLatin1(preset.caption));
+        item->setObjectName(QString::fromLatin1(names[i]));
+        QObject::connect(item, &QAction::triggered, menu, [apply, preset] { apply(preset.color); });
+    }
+}
+
+} // namespace editing
