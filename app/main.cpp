@@ -5,13 +5,10 @@
 #include "storage/config_folder.h"
 
 #include <QApplication>
-#include <QStyle>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // The windows are laid out to the pixel; one style everywhere keeps them so.
-    QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setApplicationName(QStringLiteral("Pigmentor"));
     QApplication::setOrganizationName(QStringLiteral("Pigmentor"));
     QApplication::setWindowIcon(shell::app_icon());
