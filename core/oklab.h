@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/color.h"
+
+namespace core {
+
+// A colour in the OKLab space: L is lightness 0 (black) to 1 (white), a and b the
+// green-red and blue-yellow axes. Distances in it follow perceived differences.
+struct Oklab {
+    double L = 0;
+    double a = 0;
+    double b = 0;
+};
+
+// sRGB channel (0..255) to linear light (0..1) and back, unrounded.
+double srgb_to_linear(double channel);
+double linear_to_srgb(double linear);
+
+Oklab to_oklab(const Rgb& c);
+// The nearest sRGB colour, channels rounded and clamped to 0..255. in_gamut, when
+// given, tells whether the colour lay inside sRGB before clamping.
+Rgb from_oklab(const Oklab& lab, bool* in_gamut = nullptr);
+
+// Unrounded sRGB channels (0..255, possibly outside that range) of an OKLab colour.
+void oklab_to_srgb(const Oklab& lab, double& red, double& green, double& blue);
+
+// Euclidean distance in OKLab (the "deltaE OK" of CSS Color 4).
+double delta_e(const Oklab& x, const Oklab& y);
+
+} // namespace core
