@@ -1,0 +1,63 @@
+# The main window: typed and pasted codes, copies, Auto Safe, the station, help and exit.
+start_program || exit 1
+focus_main() { click $((mx + 200)) $((my + 345)); }
+hex_box() { click $((mx + 350)) $((my + 212)); }
+preview() { pixel $((mx + 394)) $((my + 85)); }
+
+# A typed code, Enter, then Ctrl+C with the focus still in the box.
+hex_box
+xdotool type ff9900; key Return
+check "preview after typing ff9900" "FF9900" "$(preview)"
+key ctrl+c
+check "Ctrl+C from the hex box copies the code" "FF9900" "$(clipboard)"
+
+# F2 applies the code on the real clipboard.
+focus_main
+set_clipboard "996633"
+key F2
+check "preview after F2 with 996633" "996633" "$(preview)"
+key ctrl+r
+check "Ctrl+R copies the RGB values" "R:153 G:102 B:51" "$(clipboard)"
+
+# Auto Safe: 123456 ends at 003366.
+key ctrl+a
+set_clipboard "123456"
+key F2
+check "Auto Safe snaps a pasted code" "003366" "$(preview)"
+key ctrl+c
+check "the snapped code is what is copied" "003366" "$(clipboard)"
+key ctrl+a
+
+# The red box clamps 300 to 255.
+click $((mx + 78)) $((my + 212))
+xdotool type 300; sleep 0.3
+key ctrl+c
+check "300 in the red box becomes 255" "FF3366" "$(clipboard)"
+
+# Ctrl+M opens the station once.
+focus_main
+key ctrl+m
+station=$(wait_window "Color Matching Station") && found=yes || found=no
+check "Ctrl+M opens the station" "yes" "$found"
+focus_main
+key ctrl+m
+check "one station however often it is opened" "1" \
+  "$(xdotool search --onlyvisible --name 'Color Matching Station' 2>/dev/null | wc -l | tr -d ' ')"
+
+# F1 opens the help pages that lie beside the program.
+focus_main
+key F1
+wait_window "Pigmentor Help" >/dev/null && found=yes || found=no
+check "F1 opens the help window" "yes" "$found"
+key Escape
+sleep 0.3
+check "Escape closes the help window" "0" \
+  "$(xdotool search --onlyvisible --name 'Pigmentor Help' 2>/dev/null | wc -l | tr -d ' ')"
+
+# F4 exits with status 0 and writes the settings file.
+focus_main
+key F4
+wait_exit
+check "F4 ends the program with status 0" "0" "$status"
+check "the settings file keeps the colour" "$(printf '0\r\n0\r\n"25551 102"\r\n')" "$(cat "$work/pmtsetgs.ini")"
+check "the station wrote its preferences" "$(printf '#FALSE#\r\n')" "$(cat "$work/pmtmprefs.ini" 2>/dev/null)"
