@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 
 namespace editing {
 
@@ -99,6 +100,19 @@ void popup_on_right_click(
         window, [&p, menu](const QPoint& pos) { p.popupMenu(menu, pos); });
     for (QWidget* surface : surfaces)
         filter->add(surface);
+    // The keyboard's way to the same menu: the Menu key or Shift+F10 pops it up over the
+    // focused control (the window's middle when nothing has the focus).
+    for (const QKeySequence& keys :
+        {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(keys, window);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, window, [window, &p, menu] {
+            QWidget* focus = window->focusWidget();
+            if (focus == nullptr || !focus->isVisible())
+                focus = window;
+            p.popupMenu(menu, focus->mapToGlobal(focus->rect().center()));
+        });
+    }
 }
 
 void show_message(platform::Platform& p, QWidget* parent, const core::Message& m)

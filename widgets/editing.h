@@ -86,7 +86,8 @@ std::u32string to_u32(const QString& text);
 // Puts text on the clipboard; says so, and gives false, when the clipboard would not take it.
 bool copy_to_clipboard(EditingWindow& w, const std::string& text);
 
-// Pops the menu up for a right button pressed on the window's surface or its frames.
+// Pops the menu up for a right button pressed on the window's surface or its frames, and
+// for the Menu key or Shift+F10 anywhere in the window, at the focused control.
 void popup_on_right_click(
     QWidget* window, platform::Platform& p, QMenu* menu, std::initializer_list<QWidget*> surfaces);
 
