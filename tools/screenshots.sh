@@ -1,50 +1,90 @@
 #!/usr/bin/env bash
-# Makes the README's screenshots of both windows in a private X server.
-# Needs: xvfb, xdotool, imagemagick (installed when missing).
+# Screenshots of the main window, the station, the About box and the preferences dialog,
+# each under four desktops: the default, a 13 pt desktop font, a dark GTK theme and a scale
+# factor of 1.5, made in a private X server with the desktop's own settings (Qt's GTK
+# platform theme reads the font and the dark palette from GTK's settings.ini).
+# Writes docs/main-window.png, docs/station.png (default) and docs/*-dark.png for the
+# README, and every picture to build/screenshots/.
+# Needs: xvfb, xdotool, imagemagick, dbus, python3-pyatspi, qt6-gtk-platformtheme
+# (installed when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-for p in xvfb xdotool imagemagick; do
+root=$PWD
+for p in xvfb xdotool xclip imagemagick dbus-x11 at-spi2-core python3-pyatspi qt6-gtk-platformtheme gnome-themes-extra; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="${missing:-} $p"
 done
 if [ -n "${missing:-}" ]; then
   SUDO=$([ "$(id -u)" = 0 ] || echo sudo)
-  $SUDO apt-get update && $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y $missing
+  $SUDO apt-get update && $SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $missing
+fi
+if [ -z "${PIGMENTOR_E2E_BUS:-}" ]; then
+  export PIGMENTOR_E2E_BUS=1
+  exec dbus-run-session -- "$0" "$@" 2> >(grep -v -e '^dbus-daemon' -e '^SpiRegistry' >&2)
 fi
 
-work=$(mktemp -d)
-cp build/pigmentor "$work/" && cp -r build/help "$work/"
-printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"   # no splash
-Xvfb :97 -screen 0 1280x900x24 -noreset >/dev/null 2>&1 & xvfb=$!
-trap 'kill $xvfb 2>/dev/null; kill $app 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=:97
-sleep 1
-(cd "$work" && ./pigmentor) & app=$!
+export program=$root/build/pigmentor
+out=$root/build/screenshots
+mkdir -p "$out"
+export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+xwork=$(mktemp -d)
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$xwork/display" >/dev/null 2>&1 & xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -rf "$xwork"' EXIT
+for _ in $(seq 100); do [ -s "$xwork/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$xwork/display")"
+sleep 0.5
+# shellcheck source=../tests/e2e/lib.sh
+source "$root/tests/e2e/lib.sh"
+atspi tree "(none)" >/dev/null || true
 
-geometry() { # window name -> "X Y W H"
-  local id
-  for _ in $(seq 50); do
-    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) && [ -n "$id" ] && break
-    sleep 0.1
-  done
-  eval "$(xdotool getwindowgeometry --shell "$id")"
-  echo "$X $Y $WIDTH $HEIGHT"
+shoot() { # window id, file
+  import -window "$1" "$2" && mogrify +repage "$2"
 }
-click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 
-read -r mx my mw mh < <(geometry "Pigmentor 1.18")
-click $((mx + 350)) $((my + 212))           # the hex code box
-xdotool type 336699; xdotool key Return; sleep 0.4
-import -window root -crop "${mw}x${mh}+${mx}+${my}" docs/main-window.png
+one_desktop() { # name, then the environment of that desktop
+  local name=$1; shift
+  new_work
+  mkdir -p "$work/cfg/gtk-3.0"
+  for assignment in "$@"; do export "${assignment?}"; done
+  export XDG_CONFIG_HOME=$work/cfg
+  printf '[Settings]\ngtk-font-name=%s\ngtk-application-prefer-dark-theme=%s\n' \
+    "${SHOT_FONT:-Sans 10}" "${SHOT_DARK:-0}" > "$work/cfg/gtk-3.0/settings.ini"
+  printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"
+  start_program || return 1
+  click_on "Hex code entry" "Pigmentor 1.18"; xdotool type 336699; key Return
+  shoot "$main" "$out/$name-main.png"
 
-click $((mx + 200)) $((my + 345))            # back to the window after the grab
-xdotool key ctrl+m; sleep 0.8
-read -r sx sy sw sh < <(geometry "Color Matching Station")
-click $((sx + 314)) $((sy + 43))            # Object
-click $((sx + 380)) $((sy + 203))           # the station's hex box
-xdotool type 336699; xdotool key Return; sleep 0.3
-click $((sx + 237)) $((sy + 43))            # Background
-click $((sx + 380)) $((sy + 203))
-xdotool type ffcc66; xdotool key Return; sleep 0.4
-import -window root -crop "${sw}x${sh}+${sx}+${sy}" docs/station.png
-mogrify +repage docs/main-window.png docs/station.png
-echo "docs/main-window.png and docs/station.png written"
+  key ctrl+m
+  local station; station=$(wait_window "Color Matching Station")
+  sleep 0.5
+  click_on "Object" "Color Matching Station"
+  click_on "Hex code entry" "Color Matching Station"; xdotool type 336699; key Return
+  click_on "Background" "Color Matching Station"
+  click_on "Hex code entry" "Color Matching Station"; xdotool type ffcc66; key Return
+  shoot "$station" "$out/$name-station.png"
+  xdotool windowclose "$station" 2>/dev/null || true; sleep 0.5
+
+  click_on "Help" "Pigmentor 1.18"; click_on "About Pigmentor..." "Pigmentor 1.18"
+  local about; about=$(xdotool search --onlyvisible --name '^Pigmentor$' | head -1)
+  sleep 0.5
+  [ -n "$about" ] && shoot "$about" "$out/$name-about.png"
+  key Escape
+  click_on "Settings" "Pigmentor 1.18"; click_on "Edit preferences..." "Pigmentor 1.18"
+  local prefs; prefs=$(wait_window "Edit Preferences")
+  sleep 0.5
+  shoot "$prefs" "$out/$name-prefs.png"
+  key Escape
+  stop_program
+  for assignment in "$@"; do unset "${assignment%%=*}"; done
+  rm -rf "$work"; work=""
+}
+
+one_desktop default QT_QPA_PLATFORMTHEME=
+one_desktop large QT_QPA_PLATFORMTHEME=gtk3 "SHOT_FONT=Sans 13"
+one_desktop dark QT_QPA_PLATFORMTHEME=gtk3 GTK_THEME=Adwaita:dark SHOT_DARK=1
+one_desktop scale QT_QPA_PLATFORMTHEME= QT_SCALE_FACTOR=1.5
+
+cp "$out/default-main.png" docs/main-window.png
+cp "$out/default-station.png" docs/station.png
+cp "$out/dark-main.png" docs/main-window-dark.png
+cp "$out/dark-station.png" docs/station-dark.png
+echo "pictures in $out; docs/ updated"
