@@ -1,0 +1,240 @@
+// CSS colour texts: every accepted form, the refusals with their messages, and the
+// copies that must convert back to the colour they came from.
+#include "core/css.h"
+#include "core/oklab.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using core::CssRefusal;
+using core::Rgb;
+
+Rgb accepted(const QString& text)
+{
+    const core::CssColor c = core::parse_css_color(text);
+    EXPECT_EQ(c.refusal, CssRefusal::None) << text.toStdString();
+    return c.rgb;
+}
+
+CssRefusal refusal(const QString& text)
+{
+    return core::parse_css_color(text).refusal;
+}
+
+TEST(CssParse, HexForms)
+{
+    EXPECT_EQ(accepted("#ABC"), (Rgb {0xAA, 0xBB, 0xCC}));
+    EXPECT_EQ(accepted("#abc"), (Rgb {0xAA, 0xBB, 0xCC}));
+    EXPECT_EQ(accepted("#ff9900"), (Rgb {255, 153, 0}));
+    EXPECT_EQ(accepted("#FF9900"), (Rgb {255, 153, 0}));
+    EXPECT_EQ(accepted("#000"), (Rgb {0, 0, 0}));
+    EXPECT_EQ(accepted("#fff"), (Rgb {255, 255, 255}));
+    EXPECT_EQ(accepted("#abcf"), (Rgb {0xAA, 0xBB, 0xCC}));
+    EXPECT_EQ(accepted("#0A00ABff"), (Rgb {10, 0, 171}));
+}
+
+TEST(CssParse, RgbFormsWithCommasSpacesNumbersAndPercentages)
+{
+    const Rgb orange {255, 153, 0};
+    EXPECT_EQ(accepted("rgb(255, 153, 0)"), orange);
+    EXPECT_EQ(accepted("rgb(255,153,0)"), orange);
+    EXPECT_EQ(accepted("rgb(255 153 0)"), orange);
+    EXPECT_EQ(accepted("RGB( 255 , 153 , 0 )"), orange);
+    EXPECT_EQ(accepted("rgba(255, 153, 0, 1)"), orange);
+    EXPECT_EQ(accepted("rgba(255, 153, 0, 100%)"), orange);
+    EXPECT_EQ(accepted("rgb(255 153 0 / 1.0)"), orange);
+    EXPECT_EQ(accepted("rgb(255 153 0/1)"), orange);
+    EXPECT_EQ(accepted("rgb(100%, 0%, 0%)"), (Rgb {255, 0, 0}));
+    EXPECT_EQ(accepted("rgb(100% 60% 0%)"), orange);
+    EXPECT_EQ(accepted("rgb(50%, 50%, 50%)"), (Rgb {128, 128, 128})); // 127.5 rounds up
+    EXPECT_EQ(accepted("rgb(254.6, 0.4, +1e1)"), (Rgb {255, 0, 10}));
+    EXPECT_EQ(accepted("rgb(none 0 .5e2)"), (Rgb {0, 0, 50}));
+    EXPECT_EQ(accepted("rgb(0, 0, 0)"), (Rgb {0, 0, 0}));
+}
+
+TEST(CssParse, HslFormsWithAndWithoutDegrees)
+{
+    EXPECT_EQ(accepted("hsl(36, 100%, 50%)"), (Rgb {255, 153, 0}));
+    EXPECT_EQ(accepted("hsl(360, 100%, 50%)"), (Rgb {255, 0, 0}));
+    EXPECT_EQ(accepted("hsl(0, 100%, 50%)"), (Rgb {255, 0, 0}));
+    EXPECT_EQ(accepted("hsl(-240, 100%, 50%)"), (Rgb {0, 255, 0}));
+    EXPECT_EQ(accepted("hsl(120deg, 100%, 25%)"), (Rgb {0, 128, 0}));
+    EXPECT_EQ(accepted("hsl(120DEG 100% 25%)"), (Rgb {0, 128, 0}));
+    EXPECT_EQ(accepted("hsl(0.5turn 100 50)"), (Rgb {0, 255, 255}));
+    EXPECT_EQ(accepted("hsla(240, 100%, 50%, 1)"), (Rgb {0, 0, 255}));
+    EXPECT_EQ(accepted("hsl(240 100% 50% / 100%)"), (Rgb {0, 0, 255}));
+    EXPECT_EQ(accepted("hsl(77, 0%, 100%)"), (Rgb {255, 255, 255}));
+    EXPECT_EQ(accepted("hsl(77, 55%, 0%)"), (Rgb {0, 0, 0}));
+}
+
+TEST(CssParse, OklchForms)
+{
+    EXPECT_EQ(accepted("oklch(1 0 0)"), (Rgb {255, 255, 255}));
+    EXPECT_EQ(accepted("oklch(0% 0 0)"), (Rgb {0, 0, 0}));
+    EXPECT_EQ(accepted("oklch(0.628 0.2577 29.23)"), (Rgb {255, 0, 0}));
+    EXPECT_EQ(accepted("oklch(62.8% 0.2577 29.23deg / 1)"), (Rgb {255, 0, 0}));
+    // Beyond sRGB: the same lightness and hue with less chroma, never a wrapped channel.
+    const Rgb wide = accepted("oklch(0.7 0.4 145)");
+    EXPECT_LT(wide.red, wide.green);
+    EXPECT_LT(wide.blue, wide.green);
+    EXPECT_NEAR(core::to_oklab(wide).L, 0.7, 0.01);
+}
+
+TEST(CssParse, NamesCaseAndWhiteSpace)
+{
+    EXPECT_EQ(accepted("orange"), (Rgb {255, 165, 0}));
+    EXPECT_EQ(accepted("RebeccaPurple"), (Rgb {0x66, 0x33, 0x99}));
+    EXPECT_EQ(accepted("  DarkSlateGrey\r\n"), (Rgb {47, 79, 79}));
+    EXPECT_EQ(accepted("\n\t#336699\n"), (Rgb {0x33, 0x66, 0x99}));
+    EXPECT_EQ(accepted("rgb(51,\n 102,\r\n 153)\n"), (Rgb {51, 102, 153}));
+    EXPECT_EQ(accepted("hsl(\n210\n50%\n40%\n)"), (Rgb {51, 102, 153}));
+}
+
+TEST(CssParse, RefusalsThatAreNotColors)
+{
+    for (const char* text : {"", "   ", "#12345", "#1234567", "#ggg", "##fff", "# fff", "336699",
+             "rgb(256, 0, 0)", "rgb(-1, 0, 0)", "rgb(101%, 0%, 0%)", "rgb(1, 2)",
+             "rgb(1, 2, 3, 4, 5)", "rgb(1 2, 3)", "rgb(1, 2, 3 / 1)", "rgb (1, 2, 3)",
+             "rgb(1, 2, 3", "rgb(1, 2, 3))", "rgb(1, 2, 3)x", "rgb(1deg, 2, 3)", "rgb(1e999, 0, 0)",
+             "rgb(, 2, 3)", "rgb(1.,2,3)", "rgb(none, 0, 0)", "hsl(120 50%)", "hsl(120, 50, 50)",
+             "hsl(120, 101%, 50%)", "hsl(10%, 50%, 50%)", "hsl(120foo, 50%, 50%)",
+             "oklch(0.5, 0.1, 120)", "oklch(1.1 0 0)", "oklch(0.5 -0.1 0)", "cmyk(0, 0, 0, 0)",
+             "notacolor", "orange orange", "rgba(0, 0, 0, 2)", "rgb(0 0 0 / )"}) {
+        EXPECT_EQ(refusal(text), CssRefusal::NotAColor) << text;
+    }
+}
+
+TEST(CssParse, RefusalsThatAreNotOpaque)
+{
+    for (const char* text : {"#ff000080", "#f008", "rgba(255, 0, 0, 0.5)", "rgb(0 0 0 / 0%)",
+             "hsla(0, 100%, 50%, 0.999)", "oklch(0.5 0.1 120 / 0.5)", "transparent",
+             "rgb(0 0 0 / none)"}) {
+        EXPECT_EQ(refusal(text), CssRefusal::NotOpaque) << text;
+    }
+}
+
+TEST(CssParse, LongTextsAreRefusedUnread)
+{
+    EXPECT_EQ(refusal(QString(1024 * 1024, QLatin1Char('a'))), CssRefusal::NotAColor);
+    EXPECT_EQ(refusal(QStringLiteral("#fff") + QString(1024 * 1024, QLatin1Char(' '))),
+        CssRefusal::NotAColor);
+    // Within the bound, padding is only white space around a colour.
+    EXPECT_EQ(
+        accepted(QString(200, QLatin1Char(' ')) + QStringLiteral("#fff")), (Rgb {255, 255, 255}));
+}
+
+TEST(CssParse, RefusalMessagesSayWhatIsAccepted)
+{
+    const core::Message form = core::css_refusal_message(CssRefusal::NotAColor);
+    EXPECT_EQ(form.title, "Not a CSS Color");
+    EXPECT_EQ(form.icon, core::Icon::Stop);
+    for (const char* named :
+        {"#rgb", "#rrggbb", "rgb()", "rgba()", "hsl()", "hsla()", "oklch()", "color names"})
+        EXPECT_NE(form.text.find(named), std::string::npos) << named;
+    const core::Message opaque = core::css_refusal_message(CssRefusal::NotOpaque);
+    EXPECT_EQ(opaque.title, "Transparent Color");
+    EXPECT_NE(opaque.text.find("opaque colors only"), std::string::npos);
+    EXPECT_NE(opaque.text, form.text);
+}
+
+TEST(CssFormat, HexRgbAndNames)
+{
+    const Rgb orange {255, 153, 0};
+    EXPECT_EQ(core::css_hex(orange), "#ff9900");
+    EXPECT_EQ(core::css_hex({10, 0, 171}), "#0a00ab");
+    EXPECT_EQ(core::css_short_hex(orange), QStringLiteral("#f90"));
+    EXPECT_EQ(core::css_short_hex({0, 0, 0}), QStringLiteral("#000"));
+    EXPECT_FALSE(core::css_short_hex({255, 153, 1}));
+    EXPECT_FALSE(core::css_short_hex({0x12, 0x11, 0x11}));
+    EXPECT_EQ(core::css_rgb(orange), "rgb(255, 153, 0)");
+    EXPECT_EQ(core::css_name({255, 165, 0}), QStringLiteral("orange"));
+    EXPECT_EQ(core::css_name({0, 255, 255}), QStringLiteral("aqua"));
+    EXPECT_EQ(core::css_name({128, 128, 128}), QStringLiteral("gray"));
+    EXPECT_EQ(core::css_name({0x66, 0x33, 0x99}), QStringLiteral("rebeccapurple"));
+    EXPECT_FALSE(core::css_name(orange));
+}
+
+TEST(CssFormat, NearestNameByOklab)
+{
+    const core::NearestName exact = core::nearest_css_name({255, 165, 0});
+    EXPECT_TRUE(exact.exact);
+    EXPECT_EQ(exact.name, "orange");
+    const core::NearestName near = core::nearest_css_name({255, 140, 1});
+    EXPECT_FALSE(near.exact);
+    EXPECT_EQ(near.name, "darkorange");
+    EXPECT_EQ(core::nearest_css_name({1, 0, 0}).name, "black");
+    EXPECT_EQ(core::nearest_css_name({254, 255, 255}).name, "white");
+}
+
+TEST(CssFormat, HslAndOklchTexts)
+{
+    EXPECT_EQ(core::css_hsl({255, 153, 0}), "hsl(36, 100%, 50%)");
+    EXPECT_EQ(core::css_hsl({0, 0, 0}), "hsl(0, 0%, 0%)");
+    EXPECT_EQ(core::css_hsl({255, 255, 255}), "hsl(0, 0%, 100%)");
+    EXPECT_EQ(core::css_hsl({255, 0, 0}), "hsl(0, 100%, 50%)");
+    EXPECT_EQ(core::css_oklch({255, 255, 255}), "oklch(1.000 0.000 0.000)");
+    EXPECT_EQ(core::css_oklch({0, 0, 0}), "oklch(0.000 0.000 0.000)");
+    EXPECT_EQ(core::css_oklch({255, 0, 0}), "oklch(0.628 0.258 29.234)");
+}
+
+// Every colour of a 16-level grid comes back from its own hex, rgb() and hsl() texts;
+// its oklch() text, rounded to three decimals, lands within a fraction of a
+// just noticeable difference (0.02).
+TEST(CssFormat, GridRoundTrips)
+{
+    int oklch_exact = 0;
+    for (int r = 0; r < 256; r += 17)
+        for (int g = 0; g < 256; g += 17)
+            for (int b = 0; b < 256; b += 17) {
+                const Rgb c {r, g, b};
+                const QString hsl = core::css_hsl(c);
+                ASSERT_EQ(accepted(hsl), c) << hsl.toStdString();
+                ASSERT_EQ(accepted(core::css_hex(c)), c);
+                ASSERT_EQ(accepted(*core::css_short_hex(c)), c);
+                ASSERT_EQ(accepted(core::css_rgb(c)), c);
+                const Rgb back = accepted(core::css_oklch(c));
+                ASSERT_LT(core::delta_e(core::to_oklab(back), core::to_oklab(c)), 0.002)
+                    << core::css_oklch(c).toStdString();
+                oklch_exact += back == c;
+            }
+    EXPECT_GT(oklch_exact, 3000);
+}
+
+// Whole numbers wherever they convert back; one decimal where none does, never more
+// on the grid.
+TEST(CssFormat, HslTextsUseAsFewDecimalsAsTheyCan)
+{
+    EXPECT_EQ(core::css_hsl({0, 0, 17}), "hsl(240, 100%, 3.3%)");
+    EXPECT_EQ(core::css_hsl({51, 102, 153}), "hsl(210, 50%, 40%)");
+    for (int r = 0; r < 256; r += 17)
+        for (int g = 0; g < 256; g += 17)
+            for (int b = 0; b < 256; b += 17) {
+                const QString text = core::css_hsl({r, g, b});
+                const qsizetype dot = text.indexOf(QLatin1Char('.'));
+                ASSERT_TRUE(dot < 0 || !text[dot + 2].isDigit()) << text.toStdString();
+            }
+}
+
+TEST(Oklab, KnownValuesAndRoundTrip)
+{
+    const core::Oklab white = core::to_oklab({255, 255, 255});
+    EXPECT_NEAR(white.L, 1.0, 1e-4);
+    EXPECT_NEAR(white.a, 0.0, 1e-4);
+    const core::Oklab red = core::to_oklab({255, 0, 0});
+    EXPECT_NEAR(red.L, 0.62796, 1e-4);
+    EXPECT_NEAR(red.a, 0.22486, 1e-4);
+    EXPECT_NEAR(red.b, 0.12585, 1e-4);
+    for (int v = 0; v < 256; v += 5) {
+        const Rgb c {v, 255 - v, (v * 7) % 256};
+        bool inside = false;
+        EXPECT_EQ(core::from_oklab(core::to_oklab(c), &inside), c);
+        EXPECT_TRUE(inside);
+    }
+    bool inside = true;
+    const Rgb clamped = core::from_oklab({0.7, 0.4, 0.0}, &inside);
+    EXPECT_FALSE(inside);
+    EXPECT_EQ(clamped.red, 255);
+}
+
+} // namespace
