@@ -1,3 +1,6 @@
+#include "app/command_line.h"
+#include "app/open_files.h"
+#include "app/single_instance.h"
 #include "editor/form1.h"
 #include "platform/qt_platform.h"
 #include "shell/app_icon.h"
@@ -5,24 +8,149 @@
 #include "storage/config_folder.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QLockFile>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+// While the toolkit connects to the display, its messages are held back: when it cannot
+// connect, one line of ours replaces its abort and its advice to reinstall.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+std::vector<HeldMessage> held_messages;
+QtMessageHandler previous_handler = nullptr;
+
+void hold_message(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        const QByteArray display = qgetenv("DISPLAY");
+        std::fprintf(stderr, "pigmentor: cannot open a window: the display %s cannot be reached\n",
+            display.isEmpty() ? "server" : display.constData());
+        std::_Exit(1);
+    }
+    held_messages.push_back({type, QByteArray(context.category), text});
+}
+
+void release_messages()
+{
+    qInstallMessageHandler(previous_handler);
+    for (const HeldMessage& m : held_messages) {
+        const QMessageLogger logger(nullptr, 0, nullptr, m.category.constData());
+        switch (m.type) {
+        case QtDebugMsg:
+            logger.debug("%s", qUtf8Printable(m.text));
+            break;
+        case QtInfoMsg:
+            logger.info("%s", qUtf8Printable(m.text));
+            break;
+        case QtWarningMsg:
+            logger.warning("%s", qUtf8Printable(m.text));
+            break;
+        default:
+            logger.critical("%s", qUtf8Printable(m.text));
+            break;
+        }
+    }
+    held_messages.clear();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args.append(QString::fromLocal8Bit(argv[i]));
+    const app::CommandLine line = app::parse_command_line(args);
+    switch (line.action) {
+    case app::CommandLine::Action::Help:
+        std::fputs(qPrintable(app::help_text()), stdout);
+        return 0;
+    case app::CommandLine::Action::Version:
+        std::printf("%s\n", qPrintable(app::version_text()));
+        return 0;
+    case app::CommandLine::Action::Error:
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(line.error), qPrintable(app::help_hint()));
+        return 2;
+    case app::CommandLine::Action::Run:
+        break;
+    }
+    const QString no_display = app::missing_display(
+        line.toolkit_args, [](const char* name) { return qEnvironmentVariable(name); });
+    if (!no_display.isEmpty()) {
+        std::fprintf(stderr, "%s\n", qPrintable(no_display));
+        return 1;
+    }
+
+    // The toolkit sees its own options only; the files are ours.
+    std::vector<QByteArray> toolkit_bytes;
+    for (const QString& arg : line.toolkit_args)
+        toolkit_bytes.push_back(arg.toLocal8Bit());
+    std::vector<char*> toolkit_argv;
+    for (QByteArray& bytes : toolkit_bytes)
+        toolkit_argv.push_back(bytes.data());
+    toolkit_argv.push_back(nullptr);
+    int toolkit_argc = int(toolkit_bytes.size());
+
+    previous_handler = qInstallMessageHandler(hold_message);
+    QApplication app(toolkit_argc, toolkit_argv.data());
+    release_messages();
     QApplication::setApplicationName(QStringLiteral("Pigmentor"));
-    QApplication::setOrganizationName(QStringLiteral("Pigmentor"));
     QApplication::setWindowIcon(shell::app_icon());
     // The main window may live in the tray alone; the program ends with its exit.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    platform::QtPlatform platform;
+    QStringList files;
+    for (const QString& file : line.files)
+        files.append(QDir::current().absoluteFilePath(file));
+
     const storage::ConfigFolder folder = storage::ConfigFolder::for_program();
+    const QString display = QGuiApplication::platformName() + QLatin1Char(':')
+        + qEnvironmentVariable(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+                ? "WAYLAND_DISPLAY"
+                : "DISPLAY");
+    app::SingleInstance instance(
+        app::instance_socket_path(app::runtime_folder(), folder.folder(), display));
+    {
+        // Two starts at the same moment: one listens, the other hands over.
+        QLockFile lock(instance.socket_path() + QStringLiteral(".lock"));
+        if (!instance.socket_path().isEmpty())
+            lock.tryLock(5000);
+        if (instance.hand_over(files))
+            return 0;
+        instance.listen();
+    }
+
+    platform::QtPlatform platform;
     editor::Form1 main_window(platform, folder);
 
-    auto* splash = new shell::Splashscreen(shell::Splashscreen::Mode::StartUp, platform,
-        folder.prefs_file(), &main_window, [&main_window] {
+    // Files handed over before the main window has loaded wait for it.
+    bool loaded = false;
+    QStringList waiting = files;
+    QObject::connect(
+        &instance, &app::SingleInstance::activated, &main_window, [&](const QStringList& handed) {
+            if (!loaded) {
+                waiting += handed;
+                return;
+            }
+            app::bring_to_front(&main_window);
+            app::open_files(main_window, handed);
+        });
+
+    auto* splash = new shell::Splashscreen(
+        shell::Splashscreen::Mode::StartUp, platform, folder.prefs_file(), &main_window, [&] {
             main_window.Form_Load();
             main_window.show();
+            loaded = true;
+            app::open_files(main_window, waiting);
+            waiting.clear();
         });
     splash->load();
     return app.exec();

@@ -1,5 +1,7 @@
 #include "platform/fake_platform.h"
 
+#include "platform/file_names.h"
+
 #include <QIcon>
 #include <QMenu>
 
@@ -67,14 +69,18 @@ QString FakePlatform::openFileName(
 }
 
 QString FakePlatform::saveFileName(
-    QWidget*, const QString& title, const QString& folder, const QString& filter)
+    QWidget* parent, const QString& title, const QString& folder, const QString& filter)
 {
-    file_dialogs.push_back(FileDialog {title, folder, filter, true});
-    if (file_answers.empty())
-        return {};
-    const QString answer = file_answers.front();
-    file_answers.pop_front();
-    return answer;
+    // The same completion and replace question as the real dialogs; each dialog shown is
+    // recorded with the folder or name it starts from.
+    return confirmed_save_name(*this, parent, title, folder, filter, [&](const QString& start) {
+        file_dialogs.push_back(FileDialog {title, start, filter, true});
+        if (file_answers.empty())
+            return QString();
+        const QString answer = file_answers.front();
+        file_answers.pop_front();
+        return answer;
+    });
 }
 
 std::unique_ptr<TrayIcon> FakePlatform::createTrayIcon(

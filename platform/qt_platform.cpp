@@ -1,5 +1,7 @@
 #include "platform/qt_platform.h"
 
+#include "platform/file_names.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -125,14 +127,17 @@ std::optional<QFont> QtPlatform::chooseFont(QWidget* parent, const QFont& initia
 QString QtPlatform::openFileName(
     QWidget* parent, const QString& title, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getOpenFileName(parent, title, folder, filter);
+    return QFileDialog::getOpenFileName(parent, title, folder, with_all_files(filter));
 }
 
 QString QtPlatform::saveFileName(
     QWidget* parent, const QString& title, const QString& folder, const QString& filter)
 {
-    return QFileDialog::getSaveFileName(
-        parent, title, folder, filter, nullptr, QFileDialog::DontConfirmOverwrite);
+    // The name is completed first and only then checked, so the question comes from us.
+    return confirmed_save_name(*this, parent, title, folder, filter, [&](const QString& start) {
+        return QFileDialog::getSaveFileName(parent, title, start, with_all_files(filter), nullptr,
+            QFileDialog::DontConfirmOverwrite);
+    });
 }
 
 std::unique_ptr<TrayIcon> QtPlatform::createTrayIcon(

@@ -8,6 +8,9 @@
 #include <cmath>
 #include <limits>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace storage {
 
 std::optional<QByteArray> read_small_file(const QString& path)
@@ -23,12 +26,26 @@ std::optional<QByteArray> read_small_file(const QString& path)
     return bytes;
 }
 
+bool may_write(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st;
+    if (::stat(native.constData(), &st) != 0)
+        return false;
+    if (::access(native.constData(), W_OK) != 0)
+        return false;
+    // access() lets root write anything on a writable file system; the bits still count.
+    return ::geteuid() != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
+}
+
 bool write_file_atomically(const QString& path, const QByteArray& bytes)
 {
     // A file the user made read-only stays as it is, although its folder would let a
-    // new file take its place.
-    const QFileInfo existing(path);
-    if (existing.exists() && !existing.isWritable())
+    // new file take its place; a read-only folder gets no new file.
+    const QFileInfo target(path);
+    if (target.exists() && !may_write(path))
+        return false;
+    if (!may_write(target.absolutePath()))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

@@ -18,7 +18,13 @@ constexpr qint64 kReadLimit = 4096;
 // The whole file, or nothing when it is missing, unreadable or larger than kReadLimit.
 std::optional<QByteArray> read_small_file(const QString& path);
 
-// Writes through a temporary file that replaces the old one only when complete.
+// Whether an existing file or folder may be written. For root the permission bits
+// decide as well: a file or folder the user made read-only stays read-only, as it would
+// for anyone else.
+bool may_write(const QString& path);
+
+// Writes through a temporary file that replaces the old one only when complete. Nothing
+// is written when the file or its folder may not be written (may_write).
 bool write_file_atomically(const QString& path, const QByteArray& bytes);
 
 // Lines ended by CR LF, LF or CR; the line ends are dropped.

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QLocalServer>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+namespace app {
+
+// One running Pigmentor per user, display and settings folder. The first start listens on
+// a local socket in the user's runtime folder; a later start hands its files over through
+// that socket and ends, and the first brings its main window to the front.
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    explicit SingleInstance(QString socket_path, QObject* parent = nullptr);
+    ~SingleInstance() override;
+
+    // Hands the files (already absolute) to a running instance; true when it took them.
+    // Waits at most timeout_ms for the answer.
+    bool hand_over(const QStringList& files, int timeout_ms = 3000);
+    // Listens for later starts, first removing a socket a crashed run left behind; false
+    // when that failed (the program then simply runs on its own).
+    bool listen();
+
+    QString socket_path() const { return path_; }
+
+signals:
+    // A later start asked for the front, with the files it was given.
+    void activated(const QStringList& files);
+
+private:
+    void accept();
+
+    QString path_;
+    QLocalServer server_;
+};
+
+// The user's runtime folder: $XDG_RUNTIME_DIR when it is a folder of ours that nobody else
+// may enter, otherwise a private folder of ours under /tmp, made when missing; empty when
+// neither can be had (another user's folder in the way).
+QString runtime_folder();
+// Whether a folder is ours alone: a real folder (no link), owned by us, no group or other
+// permissions.
+bool private_folder(const QString& path);
+
+// The socket for one user's settings folder on one display.
+QString instance_socket_path(
+    const QString& runtime_folder, const QString& config_folder, const QString& display);
+
+} // namespace app

@@ -1,0 +1,166 @@
+#include "app/single_instance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <future>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using app::SingleInstance;
+
+namespace {
+
+// A later start runs in its own process; here a thread stands in for it, so that the
+// first instance's event loop can answer while the later one waits.
+std::future<bool> later_start(const QString& path, const QStringList& files)
+{
+    return std::async(std::launch::async, [path, files] {
+        SingleInstance later(path);
+        return later.hand_over(files, 5000);
+    });
+}
+
+bool finish(std::future<bool>& later)
+{
+    for (int i = 0; i < 500; ++i) {
+        if (later.wait_for(std::chrono::milliseconds(10)) == std::future_status::ready)
+            return later.get();
+        QCoreApplication::processEvents();
+    }
+    return false;
+}
+
+// What a crashed run leaves: a socket file that nobody listens on.
+void leave_stale_socket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    const QByteArray native = QFile::encodeName(path);
+    std::memcpy(address.sun_path, native.constData(), native.size());
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+}
+
+} // namespace
+
+TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirst)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.socket"));
+    SingleInstance first(path);
+    // Nobody runs yet: nothing is handed over, and the first start listens.
+    EXPECT_FALSE(first.hand_over({}, 500));
+    ASSERT_TRUE(first.listen());
+    QSignalSpy activated(&first, &SingleInstance::activated);
+
+    auto later = later_start(path, {"/a/one.pmt", "/b/two words.pmtm"});
+    EXPECT_TRUE(finish(later));
+    ASSERT_EQ(activated.size(), 1);
+    EXPECT_EQ(activated[0][0].toStringList(), (QStringList {"/a/one.pmt", "/b/two words.pmtm"}));
+
+    // A start without files still brings the first one forward.
+    auto bare = later_start(path, {});
+    EXPECT_TRUE(finish(bare));
+    ASSERT_EQ(activated.size(), 2);
+    EXPECT_TRUE(activated[1][0].toStringList().isEmpty());
+
+    // While the first runs, nobody else can take its place.
+    SingleInstance second(path);
+    EXPECT_FALSE(second.listen());
+    EXPECT_EQ(activated.size(), 2);
+}
+
+TEST(SingleInstance, StaleSocketOfACrashedRunIsCleanedUp)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.socket"));
+    leave_stale_socket(path);
+    ASSERT_TRUE(QFileInfo::exists(path));
+    SingleInstance start(path);
+    EXPECT_FALSE(start.hand_over({"/x.pmt"}, 500)); // refused at once, not a hang
+    ASSERT_TRUE(start.listen());
+    QSignalSpy activated(&start, &SingleInstance::activated);
+    auto later = later_start(path, {"/y.pmt"});
+    EXPECT_TRUE(finish(later));
+    EXPECT_EQ(activated.size(), 1);
+}
+
+TEST(SingleInstance, AStrangerOnTheSocketIsNotAnswered)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.socket"));
+    SingleInstance first(path);
+    ASSERT_TRUE(first.listen());
+    QSignalSpy activated(&first, &SingleInstance::activated);
+    auto stranger = std::async(std::launch::async, [path] {
+        QLocalSocket socket;
+        socket.connectToServer(path);
+        if (!socket.waitForConnected(2000))
+            return QByteArray("no connection");
+        socket.write(QByteArray(64, 'x'));
+        socket.waitForBytesWritten(2000);
+        socket.waitForReadyRead(1000);
+        return socket.readAll();
+    });
+    for (int i = 0;
+         i < 300 && stranger.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready;
+         ++i)
+        QCoreApplication::processEvents();
+    EXPECT_EQ(stranger.get(), QByteArray());
+    EXPECT_EQ(activated.size(), 0);
+}
+
+TEST(SingleInstance, OneSocketPerUserSettingsFolderAndDisplay)
+{
+    const QString a
+        = app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor", "xcb::0");
+    EXPECT_TRUE(a.startsWith("/run/user/7/pigmentor-"));
+    EXPECT_TRUE(a.endsWith(".socket"));
+    EXPECT_LT(a.size(), 100); // a local socket's path is short
+    EXPECT_EQ(a, app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor/", "xcb::0"));
+    EXPECT_NE(a, app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor", "xcb::1"));
+    EXPECT_NE(a, app::instance_socket_path("/run/user/7", "/opt/portable", "xcb::0"));
+    EXPECT_TRUE(app::instance_socket_path(QString(), "/x", "xcb::0").isEmpty());
+}
+
+TEST(SingleInstance, RuntimeFolderMustBeOursAlone)
+{
+    QTemporaryDir dir;
+    const QString own = dir.filePath(QStringLiteral("own"));
+    ASSERT_EQ(::mkdir(QFile::encodeName(own).constData(), 0700), 0);
+    EXPECT_TRUE(app::private_folder(own));
+
+    const QString shared = dir.filePath(QStringLiteral("shared"));
+    ASSERT_EQ(::mkdir(QFile::encodeName(shared).constData(), 0700), 0);
+    ::chmod(QFile::encodeName(shared).constData(), 0777);
+    EXPECT_FALSE(app::private_folder(shared));
+
+    const QString link = dir.filePath(QStringLiteral("link"));
+    ASSERT_EQ(
+        ::symlink(QFile::encodeName(own).constData(), QFile::encodeName(link).constData()), 0);
+    EXPECT_FALSE(app::private_folder(link)); // a link someone planted is refused
+
+    EXPECT_FALSE(app::private_folder(dir.filePath(QStringLiteral("missing"))));
+    if (::geteuid() == 0) {
+        const QString foreign = dir.filePath(QStringLiteral("foreign"));
+        ASSERT_EQ(::mkdir(QFile::encodeName(foreign).constData(), 0700), 0);
+        ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
+        EXPECT_FALSE(app::private_folder(foreign)); // another user's folder
+    }
+
+    const QString runtime = app::runtime_folder();
+    ASSERT_FALSE(runtime.isEmpty());
+    EXPECT_TRUE(app::private_folder(runtime));
+}
