@@ -2,6 +2,7 @@
 
 #include "widgets/controls.h"
 #include "platform/platform.h"
+#include "storage/config_folder.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -68,7 +69,7 @@ void Form2::resizeEvent(QResizeEvent* event)
 
 void load_readme(Form2& viewer, const QString& file_name)
 {
-    QFile file(file_name);
+    QFile file(storage::readme_path(file_name));
     if (!file.open(QIODevice::ReadOnly) || file.size() > kReadmeLimit) {
         viewer.platform().showMessage(&viewer,
             QStringLiteral("Error encountered while trying to open file, "
