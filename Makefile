@@ -10,7 +10,7 @@ SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PREFIX ?= /usr/local
 
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = settings prefs color_file theme entry
+FUZZ_TARGETS = settings prefs color_file theme entry css
 
 .PHONY: all deps build run test e2e bench install fuzz clean
 
