@@ -1,17 +1,10 @@
 #pragma once
 
 #include "core/color.h"
+#include "station/form3_view.h"
 #include "widgets/editing.h"
 
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 
 #include <array>
 #include <functional>
@@ -36,17 +29,36 @@ public:
     ~Form3() override;
 
     // EditingWindow
-    QScrollBar* CLR(int channel) const override { return clr_[channel]; }
-    QLineEdit* channelBox(int channel) const override { return text_[channel]; }
+    QScrollBar* CLR(int channel) const override { return ui_.CLR[channel]; }
+    QLineEdit* channelBox(int channel) const override;
     editing::CommonDialog& CommonDialog1() override { return dialog_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
+
+    const Form3View& view() const { return ui_; }
+    QRadioButton* Option(Target t) const;
 
     // The three target colours, as held by the sample.
     QColor target_color(Target t) const;
     Target selected_target() const;
     // Selects a target as a click on its option button does.
     void select_target(Target t);
+
+    // Loads a theme file as if it had been chosen in the Load Saved Theme dialog.
+    void load_theme_file(const QString& path);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    friend struct Form3Access; // for tests of the procedures below
+
+    void connect_controls();
+    void connect_menus();
+    void set_target_color(Target t, const QColor& color);
 
     // Handlers and procedures.
     void CLR_Change();
@@ -55,7 +67,7 @@ public:
     void scrollbarfixer(int color);
     bool returnrgb(const QByteArray& hex);
     void get_hex(Target t, int color);
-    void psets(int red, int green, int blue);
+    void psets(const core::Rgb& c);
     void Command5_Click();
     void pastehex_Click();
     void Command4_Click();
@@ -68,6 +80,8 @@ public:
     void samptxtfont_Click();
     void staytop_toggle(bool checked);
     void Command2_Click();
+    void copy_hex(Target t);
+    void copy_rgb(Target t);
     void striphex(int color);
     void copyrgb(int red, int green, int blue);
     void savetheme();
@@ -76,56 +90,13 @@ public:
     void openprefs();
     void saveprefs();
 
-    // Controls by their names.
-    QLabel* Label1() const { return label1_; }
-    QLabel* Label3() const { return label3_; }
-    QLineEdit* Text4() const { return text4_; }
-    QLineEdit* Text7() const { return text7_; }
-    QRadioButton* Option(Target t) const { return option_[t]; }
-    widgets::ShapeWidget* Shape1() const { return shape1_; }
-    widgets::ShapeWidget* Shape2() const { return shape2_; }
-    widgets::ValueCheckBox* Check1() const { return check1_; }
-    widgets::ValueCheckBox* Check2() const { return check2_; }
-    QPushButton* button(const char* name) const;
-    QAction* action(const char* name) const;
-    QMenu* rightclik() const { return rightclik_; }
-    QMenu* copymenur() const { return copymenur_; }
-    QGroupBox* frame(const char* name) const;
-    core::Rgb buffer() const { return buffer_; }
-    QString code_slot(Target t) const { return slots_[t]; }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void build_controls();
-    void build_menus();
-    void copy_hex(Target t);
-    void copy_rgb(Target t);
-
+    Form3View ui_;
     platform::Platform& platform_;
     QString prefs_file_;
     std::function<CopyOptions()> copy_options_;
     editing::CommonDialog dialog_;
     core::Rgb buffer_; // the channel buffer
     std::array<QString, 3> slots_; // the target code slots
-
-    std::array<QScrollBar*, 3> clr_ {};
-    std::array<QLineEdit*, 3> text_ {};
-    std::array<QRadioButton*, 3> option_ {};
-    QLabel* label1_ = nullptr;
-    QLabel* label3_ = nullptr;
-    QLineEdit* text4_ = nullptr;
-    QLineEdit* text7_ = nullptr;
-    widgets::ShapeWidget* shape1_ = nullptr;
-    widgets::ShapeWidget* shape2_ = nullptr;
-    widgets::ValueCheckBox* check1_ = nullptr;
-    widgets::ValueCheckBox* check2_ = nullptr;
-    QPushButton* command5_ = nullptr;
-    QMenu* rightclik_ = nullptr;
-    QMenu* copymenur_ = nullptr;
 };
 
 } // namespace station

@@ -1,121 +1,128 @@
-#include "../support/window_test.h"
+#include "station_test.h"
 
 #include <QCoreApplication>
+#include <QFontDialog>
+#include <QFontInfo>
 #include <QPushButton>
 
-namespace {
-
-class StationOptions : public WindowTest {
-protected:
-    station::Form3& open_station()
-    {
-        if (!main)
-            open_main();
-        return *main->show_station();
-    }
-    void close_station()
-    {
-        main->station()->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-};
-
-} // namespace
-
-TEST_F(StationOptions, HideTextMovesTheSelectionOffText)
+TEST_F(StationTest, HideTextMovesTheSelectionOffText)
 {
     station::Form3& s = open_station();
+    const station::Form3View& v = s.view();
     s.Option(station::Text)->click();
     set_bars(s, 1, 2, 3);
-    s.Check2()->click();
+    v.Check2->click();
     EXPECT_TRUE(s.Option(station::Background)->isChecked());
     EXPECT_FALSE(s.Option(station::Text)->isChecked());
     EXPECT_FALSE(s.Option(station::Text)->isEnabled());
     EXPECT_EQ(rgb_of(s), "255,255,255");
-    EXPECT_TRUE(s.Label3()->isHidden());
-    EXPECT_FALSE(s.Text4()->isEnabled());
-    EXPECT_TRUE(s.action("hidetxt")->isChecked());
+    EXPECT_TRUE(v.Label3->isHidden());
+    EXPECT_FALSE(v.Text4->isEnabled());
+    EXPECT_TRUE(v.hidetxt->isChecked());
 
-    s.action("hidetxt")->trigger();
-    EXPECT_EQ(s.Check2()->checkState(), Qt::Unchecked);
+    v.hidetxt->trigger();
+    EXPECT_EQ(v.Check2->checkState(), Qt::Unchecked);
     EXPECT_TRUE(s.Option(station::Background)->isChecked());
     EXPECT_TRUE(s.Option(station::Text)->isEnabled());
-    EXPECT_FALSE(s.Label3()->isHidden());
+    EXPECT_FALSE(v.Label3->isHidden());
     EXPECT_EQ(s.target_color(station::Text), QColor(1, 2, 3));
 
     s.Option(station::Object)->click();
-    s.action("hidetxt")->trigger();
-    EXPECT_EQ(s.Check2()->checkState(), Qt::Checked);
+    v.hidetxt->trigger();
+    EXPECT_EQ(v.Check2->checkState(), Qt::Checked);
     EXPECT_TRUE(s.Option(station::Object)->isChecked());
 }
 
-TEST_F(StationOptions, SampleTextAndFont)
+TEST_F(StationTest, SampleTextAndFont)
 {
     station::Form3& s = open_station();
-    type_into(s.Text4(), "Hello");
-    EXPECT_EQ(s.Label3()->text(), "Hello");
-    s.Text4()->clear();
-    EXPECT_EQ(s.Label3()->text(), "");
-    EXPECT_EQ(s.Text4()->maxLength(), 20);
+    const station::Form3View& v = s.view();
+    type_into(v.Text4, "Hello");
+    EXPECT_EQ(v.Label3->text(), "Hello");
+    v.Text4->clear();
+    EXPECT_EQ(v.Label3->text(), "");
+    EXPECT_EQ(v.Text4->maxLength(), 20);
 
-    const QFont before = s.Label3()->font();
-    s.button("Command1")->click(); // cancelled
-    EXPECT_EQ(s.Label3()->font(), before);
-    EXPECT_EQ(fake.font_dialog_starts.back(), before);
+    const QFont before = v.Label3->font();
+    v.Command1->click(); // cancelled
+    EXPECT_EQ(v.Label3->font(), before);
+
+    // The dialog opens on the font really drawn: its family, bold, size.
+    const QFontInfo real(before);
+    const QFont start = fake.font_dialog_starts.back();
+    EXPECT_EQ(start.family(), real.family());
+    EXPECT_TRUE(start.bold());
+    EXPECT_EQ(start.pointSizeF(), real.pointSizeF());
+    // A real font dialog shows that font as it is, and OK without a change gives it back:
+    // the sample looks exactly as before.
+    QFontDialog dialog;
+    dialog.setCurrentFont(start);
+    fake.font_answers.push_back(dialog.currentFont());
+    v.samptxtfont->trigger();
+    const QFontInfo after(v.Label3->font());
+    EXPECT_EQ(after.family(), real.family());
+    EXPECT_TRUE(after.bold());
+    EXPECT_EQ(after.pointSizeF(), real.pointSizeF());
+    EXPECT_FALSE(after.italic());
+
     QFont chosen(QStringLiteral("Courier"));
     chosen.setPointSize(20);
     chosen.setItalic(true);
     fake.font_answers.push_back(chosen);
-    s.action("samptxtfont")->trigger();
-    EXPECT_EQ(s.Label3()->font().pointSize(), 20);
-    EXPECT_TRUE(s.Label3()->font().italic());
+    v.samptxtfont->trigger();
+    EXPECT_EQ(v.Label3->font().pointSize(), 20);
+    EXPECT_TRUE(v.Label3->font().italic());
     EXPECT_EQ(s.target_color(station::Text), QColor(Qt::black));
 }
 
-TEST_F(StationOptions, StayOnTopMarksInStep)
+TEST_F(StationTest, StayOnTopMarksInStep)
 {
     station::Form3& s = open_station();
-    s.action("stayontopr")->trigger();
-    EXPECT_TRUE(s.action("staytop")->isChecked());
+    const station::Form3View& v = s.view();
+    v.stayontopr->trigger();
+    EXPECT_TRUE(v.staytop->isChecked());
     EXPECT_TRUE(fake.topmost[&s]);
-    s.action("staytop")->trigger();
-    EXPECT_FALSE(s.action("stayontopr")->isChecked());
+    v.staytop->trigger();
+    EXPECT_FALSE(v.stayontopr->isChecked());
     EXPECT_FALSE(fake.topmost[&s]);
-    EXPECT_FALSE(main->action("staytop")->isChecked()); // independent of the main window's
+    EXPECT_FALSE(testsupport::find<QAction>(main.get(), "staytop")
+                     ->isChecked()); // independent of the main window's
 }
 
-TEST_F(StationOptions, OvalObjectSurvivesClosingTheStation)
+TEST_F(StationTest, OvalObjectSurvivesClosingTheStation)
 {
     station::Form3& s = open_station();
-    EXPECT_FALSE(s.action("oval")->isChecked());
-    s.action("oval")->trigger();
-    EXPECT_TRUE(s.Shape2()->isOval());
+    const station::Form3View& v = s.view();
+    EXPECT_FALSE(v.oval->isChecked());
+    v.oval->trigger();
+    EXPECT_TRUE(v.Shape2->isOval());
     s.Option(station::Object)->click();
     set_bars(s, 9, 9, 9);
     close_station();
     EXPECT_EQ(read("pmtmprefs.ini"), QByteArray("#TRUE#\r\n"));
 
     station::Form3& again = open_station();
-    EXPECT_TRUE(again.action("oval")->isChecked());
-    EXPECT_TRUE(again.Shape2()->isOval());
+    EXPECT_TRUE(again.view().oval->isChecked());
+    EXPECT_TRUE(again.view().Shape2->isOval());
     EXPECT_EQ(again.target_color(station::Object), QColor(Qt::black));
-    again.action("oval")->trigger();
+    again.view().oval->trigger();
     close_station();
     EXPECT_EQ(read("pmtmprefs.ini"), QByteArray("#FALSE#\r\n"));
 
     write("pmtmprefs.ini", "nonsense\r\n");
-    EXPECT_FALSE(open_station().Shape2()->isOval());
+    EXPECT_FALSE(open_station().view().Shape2->isOval());
 }
 
-TEST_F(StationOptions, ThemeSaveAndLoadRoundTrip)
+TEST_F(StationTest, ThemeSaveAndLoadRoundTrip)
 {
     station::Form3& s = open_station();
+    const station::Form3View& v = s.view();
     fake.file_answers.push_back(file("white.pmtm"));
-    s.action("save_color")->trigger();
+    v.save_color->trigger();
     EXPECT_EQ(read("white.pmtm"), QByteArray("FFFFFF000000000000\r\n"));
     EXPECT_EQ(fake.file_dialogs.back().title, "Save Theme As");
     EXPECT_EQ(fake.file_dialogs.back().filter, "Color Matching Station File (*.pmtm)");
-    EXPECT_EQ(s.code_slot(station::Object), "000000");
+    EXPECT_EQ(station::Form3Access::code_slot(s, station::Object), "000000");
 
     set_bars(s, 255, 0, 0);
     s.Option(station::Object)->click();
@@ -123,69 +130,71 @@ TEST_F(StationOptions, ThemeSaveAndLoadRoundTrip)
     s.Option(station::Text)->click();
     set_bars(s, 255, 0, 0);
     fake.file_answers.push_back(file("t.pmtm"));
-    s.savetheme();
+    v.save_color->trigger();
     EXPECT_EQ(read("t.pmtm"), QByteArray("FF00000000FFFF0000\r\n"));
 
-    s.newtheme();
+    v.newtheme->trigger();
     EXPECT_TRUE(s.Option(station::Background)->isChecked());
     EXPECT_EQ(s.target_color(station::Background), QColor(Qt::white));
     EXPECT_EQ(s.target_color(station::Text), QColor(Qt::black));
 
     s.Option(station::Text)->click();
     fake.file_answers.push_back(file("t.pmtm"));
-    s.action("load_color")->trigger();
+    v.load_color->trigger();
     EXPECT_EQ(fake.file_dialogs.back().title, "Load Saved Theme");
     EXPECT_EQ(fake.file_dialogs.back().filter, "Pigmentor Files (*.pmtm)");
     EXPECT_TRUE(s.Option(station::Background)->isChecked());
     EXPECT_EQ(s.target_color(station::Background), QColor(255, 0, 0));
     EXPECT_EQ(s.target_color(station::Object), QColor(0, 0, 255));
     EXPECT_EQ(s.target_color(station::Text), QColor(255, 0, 0));
-    EXPECT_EQ(s.Label1()->text(), "FF0000");
+    EXPECT_EQ(v.Label1->text(), "FF0000");
 }
 
-TEST_F(StationOptions, ThemeLoadUnderAutoSafeAndBrokenFiles)
+TEST_F(StationTest, ThemeLoadUnderAutoSafeAndBrokenFiles)
 {
     station::Form3& s = open_station();
-    s.Check1()->click();
+    const station::Form3View& v = s.view();
+    v.Check1->click();
     write("a.pmtm", "0A1432123456654321\r\n");
     fake.file_answers.push_back(file("a.pmtm"));
-    s.opentheme();
+    v.load_color->trigger();
     EXPECT_EQ(s.target_color(station::Background), QColor(0, 0, 0x33));
     EXPECT_EQ(s.target_color(station::Object), QColor(0x12, 0x34, 0x56));
     EXPECT_EQ(s.target_color(station::Text), QColor(0x65, 0x43, 0x21));
 
-    s.Check1()->click();
-    s.newtheme();
+    v.Check1->click();
+    v.newtheme->trigger();
     write("b.pmtm", "112233zz00000000FF");
     fake.file_answers.push_back(file("b.pmtm"));
-    s.opentheme(); // stops at the object piece; the background stays loaded
+    v.load_color->trigger(); // stops at the object piece; the background stays loaded
     EXPECT_EQ(s.target_color(station::Background), QColor(0x11, 0x22, 0x33));
     EXPECT_EQ(s.target_color(station::Object), QColor(Qt::black));
 
     for (const QByteArray& bytes :
         {QByteArray(), QByteArray("ff0000"), QByteArray(10 << 20, 'A')}) {
-        s.newtheme();
+        v.newtheme->trigger();
         write("c.pmtm", bytes);
         fake.file_answers.push_back(file("c.pmtm"));
-        s.opentheme();
+        v.load_color->trigger();
         EXPECT_EQ(s.target_color(station::Background), QColor(Qt::white));
     }
     write("d.pmtm", "11111122222233333344444455");
     fake.file_answers.push_back(file("d.pmtm"));
-    s.opentheme();
+    v.load_color->trigger();
     EXPECT_EQ(s.target_color(station::Object), QColor(0x22, 0x22, 0x22));
     EXPECT_EQ(s.target_color(station::Text), QColor(0x44, 0x44, 0x55));
     EXPECT_TRUE(fake.boxes.empty());
 }
 
-TEST_F(StationOptions, ReturnrgbAndGetHex)
+TEST_F(StationTest, ReturnrgbAndGetHex)
 {
     station::Form3& s = open_station();
-    EXPECT_TRUE(s.returnrgb("0A141E"));
-    EXPECT_EQ(s.buffer(), (core::Rgb {10, 20, 30}));
-    EXPECT_FALSE(s.returnrgb("0a141e"));
-    EXPECT_FALSE(s.returnrgb("zz"));
-    EXPECT_EQ(s.buffer(), (core::Rgb {10, 20, 30}));
-    s.get_hex(station::Object, core::color_value(0x33, 0x66, 0x99));
-    EXPECT_EQ(s.code_slot(station::Object), "336699");
+    const station::Form3View& v = s.view();
+    EXPECT_TRUE(station::Form3Access::returnrgb(s, "0A141E"));
+    EXPECT_EQ(station::Form3Access::buffer(s), (core::Rgb {10, 20, 30}));
+    EXPECT_FALSE(station::Form3Access::returnrgb(s, "0a141e"));
+    EXPECT_FALSE(station::Form3Access::returnrgb(s, "zz"));
+    EXPECT_EQ(station::Form3Access::buffer(s), (core::Rgb {10, 20, 30}));
+    station::Form3Access::get_hex(s, station::Object, core::color_value(0x33, 0x66, 0x99));
+    EXPECT_EQ(station::Form3Access::code_slot(s, station::Object), "336699");
 }
