@@ -113,4 +113,15 @@ void FakePlatform::popupMenu(QMenu* menu, const QPoint& global_pos, QAction* def
     popups.push_back(Popup {menu, global_pos, default_action});
 }
 
+void FakePlatform::pickScreenColor(QWidget*, ScreenPickDone done)
+{
+    ++screen_picks;
+    ScreenPick pick;
+    if (!screen_pick_answers.empty()) {
+        pick = screen_pick_answers.front();
+        screen_pick_answers.pop_front();
+    }
+    done(pick);
+}
+
 } // namespace platform

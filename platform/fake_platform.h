@@ -64,6 +64,7 @@ public:
     void setEllipticShape(QWidget* window, const QRect& box) override;
     bool openUrl(const QUrl& url) override;
     void popupMenu(QMenu* menu, const QPoint& global_pos, QAction* default_action) override;
+    void pickScreenColor(QWidget* parent, ScreenPickDone done) override;
 
     // What happened.
     std::vector<Box> boxes;
@@ -85,6 +86,9 @@ public:
     std::deque<QString> file_answers;
     std::deque<bool> yes_no_answers;
     bool url_opens = true;
+    // Answers to screen picks, oldest first; an empty queue answers Cancelled.
+    std::deque<ScreenPick> screen_pick_answers;
+    int screen_picks = 0;
 
     // Called while a box is "open", so tests can look at the windows at that moment.
     std::function<void(const Box&)> on_box;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -34,6 +35,14 @@ signals:
     void restoreRequested();
     void menuRequested(const QPoint& global_pos);
 };
+
+// What picking a colour off the screen ended with.
+struct ScreenPick {
+    enum class Outcome { Picked, Cancelled, Unavailable };
+    Outcome outcome = Outcome::Cancelled;
+    QColor color; // valid when picked
+};
+using ScreenPickDone = std::function<void(const ScreenPick&)>;
 
 // Everything the windows ask of the desktop beyond plain widgets. The program uses
 // the Qt implementation; tests use a recording fake that never blocks.
@@ -80,6 +89,11 @@ public:
     // Shows a pop-up menu at a screen position without waiting for it.
     virtual void popupMenu(QMenu* menu, const QPoint& global_pos, QAction* default_action = nullptr)
         = 0;
+
+    // Lets the user pick one pixel of any screen and returns at once; done is called
+    // once, now or later, with the colour, a cancel, or Unavailable where the desktop
+    // offers no way to pick.
+    virtual void pickScreenColor(QWidget* parent, ScreenPickDone done) = 0;
 };
 
 } // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include "platform/eyedropper.h"
 #include "platform/file_names.h"
 
 #include <QApplication>
@@ -170,6 +171,11 @@ void QtPlatform::popupMenu(QMenu* menu, const QPoint& global_pos, QAction* defau
 {
     menu->setDefaultAction(default_action);
     menu->popup(global_pos);
+}
+
+void QtPlatform::pickScreenColor(QWidget* parent, ScreenPickDone done)
+{
+    pick_screen_color(parent, std::move(done));
 }
 
 } // namespace platform

@@ -23,6 +23,7 @@ public:
     void setEllipticShape(QWidget* window, const QRect& box) override;
     bool openUrl(const QUrl& url) override;
     void popupMenu(QMenu* menu, const QPoint& global_pos, QAction* default_action) override;
+    void pickScreenColor(QWidget* parent, ScreenPickDone done) override;
 };
 
 } // namespace platform
