@@ -1,0 +1,82 @@
+#pragma once
+
+// The main window's recent colours: a row of small swatches, newest first, kept in
+// pmtrecent.ini beside the other settings.
+
+#include "core/color.h"
+
+#include <QAbstractButton>
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <vector>
+
+class QAction;
+class QMenu;
+
+namespace platform {
+class Platform;
+}
+
+namespace editor {
+
+// One swatch: a filled square, empty and disabled while it holds no colour.
+class RecentSwatch : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit RecentSwatch(QWidget* parent = nullptr);
+    void setColor(const core::Rgb* c);
+    bool holdsColor() const { return holds_; }
+    core::Rgb color() const { return color_; }
+    QSize sizeHint() const override;
+
+signals:
+    void rightClicked(const QPoint& global);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    bool holds_ = false;
+    core::Rgb color_;
+};
+
+class RecentColors : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kSwatches = 16;
+
+    // Reads the file at once; a missing or damaged file gives fewer swatches.
+    RecentColors(platform::Platform& platform, QString file, QWidget* parent = nullptr);
+
+    const std::vector<core::Rgb>& colors() const { return colors_; }
+    RecentSwatch* swatch(int i) const { return swatches_[size_t(i)]; }
+    // The right-click menu and its two items (recentcopy, recentforget).
+    QMenu* menu() const { return menu_; }
+    QAction* copyItem() const { return copy_; }
+    QAction* forgetItem() const { return forget_; }
+
+    // Moves the colour to the front (adding it when new) and saves the list.
+    void remember(const core::Rgb& c);
+    void forget(const core::Rgb& c);
+
+signals:
+    void applyRequested(const core::Rgb& c);
+    void copyRequested(const core::Rgb& c);
+
+private:
+    void set_colors(std::vector<core::Rgb> colors, bool save);
+
+    platform::Platform& platform_;
+    QString file_;
+    std::vector<core::Rgb> colors_;
+    std::array<RecentSwatch*, kSwatches> swatches_ {};
+    QMenu* menu_ = nullptr;
+    QAction* copy_ = nullptr;
+    QAction* forget_ = nullptr;
+    core::Rgb menu_color_;
+};
+
+} // namespace editor
