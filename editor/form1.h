@@ -1,27 +1,19 @@
 #pragma once
 
 #include "core/version.h"
-#include "widgets/editing.h"
+#include "editor/form1_view.h"
 #include "shell/prefs_dialog.h"
 #include "shell/readme_viewer.h"
 #include "shell/splash.h"
 #include "station/form3.h"
 #include "storage/config_folder.h"
 #include "storage/preferences.h"
+#include "widgets/editing.h"
 
-#include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
 #include <QPointer>
-#include <QPushButton>
-#include <QScrollBar>
 
-#include <array>
 #include <functional>
-#include <memory>
 
 namespace shell {
 class WindowModes;
@@ -41,9 +33,26 @@ public:
     // The load: preferences, settings, station, tray. Runs once, before the first show.
     void Form_Load();
 
+    // Loads a colour file exactly as if it had been chosen in the Load dialog.
+    void load_color_file(const QString& path);
+    // Writes red, then green, then blue, each write running the change handling.
+    void psets(int red, int green, int blue);
+    // Opens the station, or brings the open one forward.
+    station::Form3* show_station();
+    void readmetxt_Click();
+
+    const Form1View& view() const { return view_; }
+    station::Form3* station() const { return station_; }
+    shell::WindowModes* window_modes() const { return modes_; }
+    shell::Form2* readme_viewer() const { return readme_; }
+    shell::prefres* prefs_dialog() const { return prefs_dialog_; }
+    shell::Splashscreen* about_box() const { return about_; }
+    // What ends the process at the end of the exit; tests replace it.
+    void set_process_end(std::function<void()> end) { end_process_ = std::move(end); }
+
     // EditingWindow
-    QScrollBar* CLR(int channel) const override { return clr_[channel]; }
-    QLineEdit* channelBox(int channel) const override { return text_[channel]; }
+    QScrollBar* CLR(int channel) const override { return view_.CLR[channel]; }
+    QLineEdit* channelBox(int channel) const override { return view_.box(channel); }
     editing::CommonDialog& CommonDialog1() override { return dialog_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
@@ -55,95 +64,54 @@ public:
     void applyTrayMode(int mode) override;
     QString prefsFile() const override { return folder_.prefs_file(); }
 
-    // Colour state and synchronisation.
-    void CLR_Change();
-    void psets(int red, int green, int blue);
-    void Command5_Click();
-    void pastehex_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Check2_Click();
-    void autosafe_toggle(bool checked);
-
-    // Copies and their options.
-    void copythehex();
-    void copyrgb();
-    void Check1_Click();
-    void numsign_toggle(bool checked);
-    void copyalert_toggle(bool checked);
-
-    // Files.
-    void get_save_rgb();
-    QByteArray saved_color_text() const { return saved_color_text_; }
-    void savecolor();
-    void opencolor();
-    void openprefs();
-    void opensettings();
-    void savesettings();
-
-    // Station.
-    station::Form3* show_station();
-    station::Form3* station() const { return station_; }
-    void send_to_matcher(station::Target target);
-
-    // Window modes, help and exit.
-    void staytop_toggle(bool checked);
-    void prefs_Click();
-    void readmetxt_Click();
-    void about_Click();
-    bool close_request();
-    void unload();
-    void exitall();
-    shell::WindowModes* window_modes() const { return modes_; }
-    shell::Form2* readme_viewer() const { return readme_; }
-    shell::prefres* prefs_dialog() const { return prefs_dialog_; }
-    shell::Splashscreen* about_box() const { return about_; }
-    // What ends the process at the end of the exit; tests replace it.
-    void set_process_end(std::function<void()> end) { end_process_ = std::move(end); }
-
-    // Controls by their names.
-    QLabel* Label1() const { return label1_; }
-    QLineEdit* Text4() const { return text4_; }
-    widgets::ShapeWidget* Shape1() const { return shape1_; }
-    widgets::ValueCheckBox* Check1() const { return check1_; }
-    widgets::ValueCheckBox* Check2() const { return check2_; }
-    widgets::ValueCheckBox* Check3() const { return check3_; }
-    QPushButton* button(const char* name) const;
-    QAction* action(const char* name) const;
-    QGroupBox* frame(const char* name) const;
-    QMenu* rightclik() const { return rightclik_; }
-    QPushButton* default_button() const { return default_button_; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void build_controls();
-    void build_menus();
+    void connect_controls();
+    void connect_menus();
     void show_message(const core::Message& m);
+
+    // Colour state and synchronisation.
+    void CLR_Change();
+    void Command5_Click();
+    void pastehex_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Check2_Click();
+    void autosafe_toggle(bool checked);
+    // Copies and their options.
+    void copythehex();
+    void copyrgb();
+    void Check1_Click();
+    void numsign_toggle(bool checked);
+    void copyalert_toggle(bool checked);
+    // Files.
+    void savecolor();
+    void opencolor();
+    void openprefs();
+    void opensettings();
+    void savesettings();
+    // Station, window modes, help and exit.
+    void send_to_matcher(station::Target target);
+    void staytop_toggle(bool checked);
+    void prefs_Click();
+    void about_Click();
+    bool close_request();
+    void unload();
+    void exitall();
 
     platform::Platform& platform_;
     storage::ConfigFolder folder_;
     storage::PreferenceTable prefs_;
     shell::TrayModeMemory tray_memory_;
     editing::CommonDialog dialog_;
-    QByteArray saved_color_text_;
+    Form1View view_;
     std::function<void()> end_process_;
     bool unloading_ = false;
-
-    std::array<QScrollBar*, 3> clr_ {};
-    std::array<QLineEdit*, 3> text_ {};
-    QLineEdit* text4_ = nullptr;
-    QLabel* label1_ = nullptr;
-    widgets::ShapeWidget* shape1_ = nullptr;
-    widgets::ValueCheckBox* check1_ = nullptr;
-    widgets::ValueCheckBox* check2_ = nullptr;
-    widgets::ValueCheckBox* check3_ = nullptr;
-    QPushButton* command5_ = nullptr;
     QPushButton* default_button_ = nullptr;
-    QMenu* rightclik_ = nullptr;
     shell::WindowModes* modes_ = nullptr;
 
     QPointer<station::Form3> station_;

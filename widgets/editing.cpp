@@ -21,6 +21,29 @@
 
 namespace editing {
 
+ChannelBar::ChannelBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
+{
+    setRange(0, 255);
+    setSingleStep(1);
+    setPageStep(7);
+    setTracking(false); // the views follow when the thumb is released
+    setFocusPolicy(Qt::StrongFocus);
+    // A value rather than a document position: Page Up and the wheel's turn up raise it.
+    setInvertedControls(false);
+}
+
+void ChannelBar::paintEvent(QPaintEvent* event)
+{
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // Not every style marks a focused scroll bar; this one always does.
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
 core::Rgb channels(const EditingWindow& w)
 {
     return core::Rgb {w.CLR(0)->value(), w.CLR(1)->value(), w.CLR(2)->value()};

@@ -13,6 +13,7 @@
 #include <QFont>
 #include <QObject>
 #include <QPalette>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <array>
@@ -27,7 +28,6 @@ class QKeySequence;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QScrollBar;
 
 namespace platform {
 class Platform;
@@ -49,6 +49,18 @@ public:
     virtual CommonDialog& CommonDialog1() = 0;
     virtual QWidget* widget() = 0;
     virtual platform::Platform& platform() = 0;
+};
+
+// A channel's scroll bar: 0 to 255, small step 1, large step 7, the value following when
+// the thumb is released. It takes the focus by Tab and by click and shows it; the arrow
+// keys move it by the small step, Page Up/Down by the large one, Home/End to 0/255, each
+// move raising the value change at once as a click on the bar does.
+class ChannelBar : public QScrollBar {
+public:
+    explicit ChannelBar(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // The colour the three scroll bars hold.

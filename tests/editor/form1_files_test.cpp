@@ -11,7 +11,7 @@ TEST_F(Form1Files, SavesTheNineCharacterColourText)
     editor::Form1& w = open_main();
     w.psets(5, 80, 255);
     fake.file_answers.push_back(file("c.pmt"));
-    w.button("Command2")->click();
+    w.view().Command2->click();
     EXPECT_EQ(read("c.pmt"), QByteArray("5  80 255\r\n"));
     ASSERT_EQ(fake.file_dialogs.size(), 1u);
     EXPECT_EQ(fake.file_dialogs[0].title, "Save the color as");
@@ -21,10 +21,10 @@ TEST_F(Form1Files, SavesTheNineCharacterColourText)
 
     w.psets(0, 0, 0);
     fake.file_answers.push_back(file("c.pmt"));
-    w.action("savergb")->trigger(); // replaces without asking
+    w.view().savergb->trigger(); // replaces without asking
     EXPECT_EQ(read("c.pmt"), QByteArray("0  0  0  \r\n"));
 
-    w.action("savergb")->trigger(); // cancelled
+    w.view().savergb->trigger(); // cancelled
     EXPECT_EQ(read("c.pmt"), QByteArray("0  0  0  \r\n"));
     EXPECT_TRUE(fake.boxes.empty());
 }
@@ -35,11 +35,11 @@ TEST_F(Form1Files, LoadsColourFilesAndStopsSilentlyAtFaults)
     auto load = [&](const QByteArray& bytes) {
         write("in.pmt", bytes);
         fake.file_answers.push_back(file("in.pmt"));
-        w.button("Command4")->click();
+        w.view().Command4->click();
     };
     load("5  80 255\r\n");
     EXPECT_EQ(rgb_of(w), "5,80,255");
-    EXPECT_EQ(w.Label1()->text(), "0550FF");
+    EXPECT_EQ(w.view().Label1->text(), "0550FF");
     EXPECT_EQ(fake.file_dialogs.back().title, "Open a previously saved color");
     EXPECT_EQ(fake.file_dialogs.back().filter, "Pigmentor Files (*.pmt)");
 
@@ -54,13 +54,13 @@ TEST_F(Form1Files, LoadsColourFilesAndStopsSilentlyAtFaults)
     load(QByteArray(10 * 1024 * 1024, '9'));
     EXPECT_EQ(rgb_of(w), "7,2,9");
     fake.file_answers.push_back(file("missing.pmt"));
-    w.action("openrgb")->trigger();
+    w.view().openrgb->trigger();
     EXPECT_EQ(rgb_of(w), "7,2,9");
-    w.action("openrgb")->trigger(); // cancelled
+    w.view().openrgb->trigger(); // cancelled
     EXPECT_EQ(rgb_of(w), "7,2,9");
     EXPECT_TRUE(fake.boxes.empty());
 
-    w.Check2()->click(); // Auto Safe snaps a loaded colour too
+    w.view().Check2->click(); // Auto Safe snaps a loaded colour too
     load("5  80 255\r\n");
     EXPECT_EQ(rgb_of(w), "0,102,255");
 }
@@ -69,7 +69,7 @@ TEST_F(Form1Files, SettingsWrittenAtExitAndRestoredAtLoad)
 {
     {
         editor::Form1& w = open_main();
-        w.Check1()->click();
+        w.view().Check1->click();
         w.psets(255, 102, 0);
         w.close();
         EXPECT_EQ(process_ends, 1);
@@ -79,19 +79,19 @@ TEST_F(Form1Files, SettingsWrittenAtExitAndRestoredAtLoad)
     write("pmtprefs.ini", "0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n");
     {
         editor::Form1& w = open_main();
-        EXPECT_EQ(widgets::check_value(w.Check1()), 1);
-        EXPECT_TRUE(w.action("numsign")->isChecked());
+        EXPECT_EQ(widgets::check_value(w.view().Check1), 1);
+        EXPECT_TRUE(w.view().numsign->isChecked());
         EXPECT_EQ(rgb_of(w), "0,0,0"); // the stored black applies
         w.psets(255, 102, 0);
-        w.action("copyalert")->trigger();
+        w.view().copyalert->trigger();
         w.close();
         EXPECT_EQ(read("pmtsetgs.ini"), QByteArray("1\r\n0\r\n\"2551020  \"\r\n"));
     }
     {
         editor::Form1& w = open_main();
         EXPECT_EQ(rgb_of(w), "255,102,0");
-        EXPECT_EQ(widgets::check_value(w.Check3()), 0);
-        EXPECT_FALSE(w.action("alertcopy_right")->isChecked());
+        EXPECT_EQ(w.view().Check3.value(), 0);
+        EXPECT_FALSE(w.view().alertcopy_right->isChecked());
     }
 }
 
@@ -118,8 +118,8 @@ TEST_F(Form1Files, DamagedSettingsKeepWhatWasReadAndTheNextSaveIsValid)
     for (const Case& c : cases) {
         write("pmtsetgs.ini", c.bytes);
         editor::Form1& w = open_main();
-        EXPECT_EQ(widgets::check_value(w.Check1()), c.hash) << c.bytes.left(20).toStdString();
-        EXPECT_EQ(widgets::check_value(w.Check3()), c.alert) << c.bytes.left(20).toStdString();
+        EXPECT_EQ(widgets::check_value(w.view().Check1), c.hash) << c.bytes.left(20).toStdString();
+        EXPECT_EQ(w.view().Check3.value(), c.alert) << c.bytes.left(20).toStdString();
         EXPECT_EQ(rgb_of(w), c.rgb) << c.bytes.left(20).toStdString();
         w.close();
         const storage::Settings again = storage::parse_settings(read("pmtsetgs.ini"));
@@ -128,8 +128,8 @@ TEST_F(Form1Files, DamagedSettingsKeepWhatWasReadAndTheNextSaveIsValid)
     // A value the box does not take: marks already set from it, box unchanged.
     write("pmtsetgs.ini", "5\r\n0\r\n");
     editor::Form1& w = open_main();
-    EXPECT_TRUE(w.action("numsign")->isChecked());
-    EXPECT_EQ(widgets::check_value(w.Check1()), 0);
-    EXPECT_EQ(widgets::check_value(w.Check3()), 1); // reading stopped before line 2
+    EXPECT_TRUE(w.view().numsign->isChecked());
+    EXPECT_EQ(widgets::check_value(w.view().Check1), 0);
+    EXPECT_EQ(w.view().Check3.value(), 1); // reading stopped before line 2
     EXPECT_TRUE(fake.boxes.empty());
 }

@@ -1,11 +1,30 @@
+#include "../support/layout_check.h"
 #include "../support/window_test.h"
 
+#include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 
 using Form1Menus = WindowTest;
+
+namespace {
+
+// A point of a surface that no control covers, found from the bottom right.
+QPoint bare_spot(QWidget* surface)
+{
+    for (int y = surface->height() - 3; y > 0; y -= 2) {
+        for (int x = surface->width() - 3; x > 0; x -= 2) {
+            if (surface->childAt(x, y) == nullptr)
+                return {x, y};
+        }
+    }
+    ADD_FAILURE() << "no bare spot on " << surface->objectName().toStdString();
+    return {};
+}
+
+} // namespace
 
 TEST_F(Form1Menus, MenuBarCaptionsShortcutsAndInitialMarks)
 {
@@ -45,13 +64,13 @@ TEST_F(Form1Menus, MenuBarCaptionsShortcutsAndInitialMarks)
         {"colormatcher_right", "Color Matching Station", QKeySequence()},
     };
     for (const Item& i : items) {
-        QAction* a = w.action(i.name);
+        QAction* a = testsupport::find<QAction>(&w, i.name);
         ASSERT_NE(a, nullptr) << i.name;
         EXPECT_EQ(a->text(), QString::fromLatin1(i.caption)) << i.name;
         EXPECT_EQ(a->shortcut(), i.shortcut) << i.name;
     }
-    EXPECT_TRUE(w.action("copyalert")->isChecked());
-    EXPECT_FALSE(w.action("numsign")->isChecked());
+    EXPECT_TRUE(w.view().copyalert->isChecked());
+    EXPECT_FALSE(w.view().numsign->isChecked());
     QStringList presets;
     for (QAction* a : w.findChild<QMenu*>("presets")->actions())
         presets << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -69,27 +88,29 @@ TEST_F(Form1Menus, RightClickOnlyOverTheSurfaceAndFrames)
         QTest::mouseRelease(target, Qt::RightButton, {}, pos);
         return fake.popups.size();
     };
-    EXPECT_EQ(right_click(w.centralWidget(), QPoint(200, 330)), 1u);
-    EXPECT_EQ(fake.popups[0].menu, w.rightclik());
-    EXPECT_EQ(right_click(w.frame("Frame2"), QPoint(400, 70)), 1u);
-    EXPECT_EQ(right_click(w.frame("Frame1"), QPoint(300, 140)), 1u);
-    EXPECT_EQ(right_click(w.Text4(), QPoint(5, 5)), 0u);
+    EXPECT_EQ(right_click(w.centralWidget(), bare_spot(w.centralWidget())), 1u);
+    EXPECT_EQ(fake.popups[0].menu, w.view().rightclik);
+    EXPECT_EQ(right_click(w.view().Frame2, bare_spot(w.view().Frame2)), 1u);
+    EXPECT_EQ(right_click(w.view().Frame1, bare_spot(w.view().Frame1)), 1u);
+    EXPECT_EQ(right_click(w.view().Frame3, bare_spot(w.view().Frame3)), 1u);
+    EXPECT_EQ(right_click(w.view().Frame4, bare_spot(w.view().Frame4)), 1u);
+    EXPECT_EQ(right_click(w.view().Text4, QPoint(5, 5)), 0u);
     EXPECT_EQ(right_click(w.CLR(0), QPoint(50, 5)), 0u);
-    EXPECT_EQ(right_click(w.Label1(), QPoint(5, 5)), 0u);
-    EXPECT_EQ(right_click(w.button("Command1"), QPoint(5, 5)), 0u);
+    EXPECT_EQ(right_click(w.view().Label1, QPoint(5, 5)), 0u);
+    EXPECT_EQ(right_click(w.view().Command1, QPoint(5, 5)), 0u);
     fake.popups.clear();
-    QTest::mousePress(w.frame("Frame2"), Qt::LeftButton, {}, QPoint(400, 70));
+    QTest::mousePress(w.view().Frame2, Qt::LeftButton, {}, bare_spot(w.view().Frame2));
     EXPECT_TRUE(fake.popups.empty());
 }
 
 TEST_F(Form1Menus, OneStationHoweverOftenItIsOpened)
 {
     editor::Form1& w = open_main();
-    w.action("match")->trigger();
+    w.view().match->trigger();
     station::Form3* first = w.station();
     ASSERT_NE(first, nullptr);
-    w.button("Command9")->click();
-    w.action("colormatcher_right")->trigger();
+    w.view().Command9->click();
+    w.view().colormatcher_right->trigger();
     EXPECT_EQ(w.station(), first);
     int stations = 0;
     for (QWidget* t : QApplication::topLevelWidgets())
@@ -103,23 +124,23 @@ TEST_F(Form1Menus, SendToMatcherSelectsTheTargetAndSendsTheBoxes)
 {
     editor::Form1& w = open_main();
     w.psets(10, 20, 30);
-    w.action("cmobject")->trigger();
+    w.view().cmobject->trigger();
     station::Form3* s = w.station();
     ASSERT_NE(s, nullptr);
     EXPECT_TRUE(s->Option(station::Object)->isChecked());
     EXPECT_EQ(s->target_color(station::Object), QColor(10, 20, 30));
     EXPECT_EQ(s->target_color(station::Background), QColor(Qt::white));
     EXPECT_EQ(s->target_color(station::Text), QColor(Qt::black));
-    EXPECT_EQ(s->Label1()->text(), "0A141E");
+    EXPECT_EQ(testsupport::find<QLabel>(s, "Label1")->text(), "0A141E");
 
     int runs = 0;
     QObject::connect(s->CLR(0), &QScrollBar::valueChanged, [&] { ++runs; });
-    w.action("cmobject")->trigger(); // same colour again: nothing changes
+    w.view().cmobject->trigger(); // same colour again: nothing changes
     EXPECT_EQ(runs, 0);
 
     // A box being edited sends the bar's value instead.
     w.channelBox(1)->setText("");
-    w.action("cmtext")->trigger();
+    w.view().cmtext->trigger();
     EXPECT_TRUE(s->Option(station::Text)->isChecked());
     EXPECT_EQ(s->target_color(station::Text), QColor(10, 20, 30));
     EXPECT_EQ(rgb_of(w), "10,20,30"); // sending never changes the main window
@@ -129,7 +150,7 @@ TEST_F(Form1Menus, SendToMatcherSelectsTheTargetAndSendsTheBoxes)
     QApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(w.station(), nullptr);
-    w.action("cmbackground")->trigger();
+    w.view().cmbackground->trigger();
     ASSERT_NE(w.station(), nullptr);
     EXPECT_EQ(w.station()->target_color(station::Background), QColor(10, 20, 30));
     EXPECT_EQ(w.station()->target_color(station::Object), QColor(Qt::black));

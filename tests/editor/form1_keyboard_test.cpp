@@ -1,0 +1,114 @@
+// The main window by keyboard alone: the bars take the focus and move by keys with the
+// same change handling as a click; the Menu key and Shift+F10 bring up the right-click menu.
+#include "../support/window_test.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+using Form1Keyboard = WindowTest;
+
+namespace {
+
+// Tabs from the first control until the widget has the focus; the number of presses, or
+// -1 when Tab never reaches it.
+int tabs_to(QWidget* window, QWidget* target)
+{
+    for (int presses = 0; presses < 40; ++presses) {
+        if (QApplication::focusWidget() == target)
+            return presses;
+        QWidget* from = QApplication::focusWidget() ? QApplication::focusWidget() : window;
+        QTest::keyClick(from, Qt::Key_Tab);
+    }
+    return -1;
+}
+
+} // namespace
+
+TEST_F(Form1Keyboard, TabThenPageUpMovesTheGreenBarAsAClickDoes)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    v.Command6->setFocus();
+    ASSERT_GE(tabs_to(&w, v.CLR[1]), 0);
+
+    QStringList codes;
+    QObject::connect(v.CLR[1], &QScrollBar::valueChanged, [&] { codes << v.Label1->text(); });
+    QTest::keyClick(v.CLR[1], Qt::Key_PageUp);
+    QTest::keyClick(v.CLR[1], Qt::Key_PageUp);
+    EXPECT_EQ(codes, QStringList({"000700", "000E00"})); // each press: one full change, at once
+    EXPECT_EQ(v.Text4->text(), "000E00");
+    EXPECT_EQ(v.Text2->text(), "14");
+    QTest::keyClick(v.CLR[1], Qt::Key_PageDown);
+    QTest::keyClick(v.CLR[1], Qt::Key_Left);
+    EXPECT_EQ(v.Label1->text(), "000600");
+    QTest::keyClick(v.CLR[1], Qt::Key_Right);
+    EXPECT_EQ(v.Label1->text(), "000700");
+    QTest::keyClick(v.CLR[1], Qt::Key_End);
+    EXPECT_EQ(v.Label1->text(), "00FF00");
+    QTest::keyClick(v.CLR[1], Qt::Key_Home);
+    EXPECT_EQ(v.Label1->text(), "000000");
+    EXPECT_EQ(w.CommonDialog1().color, 0);
+}
+
+TEST_F(Form1Keyboard, AutoSafeStepsApplyToKeys)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    w.psets(102, 0, 0);
+    v.autosafef->trigger();
+    v.CLR[0]->setFocus();
+    QTest::keyClick(v.CLR[0], Qt::Key_Right);
+    EXPECT_EQ(v.CLR[0]->value(), 153);
+    EXPECT_EQ(v.Label1->text(), "990000");
+    QTest::keyClick(v.CLR[0], Qt::Key_PageUp);
+    EXPECT_EQ(v.CLR[0]->value(), 204);
+    v.autosafef->trigger(); // off again: back to the small steps
+    QTest::keyClick(v.CLR[0], Qt::Key_Right);
+    EXPECT_EQ(v.CLR[0]->value(), 205);
+    QTest::keyClick(v.CLR[0], Qt::Key_PageUp);
+    EXPECT_EQ(v.CLR[0]->value(), 212);
+}
+
+TEST_F(Form1Keyboard, ABarTakesTheFocusByClickAndShowsIt)
+{
+    editor::Form1& w = open_main();
+    QScrollBar* blue = w.view().CLR[2];
+    w.view().Text1->setFocus();
+    const QImage unfocused = blue->grab().toImage();
+    QTest::mouseClick(blue, Qt::LeftButton, {}, QPoint(blue->width() / 2, blue->height() / 2));
+    EXPECT_TRUE(blue->hasFocus());
+    EXPECT_GT(blue->value(), 0); // a click on the trough pages toward the pointer
+    blue->setValue(0);
+    EXPECT_NE(blue->grab().toImage(), unfocused); // the focus is drawn
+}
+
+TEST_F(Form1Keyboard, MenuKeyAndShiftF10PopUpTheRightClickMenuAtTheFocus)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    struct {
+        QWidget* focus;
+        QKeyCombination keys;
+    } cases[] = {
+        {v.Text4, Qt::SHIFT | Qt::Key_F10}, // a text box gives the keys up
+        {v.CLR[1], QKeyCombination(Qt::Key_Menu)},
+        {v.Command9, Qt::SHIFT | Qt::Key_F10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.focus->objectName().toStdString());
+        fake.popups.clear();
+        c.focus->setFocus();
+        QTest::keyClick(c.focus, c.keys.key(), c.keys.keyboardModifiers());
+        ASSERT_EQ(fake.popups.size(), 1u);
+        EXPECT_EQ(fake.popups[0].menu.data(), v.rightclik);
+        EXPECT_EQ(fake.popups[0].pos, c.focus->mapToGlobal(c.focus->rect().center()));
+    }
+    // Nothing changed on the way: the box kept its text, the bar its value.
+    EXPECT_EQ(v.Text4->text(), "000000");
+    EXPECT_EQ(v.CLR[1]->value(), 0);
+    // F10 alone stays the desktop's (the menu bar); it pops nothing up.
+    fake.popups.clear();
+    QTest::keyClick(v.Command9, Qt::Key_F10);
+    EXPECT_TRUE(fake.popups.empty());
+}
