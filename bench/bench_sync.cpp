@@ -32,8 +32,8 @@ void BM_HexEntry(benchmark::State& state)
     const QString codes[] = {QStringLiteral("ff9900"), QStringLiteral("336699")};
     int i = 0;
     for (auto _ : state) {
-        f.window.Text4()->setText(codes[i ^= 1]);
-        f.window.Command5_Click(); // checks, parses and writes three bars
+        f.window.view().Text4->setText(codes[i ^= 1]);
+        f.window.view().Command5->click(); // checks, parses and writes three bars
     }
 }
 BENCHMARK(BM_HexEntry);
