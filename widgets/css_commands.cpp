@@ -25,9 +25,8 @@ void CssCopyMenu::update(const core::Rgb& c) const
     name->setEnabled(bool(named));
 }
 
-CssCopyMenu add_css_copy_menu(QMenu* parent, const QString& caption, const QString& base,
-    const QString& suffix, std::function<core::Rgb()> color,
-    std::function<void(const QString&)> copy)
+CssCopyMenu add_css_copy_menu(
+    QMenu* parent, const QString& caption, const QString& base, const QString& suffix)
 {
     CssCopyMenu m;
     m.menu = parent->addMenu(caption);
@@ -35,9 +34,6 @@ CssCopyMenu add_css_copy_menu(QMenu* parent, const QString& caption, const QStri
     const auto item = [&](const char* kind) {
         QAction* a = m.menu->addAction(QString());
         a->setObjectName(base + QLatin1String(kind) + suffix);
-        // The caption is the text itself; no character of it is a mnemonic.
-        QObject::connect(a, &QAction::triggered, m.menu,
-            [a, copy] { copy(QString(a->text()).remove(QLatin1Char('&'))); });
         return a;
     };
     m.hex = item("hex");
@@ -46,9 +42,23 @@ CssCopyMenu add_css_copy_menu(QMenu* parent, const QString& caption, const QStri
     m.hsl = item("hsl");
     m.oklch = item("oklch");
     m.name = item("name");
-    m.update(color());
-    QObject::connect(m.menu, &QMenu::aboutToShow, m.menu, [m, color] { m.update(color()); });
+    m.update(core::Rgb {});
     return m;
+}
+
+void connect_css_copy_menu(const CssCopyMenu& m, std::function<core::Rgb()> color,
+    std::function<void(const QString&)> copy)
+{
+    QObject::connect(m.menu, &QMenu::aboutToShow, m.menu, [m, color] { m.update(color()); });
+    for (QAction* a : {m.hex, m.short_hex, m.rgb, m.hsl, m.oklch, m.name}) {
+        // The caption is the text itself: it has no mnemonic to strip.
+        QObject::connect(a, &QAction::triggered, m.menu, [m, a, color, copy] {
+            // A shortcut-less item can still be triggered without the menu opening.
+            m.update(color());
+            if (a->isEnabled())
+                copy(a->text());
+        });
+    }
 }
 
 bool copy_css_text(EditingWindow& w, const QString& text, bool alert, core::CopyKind kind)

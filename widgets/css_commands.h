@@ -37,10 +37,13 @@ struct CssCopyMenu {
 // Adds a submenu of CSS copies ("Copy as CSS" in the main window) to a menu. Its items
 // are named by the given base ("css" gives csshex, cssshorthex, cssrgb, csshsl,
 // cssoklch, cssname, and the menu copycss) followed by the suffix ("_right" for the
-// right-click twins). The items are refreshed each time the submenu opens; a chosen
-// item calls back with its text.
-CssCopyMenu add_css_copy_menu(QMenu* parent, const QString& caption, const QString& base,
-    const QString& suffix, std::function<core::Rgb()> color,
+// right-click twins).
+CssCopyMenu add_css_copy_menu(
+    QMenu* parent, const QString& caption, const QString& base, const QString& suffix);
+
+// Gives the submenu its behaviour: the items are refreshed for the colour each time it
+// opens, and a chosen item calls back with its text.
+void connect_css_copy_menu(const CssCopyMenu& m, std::function<core::Rgb()> color,
     std::function<void(const QString&)> copy);
 
 // Puts a CSS text on the clipboard and confirms it with the window's hex-copy alert
