@@ -1,9 +1,12 @@
 #include "shell/exit_sequence.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QLayout>
 #include <QPointer>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 
 namespace shell {
 
@@ -15,10 +18,91 @@ constexpr double kHorizontalStep = 50.0 / 15;
 constexpr double kEndSize = 11.0 / 15;
 constexpr int kLineHeight = 2; // 30 twips
 
-QRect available(QWidget* window)
+// How long one step waits for the window system to apply a resize, and how many steps
+// in a row may leave the size as it was before a phase counts as refused.
+constexpr int kAnswerWaitMs = 60;
+constexpr int kUnchangedSteps = 3;
+
+QRect screen_of(QWidget* window)
 {
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
+}
+
+// Counts the size changes the window system reports for a window. A resize asked for by
+// the program is not one: only the window system's answer is.
+class AnswerCounter : public QObject {
+public:
+    explicit AnswerCounter(QWindow* window) : window_(window)
+    {
+        if (window_)
+            window_->installEventFilter(this);
+    }
+    ~AnswerCounter() override
+    {
+        if (window_)
+            window_->removeEventFilter(this);
+    }
+    int answers = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Resize)
+            ++answers;
+        return false;
+    }
+
+private:
+    QPointer<QWindow> window_;
+};
+
+// Lets pending events run until the window system has answered the last request, a
+// short wait has passed, or the deadline is reached.
+void wait_for_answer(
+    const AnswerCounter& counter, int before, const QElapsedTimer& clock, qint64 deadline)
+{
+    QApplication::processEvents();
+    QElapsedTimer wait;
+    wait.start();
+    while (
+        counter.answers == before && wait.elapsed() < kAnswerWaitMs && clock.elapsed() < deadline)
+        QApplication::processEvents(QEventLoop::AllEvents, 2);
+}
+
+// One phase: shrinks one dimension in steps until it is at most the end size, the window
+// system keeps it, the designed count of steps runs out, or the deadline is reached, when
+// it jumps to the end. `set` asks for a size and places the window around the middle.
+template <class Get, class Set>
+void shrink(QWidget* window, AnswerCounter& counter, double step, int jump_to, Get get, Set set,
+    const QElapsedTimer& clock, qint64 deadline)
+{
+    const int rounds = get() / 2;
+    double wanted = get();
+    int unchanged = 0;
+    for (int i = 1; i <= rounds; ++i) {
+        QApplication::processEvents();
+        const int before = get();
+        if (before <= kEndSize)
+            return;
+        if (clock.elapsed() >= deadline) {
+            set(jump_to);
+            wait_for_answer(counter, counter.answers, clock, deadline + kAnswerWaitMs);
+            return;
+        }
+        wanted = std::min(wanted, double(before)) - step;
+        const int asked = std::max(1, int(wanted));
+        const int answers = counter.answers;
+        set(asked);
+        wait_for_answer(counter, answers, clock, deadline);
+        if (!window->isVisible())
+            return;
+        if (get() < before) {
+            unchanged = 0;
+        } else if (++unchanged >= kUnchangedSteps) {
+            return; // the window system keeps this size: its minimum
+        }
+    }
 }
 
 } // namespace
@@ -33,45 +117,45 @@ void close_other_windows(QWidget* main_window)
     }
 }
 
-void close_like_a_tv(QWidget* window)
+void close_like_a_tv(QWidget* window, int budget_ms)
 {
+    // A layout that fixes the window's size (or a minimum) would take every step back.
+    if (QLayout* layout = window->layout())
+        layout->setSizeConstraint(QLayout::SetNoConstraint);
+    for (QLayout* layout : window->findChildren<QLayout*>()) {
+        if (layout->parentWidget() == window)
+            layout->setSizeConstraint(QLayout::SetNoConstraint);
+    }
     // (1, 1): a minimum of (0, 0) would hand the minimum back to the layout.
     window->setMinimumSize(1, 1);
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const QRect screen = available(window);
+    const QRect screen = screen_of(window);
+    AnswerCounter counter(window->windowHandle());
+    QElapsedTimer clock;
+    clock.start();
 
-    // Each step reads the size back after the window system has applied the last one;
-    // a size that stopped changing is the system's minimum, and ends the phase.
-    double height = window->height();
-    int last = -1;
-    const int rounds1 = window->height() / 2;
-    for (int i = 1; i <= rounds1; ++i) {
-        QApplication::processEvents();
-        const int now = window->height();
-        if (now <= kEndSize || now == last)
-            break;
-        last = now;
-        height = std::min(height, double(now)) - kVerticalStep;
-        const int h = std::max(1, int(height));
-        window->resize(window->width(), h);
-        window->move(window->x(), (screen.height() - h) / 2);
-    }
+    // The vertical phase may use a little less than half the time: it has fewer steps.
+    const qint64 first_deadline = budget_ms * 2 / 5;
+    const qint64 second_deadline = budget_ms - kAnswerWaitMs;
+    shrink(
+        window, counter, kVerticalStep, kLineHeight, [window] { return window->height(); },
+        [window, screen](int h) {
+            window->resize(window->width(), h);
+            window->move(window->x(), screen.y() + (screen.height() - h) / 2);
+        },
+        clock, first_deadline);
+    const int answers = counter.answers;
     window->resize(window->width(), kLineHeight);
+    window->move(window->x(), screen.y() + (screen.height() - kLineHeight) / 2);
+    wait_for_answer(counter, answers, clock, second_deadline);
 
-    double width = window->width();
-    last = -1;
-    const int rounds2 = window->width() / 2;
-    for (int i = 1; i <= rounds2; ++i) {
-        QApplication::processEvents();
-        const int now = window->width();
-        if (now <= kEndSize || now == last)
-            break;
-        last = now;
-        width = std::min(width, double(now)) - kHorizontalStep;
-        const int w = std::max(1, int(width));
-        window->resize(w, window->height());
-        window->move((screen.width() - w) / 2, window->y());
-    }
+    shrink(
+        window, counter, kHorizontalStep, 1, [window] { return window->width(); },
+        [window, screen](int w) {
+            window->resize(w, window->height());
+            window->move(screen.x() + (screen.width() - w) / 2, window->y());
+        },
+        clock, second_deadline);
 }
 
 } // namespace shell

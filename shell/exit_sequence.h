@@ -8,8 +8,9 @@ namespace shell {
 void close_other_windows(QWidget* main_window);
 
 // Shrinks a window to a line through the middle of the screen, then to a point, like
-// a television picture when the set is switched off. A phase ends when the size is
-// small enough or stops changing (the window system's minimum size).
-void close_like_a_tv(QWidget* window);
+// a television picture when the set is switched off. Each phase runs until the window
+// is small enough or the window system, having answered, keeps the size; the whole
+// animation takes at most `budget_ms`, after which a phase jumps to its end size.
+void close_like_a_tv(QWidget* window, int budget_ms = 1000);
 
 } // namespace shell

@@ -1,5 +1,6 @@
 #include "shell/prefs_dialog.h"
 
+#include "shell/window_modes.h"
 #include "storage/files.h"
 #include "storage/preferences.h"
 
@@ -36,7 +37,7 @@ prefres::prefres(PrefsHost& host, TrayModeMemory& memory)
     : QDialog(nullptr,
         Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint
             | Qt::MSWindowsFixedSizeDialogHint),
-      host_(host), memory_(memory)
+      host_(host), main_(host.mainWindow()), memory_(memory)
 {
     setObjectName(QStringLiteral("prefres"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -121,6 +122,7 @@ void prefres::load()
     if (host_.staysOnTop())
         main->showMinimized();
     main->setEnabled(false);
+    keep_in_front_of(this, main);
     adjustSize();
     move(main->frameGeometry().center() - rect().center());
     show();
@@ -156,6 +158,11 @@ void prefres::Command2_Click()
 {
     release_main_window();
     close();
+    // The main window takes the keyboard back from the closed dialog.
+    if (main_ && main_->isVisible()) {
+        main_->raise();
+        main_->activateWindow();
+    }
 }
 
 void prefres::release_main_window()
@@ -163,12 +170,11 @@ void prefres::release_main_window()
     if (released_)
         return;
     released_ = true;
-    QWidget* main = host_.mainWindow();
-    if (main->isMinimized() || !main->isVisible()) {
-        main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
-        main->setVisible(true);
-    }
-    main->setEnabled(true);
+    if (!main_)
+        return;
+    if (main_->isMinimized() || !main_->isVisible())
+        bring_back(main_);
+    main_->setEnabled(true);
 }
 
 void prefres::closeEvent(QCloseEvent* event)

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QGroupBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -57,6 +58,7 @@ private:
     void release_main_window();
 
     PrefsHost& host_;
+    QPointer<QWidget> main_; // gone when the program ends with the dialog open
     TrayModeMemory& memory_;
     std::array<widgets::ValueCheckBox*, 5> checks_ {};
     std::array<QRadioButton*, 3> tray_ {};

@@ -1,18 +1,25 @@
 #include "shell/readme_viewer.h"
 
-#include "widgets/controls.h"
 #include "platform/platform.h"
 #include "storage/config_folder.h"
+#include "widgets/controls.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QScreen>
+#include <QShortcut>
+#include <QStringDecoder>
+#include <QVBoxLayout>
 
 namespace shell {
 
 namespace {
 // The viewer reads text files, not whatever lies around: a ReadMe is a few KiB.
 constexpr qint64 kReadmeLimit = 4 * 1024 * 1024;
+// The window's first client size, 9390 x 5175 twips.
+constexpr QSize kFirstSize(626, 345);
 } // namespace
 
 Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platform)
@@ -20,51 +27,55 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
     setObjectName(QStringLiteral("Form2"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pigmentor ReadMe.txt"));
-    resize(widgets::px(9390), widgets::px(5175));
 
     text1_ = new QPlainTextEdit(this);
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(widgets::twips_rect(0, 0, 9375, 5175));
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text1_->setAccessibleName(QStringLiteral("ReadMe text"));
+    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    text1_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text1_->setReadOnly(true);
-    QFont mono(QStringLiteral("Courier New"));
-    mono.setStyleHint(QFont::Monospace);
-    mono.setPointSize(9);
-    text1_->setFont(mono);
+    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    // The desktop's fixed-pitch font at the design's 9 pt, a factor of the default size.
+    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    mono.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() : 9);
+    text1_->setFont(widgets::scaled_font(mono, 1.09));
     text1_->setPlainText(
         QStringLiteral("You should see the contents of ReadMe.txt here.\n"
                        "If you don't, the file is currently loading! Please wait...\n"));
 
     command1_ = new QPushButton(QStringLiteral("&Close"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
-    QFont bold = command1_->font();
-    bold.setBold(true);
-    command1_->setFont(bold);
-    command1_->setGeometry(widgets::twips_rect(7965, 90, 1095, 345));
-    command1_->raise();
+    command1_->setFont(widgets::scaled_font(font(), 1.0, true));
     connect(command1_, &QPushButton::clicked, this, &QWidget::close);
 
+    // "&Close" at the top right, in a strip of its own; the text fills the rest of the
+    // window to its edges.
+    auto* strip = new QHBoxLayout;
+    strip->setContentsMargins(6, 6, 6, 6);
+    strip->addStretch();
+    strip->addWidget(command1_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(strip);
+    layout->addWidget(text1_, 1);
+
+    for (const QKeySequence& key :
+        {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
+        connect(new QShortcut(key, this), &QShortcut::activated, this, &QWidget::close);
+
+    resize(kFirstSize.expandedTo(minimumSizeHint()));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
 
-std::optional<ReadmeLayout> readme_layout(int window_width, int window_height)
+QString readme_text(const QByteArray& bytes)
 {
-    if (window_width < 132 || window_height < 892)
-        return std::nullopt;
-    return ReadmeLayout {window_width - 120, window_height - 400, window_width - 1550};
-}
-
-void Form2::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    // The window's outer size in twips: the client area plus the frame around it.
-    const QSize outer = frameGeometry().size().expandedTo(size());
-    const auto layout = readme_layout(outer.width() * 15, outer.height() * 15);
-    if (!layout)
-        return;
-    text1_->resize(widgets::px(layout->text_width), widgets::px(layout->text_height));
-    command1_->move(widgets::px(layout->button_left), command1_->y());
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return QString::fromLatin1(bytes);
 }
 
 void load_readme(Form2& viewer, const QString& file_name)
@@ -77,8 +88,7 @@ void load_readme(Form2& viewer, const QString& file_name)
             QStringLiteral("Text Editor"), core::Icon::Exclamation);
         return;
     }
-    const QByteArray bytes = file.readAll();
-    viewer.Text1()->setPlainText(QString::fromLocal8Bit(bytes));
+    viewer.Text1()->setPlainText(readme_text(file.readAll()));
 }
 
 } // namespace shell

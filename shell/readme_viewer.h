@@ -4,15 +4,14 @@
 #include <QPushButton>
 #include <QWidget>
 
-#include <optional>
-
 namespace platform {
 class Platform;
 }
 
 namespace shell {
 
-// The ReadMe viewer window.
+// The ReadMe viewer window: the text fills the window below a strip that holds "&Close",
+// wraps long lines, and can be selected and copied. Escape closes it.
 class Form2 : public QWidget {
     Q_OBJECT
 public:
@@ -22,25 +21,17 @@ public:
     QPushButton* Command1() const { return command1_; }
     platform::Platform& platform() { return platform_; }
 
-protected:
-    void resizeEvent(QResizeEvent* event) override;
-
 private:
     platform::Platform& platform_;
     QPlainTextEdit* text1_;
     QPushButton* command1_;
 };
 
-// Reads a whole text file into the viewer, or reports that it could not.
+// Reads a whole text file into the viewer, or reports that it could not. Text that is
+// not valid UTF-8 is taken as 8-bit Latin-1.
 void load_readme(Form2& viewer, const QString& file_name);
 
-// The window sizes, in twips, at which the viewer lays out its controls.
-struct ReadmeLayout {
-    int text_width;
-    int text_height;
-    int button_left;
-};
-// Nothing when the window is too small to lay out (the controls keep their places).
-std::optional<ReadmeLayout> readme_layout(int window_width, int window_height);
+// The text of a ReadMe file's bytes: UTF-8 where they are valid UTF-8, else Latin-1.
+QString readme_text(const QByteArray& bytes);
 
 } // namespace shell

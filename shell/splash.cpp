@@ -1,126 +1,228 @@
 #include "shell/splash.h"
 
 #include "platform/platform.h"
+#include "shell/window_modes.h"
 #include "storage/files.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QScreen>
+#include <QVBoxLayout>
 
 namespace shell {
 
-using widgets::twips_rect;
-
 namespace {
-const char kCredits[]
-    = "Pigmentor " PIGMENTOR_VERSION "\n"
-      "A colour tool for people who write web pages.\n\n"
-      "Made by the Pigmentor developers. Free to use and to pass on, unchanged and "
-      "without charge.\n\n"
-      "Questions and the latest version: Help > On the Web > Pigmentor Website.";
+
+const char kCredits[] = "Pigmentor " PIGMENTOR_VERSION ", by the Pigmentor developers.\n"
+                        "Free to use and to pass on, unchanged and without charge.\n"
+                        "Questions and the latest version: Help > On the Web.";
+
+// The splash keeps its size whatever the desktop's font: it is a picture.
+constexpr QSize kSplashSize(335, 232);
+
+// The artwork's own colours; the texts on it are drawn in white.
+const QColor kSkyTop(0x00, 0x33, 0x66);
+const QColor kSkyBottom(0x00, 0x66, 0x99);
+const QColor kCreditsPaper(0xFF, 0xFF, 0xF2);
+
+// The largest font no bigger than `wanted` in which `text` fits `width` on one line.
+QFont fitted(QFont font, const QString& text, int width)
+{
+    while (QFontMetricsF(font).horizontalAdvance(text) > width && font.pointSizeF() > 4)
+        font.setPointSizeF(font.pointSizeF() * 0.92);
+    return font;
 }
+
+} // namespace
 
 Splashscreen::Splashscreen(Mode mode, platform::Platform& platform, const QString& prefs_file,
     QWidget* main_window, std::function<void()> show_main)
-    : QWidget(nullptr, Qt::FramelessWindowHint | Qt::Dialog), mode_(mode), platform_(platform),
-      prefs_file_(prefs_file), main_(main_window), show_main_(std::move(show_main))
+    : QWidget(
+        nullptr, Qt::FramelessWindowHint | (mode == Mode::StartUp ? Qt::SplashScreen : Qt::Dialog)),
+      mode_(mode), platform_(platform), prefs_file_(prefs_file), main_(main_window),
+      show_main_(std::move(show_main))
 {
     setObjectName(QStringLiteral("Splashscreen"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Pigmentor"));
-    setFixedSize(widgets::px(5025), widgets::px(3480));
+    setWindowTitle(
+        mode == Mode::About ? QStringLiteral("About Pigmentor") : QStringLiteral("Pigmentor"));
+    setAccessibleName(windowTitle());
+    setFixedSize(kSplashSize);
+    // The texts on the artwork read against its dark sky, on any desktop palette.
+    QPalette sky = palette();
+    sky.setColor(QPalette::Window, kSkyTop);
+    sky.setColor(QPalette::WindowText, Qt::white);
+    setPalette(sky);
 
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setSingleShot(true);
     timer_.setInterval(1100);
     connect(&timer_, &QTimer::timeout, this, &QWidget::close);
+    // The 1100 ms count from the first paint on screen; should the window never be
+    // painted, start-up still goes on.
+    unseen_guard_.setSingleShot(true);
+    unseen_guard_.setInterval(3000);
+    connect(&unseen_guard_, &QTimer::timeout, this, &Splashscreen::start_timer_once);
+
+    label2_ = new QLabel(QString::fromLatin1(kVersionLabel), this);
+    label2_->setObjectName(QStringLiteral("Label2"));
+    label2_->setToolTip(QStringLiteral("Version Number"));
+    label2_->setAccessibleName(QStringLiteral("Version"));
+    label2_->setFont(widgets::scaled_font(font(), 1.0, true));
+    label2_->setAlignment(Qt::AlignCenter);
+
+    label1_ = new QLabel(QString::fromUtf8(kCredits), this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setAccessibleName(QStringLiteral("Credits"));
+    label1_->setWordWrap(true);
+    label1_->setAlignment(Qt::AlignCenter);
+    label1_->setMargin(4);
+    label1_->setAutoFillBackground(true);
+    QPalette paper = label1_->palette();
+    paper.setColor(QPalette::Window, kCreditsPaper);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    label1_->setPalette(paper);
+    label1_->setFont(widgets::scaled_font(font(), 1.09));
+    label1_->hide();
+    label1_->installEventFilter(this);
+    QSizePolicy keep = label1_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    keep.setVerticalPolicy(QSizePolicy::Ignored);
+    keep.setHorizontalPolicy(QSizePolicy::Ignored);
+    label1_->setSizePolicy(keep);
 
     command1_ = new QPushButton(QStringLiteral("&Close"), this);
     command1_->setObjectName(QStringLiteral("Command1"));
     command1_->setToolTip(QStringLiteral("Close"));
-    command1_->setGeometry(twips_rect(2790, 2950, 735, 255).adjusted(0, -3, 0, 3));
     command1_->hide();
     connect(command1_, &QPushButton::clicked, this, &Splashscreen::Command1_Click);
 
     command2_ = new QPushButton(QStringLiteral("&More Info"), this);
     command2_->setObjectName(QStringLiteral("Command2"));
     command2_->setToolTip(QStringLiteral("Click Here for more info about Pigmentor"));
-    command2_->setGeometry(twips_rect(1800, 2950, 1000, 255).adjusted(0, -3, 0, 3));
     command2_->hide();
     connect(command2_, &QPushButton::clicked, this, &Splashscreen::moreinfo);
+    for (QPushButton* b : {command1_, command2_}) {
+        QSizePolicy p = b->sizePolicy();
+        p.setRetainSizeWhenHidden(true);
+        b->setSizePolicy(p);
+    }
 
-    label1_ = new QLabel(QString::fromUtf8(kCredits), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(twips_rect(720, 1440, 3660, 1425));
-    label1_->setWordWrap(true);
-    label1_->setAlignment(Qt::AlignCenter);
-    label1_->setAutoFillBackground(true);
-    QFont credits(QStringLiteral("Arial"));
-    credits.setPointSize(9);
-    label1_->setFont(credits);
-    label1_->hide();
-    label1_->installEventFilter(this);
-
-    label2_ = new QLabel(QString::fromLatin1(kVersionLabel), this);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setToolTip(QStringLiteral("Version Number"));
-    label2_->move(widgets::px(3780), widgets::px(1680));
-    label2_->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
-
-    check1_ = new widgets::ValueCheckBox(QStringLiteral("Check1"), this);
+    check1_ = std::make_unique<widgets::ValueCheckBox>(QStringLiteral("Check1"));
     check1_->setObjectName(QStringLiteral("Check1"));
-    check1_->hide();
+
+    // Inside the ellipse: the version at the top, the credits across the middle, the
+    // buttons low in the middle, where the ellipse is still wide enough for them.
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(command2_);
+    buttons->addWidget(command1_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(46, 12, 46, 20);
+    layout->setSpacing(4);
+    layout->addWidget(label2_);
+    layout->addWidget(label1_, 1);
+    layout->addLayout(buttons);
 }
+
+Splashscreen::~Splashscreen() = default;
 
 bool Splashscreen::load()
 {
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     if (mode_ == Mode::StartUp) {
-        timer_.start();
         const auto bytes = storage::read_small_file(prefs_file_);
         const std::vector<int> values
             = bytes ? storage::read_integers(*bytes, 4) : std::vector<int> {};
         if (values.size() < 4) {
             // Without a readable preference the splash shows, but not cut to shape.
+            unseen_guard_.start();
             show();
             return true;
         }
         if (values[3] == 0) {
-            timer_.stop();
             main_opened_ = true;
             show_main_();
             close();
             return false;
         }
+        unseen_guard_.start();
     } else {
-        timer_.stop();
         command1_->show();
         command2_->show();
-        if (main_)
+        if (main_) {
             main_->setEnabled(false);
+            keep_in_front_of(this, main_);
+        }
     }
     shape_as_ellipse();
     show();
+    if (mode_ == Mode::About) {
+        raise();
+        activateWindow();
+    }
     return true;
+}
+
+void Splashscreen::start_timer_once()
+{
+    if (mode_ != Mode::StartUp || timer_started_)
+        return;
+    timer_started_ = true;
+    unseen_guard_.stop();
+    timer_.start();
 }
 
 void Splashscreen::shape_as_ellipse()
 {
     // Left 1, top 1, right W, bottom H in pixels, as a rectangle of W-1 by H-1.
+    shaped_ = true;
     platform_.setEllipticShape(this, QRect(QPoint(1, 1), QPoint(width() - 1, height() - 1)));
+}
+
+void Splashscreen::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // The ellipse follows the window's size (a window system may scale it).
+    if (shaped_)
+        shape_as_ellipse();
+}
+
+void Splashscreen::fit_credits()
+{
+    // The credits' font is the design's factor of the desktop's, made smaller only as far
+    // as the text needs to fit its place inside the ellipse.
+    QFont f = widgets::scaled_font(font(), 1.09);
+    const QRect room = label1_->contentsRect().adjusted(
+        label1_->margin(), label1_->margin(), -label1_->margin(), -label1_->margin());
+    if (room.width() <= 0 || room.height() <= 0)
+        return;
+    const QString text = label1_->text();
+    for (int i = 0; i < 30; ++i) {
+        const QRect need = QFontMetrics(f).boundingRect(room, Qt::TextWordWrap, text);
+        if (need.width() <= room.width() && need.height() <= room.height())
+            break;
+        f.setPointSizeF(f.pointSizeF() * 0.94);
+    }
+    if (f != label1_->font())
+        label1_->setFont(f);
 }
 
 void Splashscreen::moreinfo()
 {
-    if (widgets::check_value(check1_) == 0) {
+    if (widgets::check_value(check1_.get()) == 0) {
         command2_->setText(QStringLiteral("Hide"));
-        widgets::set_check_value(check1_, 1);
+        widgets::set_check_value(check1_.get(), 1);
+        fit_credits();
         label1_->show();
-    } else if (widgets::check_value(check1_) == 1) {
-        widgets::set_check_value(check1_, 0);
+    } else if (widgets::check_value(check1_.get()) == 1) {
+        widgets::set_check_value(check1_.get(), 0);
         label1_->hide();
         command2_->setText(QStringLiteral("&More Info"));
     }
@@ -131,13 +233,18 @@ void Splashscreen::Command1_Click()
     if (main_)
         main_->setEnabled(true);
     close();
-    if (main_ && (main_->isMinimized() || main_->isMaximized()))
+    if (!main_ || !main_->isVisible())
+        return; // hidden in the tray, it stays there until Restore brings it back normal
+    if (main_->isMinimized() || main_->isMaximized())
         main_->setWindowState(Qt::WindowNoState);
+    main_->raise();
+    main_->activateWindow();
 }
 
 void Splashscreen::closeEvent(QCloseEvent* event)
 {
     timer_.stop();
+    unseen_guard_.stop();
     if (mode_ == Mode::StartUp && !main_opened_) {
         main_opened_ = true;
         if (show_main_)
@@ -148,47 +255,62 @@ void Splashscreen::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+void Splashscreen::keyPressEvent(QKeyEvent* event)
+{
+    if (mode_ == Mode::About && event->key() == Qt::Key_Escape && event->modifiers() == 0) {
+        Command1_Click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool Splashscreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == label1_ && event->type() == QEvent::MouseButtonPress) {
-        moreinfo();
-        return true;
+    if (watched == label1_) {
+        if (event->type() == QEvent::MouseButtonPress) {
+            moreinfo();
+            return true;
+        }
+        if (event->type() == QEvent::Resize)
+            fit_credits();
     }
     return QWidget::eventFilter(watched, event);
 }
 
 void Splashscreen::paintEvent(QPaintEvent*)
 {
+    start_timer_once(); // now it is on screen
+    // Drawn, not scaled from a bitmap: sharp at any device pixel ratio.
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    QLinearGradient sky(0, 0, 0, height());
-    sky.setColorAt(0, QColor(0x00, 0x33, 0x66));
-    sky.setColorAt(1, QColor(0x00, 0x66, 0x99));
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const qreal w = width();
+    const qreal h = height();
+    QLinearGradient sky(0, 0, 0, h);
+    sky.setColorAt(0, kSkyTop);
+    sky.setColorAt(1, kSkyBottom);
     painter.fillRect(rect(), sky);
 
-    // A fan of Safe Palette swatches behind the name.
+    // A fan of Safe Palette swatches over the name.
     const QColor swatches[]
         = {QColor(0xFF, 0x00, 0x00), QColor(0xFF, 0x99, 0x00), QColor(0xFF, 0xCC, 0x00),
             QColor(0x00, 0xFF, 0x00), QColor(0x00, 0x99, 0xFF), QColor(0x66, 0x00, 0xCC)};
     const int n = int(std::size(swatches));
-    const int w = 34;
-    const int left = (width() - n * w) / 2;
+    const qreal sw = w * 0.1;
+    const qreal left = (w - n * sw) / 2;
     for (int i = 0; i < n; ++i)
-        painter.fillRect(QRect(left + i * w, 40, w - 4, 22), swatches[i]);
+        painter.fillRect(QRectF(left + i * sw, h * 0.19, sw - w * 0.012, h * 0.095), swatches[i]);
 
-    QFont title(QStringLiteral("Arial"));
-    title.setPointSize(26);
-    title.setBold(true);
-    painter.setFont(title);
+    const QString name = QStringLiteral("Pigmentor");
+    const QRectF title_box(0, h * 0.3, w, h * 0.22);
+    painter.setFont(fitted(widgets::scaled_font(font(), 3.15, true), name, int(w * 0.62)));
     painter.setPen(Qt::white);
-    painter.drawText(QRect(0, 66, width(), 50), Qt::AlignCenter, QStringLiteral("Pigmentor"));
+    painter.drawText(title_box, Qt::AlignCenter, name);
 
-    QFont sub(QStringLiteral("Arial"));
-    sub.setPointSize(9);
-    painter.setFont(sub);
+    const QString motto = QStringLiteral("Colours for the web");
+    painter.setFont(fitted(widgets::scaled_font(font(), 1.09), motto, int(w * 0.55)));
     painter.setPen(QColor(0xCC, 0xFF, 0xFF));
-    painter.drawText(
-        QRect(0, 140, width(), 20), Qt::AlignCenter, QStringLiteral("Colours for the web"));
+    painter.drawText(QRectF(0, h * 0.56, w, h * 0.1), Qt::AlignCenter, motto);
 }
 
 } // namespace shell

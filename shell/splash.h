@@ -4,11 +4,13 @@
 #include "widgets/controls.h"
 
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 namespace platform {
 class Platform;
@@ -29,6 +31,7 @@ public:
     // About: stays until "&Close" and keeps the main window disabled meanwhile.
     Splashscreen(Mode mode, platform::Platform& platform, const QString& prefs_file,
         QWidget* main_window, std::function<void()> show_main);
+    ~Splashscreen() override;
 
     // Runs the load; false when the splash closed itself without being shown.
     bool load();
@@ -42,28 +45,36 @@ public:
     QPushButton* Command2() const { return command2_; }
     QLabel* Label1() const { return label1_; }
     QLabel* Label2() const { return label2_; }
-    widgets::ValueCheckBox* Check1() const { return check1_; }
+    // The credits toggle's state; a box of its own that is never shown.
+    widgets::ValueCheckBox* Check1() const { return check1_.get(); }
 
 protected:
     void paintEvent(QPaintEvent*) override;
+    void resizeEvent(QResizeEvent*) override;
     void closeEvent(QCloseEvent*) override;
+    void keyPressEvent(QKeyEvent*) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void shape_as_ellipse();
+    void fit_credits();
+    void start_timer_once();
 
     Mode mode_;
     platform::Platform& platform_;
     QString prefs_file_;
-    QWidget* main_;
+    QPointer<QWidget> main_;
     std::function<void()> show_main_;
     QTimer timer_;
+    QTimer unseen_guard_;
+    bool shaped_ = false;
+    bool timer_started_ = false;
     bool main_opened_ = false;
     QPushButton* command1_;
     QPushButton* command2_;
     QLabel* label1_;
     QLabel* label2_;
-    widgets::ValueCheckBox* check1_;
+    std::unique_ptr<widgets::ValueCheckBox> check1_;
 };
 
 } // namespace shell

@@ -5,9 +5,90 @@
 #include <QAction>
 #include <QApplication>
 #include <QIcon>
+#include <QPointer>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace shell {
+
+namespace {
+
+bool on_screen_normal(const QWidget* w)
+{
+    return w->isVisible() && !w->isMinimized();
+}
+
+class FrontKeeper : public QObject {
+public:
+    FrontKeeper(QWidget* box, QWidget* main) : QObject(box), box_(box), main_(main)
+    {
+        main->installEventFilter(this);
+        adopt();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != main_ || !box_ || !box_->isVisible())
+            return false;
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::WindowStateChange:
+            adopt();
+            break;
+        case QEvent::WindowActivate:
+        case QEvent::MouseButtonPress:
+            if (!main_->isEnabled()) {
+                QPointer<QWidget> box = box_;
+                QTimer::singleShot(0, box, [box] {
+                    box->raise();
+                    box->activateWindow();
+                });
+            }
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    // A box that is transient for a minimized window would be minimized with it by
+    // some window managers, so the tie is made only while the main window is normal.
+    void adopt()
+    {
+        if (!main_ || !box_ || !on_screen_normal(main_))
+            return;
+        QWindow* parent = main_->windowHandle();
+        if (!parent)
+            return;
+        box_->winId(); // the box's own native window
+        if (QWindow* own = box_->windowHandle(); own && own->transientParent() != parent)
+            own->setTransientParent(parent);
+    }
+
+    QPointer<QWidget> box_;
+    QPointer<QWidget> main_;
+};
+
+} // namespace
+
+void bring_back(QWidget* main_window)
+{
+    if (!main_window->isVisible())
+        main_window->show();
+    if (main_window->windowState() & Qt::WindowMinimized)
+        main_window->setWindowState(main_window->windowState() & ~Qt::WindowMinimized);
+    main_window->raise();
+    main_window->activateWindow();
+}
+
+void keep_in_front_of(QWidget* box, QWidget* main_window)
+{
+    if (box && main_window)
+        new FrontKeeper(box, main_window);
+}
 
 WindowModes::WindowModes(QWidget* main_window, platform::Platform& platform,
     storage::PreferenceTable& prefs, QAction* exit_action)
@@ -80,21 +161,16 @@ void WindowModes::minimize_Click()
 void WindowModes::restore_Click()
 {
     const int mode = prefs_[storage::TrayMode];
-    if (mode != 0 && mode != 2) {
+    if (mode != 0 && mode != 2)
         restore_main();
-    } else {
-        main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
-        main_->setVisible(true);
-    }
+    else
+        bring_back(main_); // normal state, then visible: one step for the window system
 }
 
 void WindowModes::restore_main()
 {
-    if (!main_->isVisible())
-        main_->setVisible(true);
-    main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
-    main_->showNormal();
-    main_->activateWindow();
+    // Visible, normal, and then the focus: the call that ends the restore.
+    bring_back(main_);
 }
 
 void WindowModes::show_tray_menu(const QPoint& global_pos)

@@ -14,6 +14,16 @@ class PreferenceTable;
 
 namespace shell {
 
+// Brings the main window back: visible, in its normal state, raised and active. A hidden
+// window is shown before its state changes, so the window system maps it through the
+// toolkit (painted, and with its stay-on-top state) rather than behind its back.
+void bring_back(QWidget* main_window);
+
+// Keeps a box that disables the main window in front of it for as long as the box is
+// open: the main window becomes its transient parent once it is on screen in its normal
+// state, and activating the disabled main window (a click on it) raises the box again.
+void keep_in_front_of(QWidget* box, QWidget* main_window);
+
 // The main window in the task bar, in the tray, or both: the tray icon, its menu
 // and the timer that hides a minimized window in tray-only mode.
 class WindowModes : public QObject {

@@ -1,7 +1,9 @@
-#include "../support/window_test.h"
+#include "shell_test.h"
 
 #include "shell/exit_sequence.h"
 
+#include <QElapsedTimer>
+#include <QScreen>
 #include <QTest>
 
 using ExitTest = WindowTest;
@@ -12,7 +14,7 @@ TEST_F(ExitTest, ConfirmNoKeepsEverythingAndWritesNothing)
     editor::Form1& w = open_main();
     w.show_station();
     fake.yes_no_answers.push_back(false);
-    w.action("exit")->trigger();
+    item(&w, "exit")->trigger();
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(w.station()->isVisible());
     EXPECT_EQ(read("pmtsetgs.ini"), QByteArray("<missing>"));
@@ -41,7 +43,7 @@ TEST_F(ExitTest, StationPreferencesAreSavedBeforeTheAnimation)
     write("pmtprefs.ini", "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n");
     editor::Form1& w = open_main();
     station::Form3* s = w.show_station();
-    s->action("oval")->trigger();
+    item(s, "oval")->trigger();
     const QRect before = w.geometry();
     bool saved_first = false;
     int shrinks = 0;
@@ -114,8 +116,53 @@ TEST_F(ExitTest, OtherWindowsCloseWithoutEndingTheProgram)
     station::Form3* s = w.show_station();
     s->close();
     EXPECT_EQ(process_ends, 0);
-    w.readmetxt_Click();
-    w.readme_viewer()->close();
+    item(&w, "readmetxt")->trigger();
+    shown_window<shell::Form2>("Form2")->close();
     EXPECT_EQ(process_ends, 0);
     EXPECT_TRUE(w.isVisible());
+}
+
+TEST_F(ExitTest, TvAnimationEndsAtALineThenAPointWithinItsTime)
+{
+    QWidget window;
+    window.resize(420, 380);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QElapsedTimer clock;
+    clock.start();
+    shell::close_like_a_tv(&window);
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_LE(window.height(), 2);
+    EXPECT_LE(window.width(), 2);
+    // Centred on the screen's middle lines.
+    const QRect screen = window.screen()->geometry();
+    EXPECT_NEAR(window.geometry().center().y(), screen.center().y(), 2);
+    EXPECT_NEAR(window.geometry().center().x(), screen.center().x(), 2);
+}
+
+TEST_F(ExitTest, TvAnimationOutOfTimeJumpsToTheEndOfEachPhase)
+{
+    QWidget window;
+    window.resize(420, 380);
+    window.show();
+    QList<QSize> sizes;
+    class Watch : public QObject {
+    public:
+        QList<QSize>* sizes;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Resize)
+                *sizes << static_cast<QWidget*>(o)->size();
+            return false;
+        }
+    } watch;
+    watch.sizes = &sizes;
+    window.installEventFilter(&watch);
+    QElapsedTimer clock;
+    clock.start();
+    shell::close_like_a_tv(&window, 0);
+    EXPECT_LT(clock.elapsed(), 400);
+    ASSERT_GE(sizes.size(), 2);
+    EXPECT_EQ(sizes.first(), QSize(420, 2)); // the line, at once
+    EXPECT_LE(window.width(), 2); // then the point
 }

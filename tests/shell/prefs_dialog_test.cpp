@@ -1,4 +1,4 @@
-#include "../support/window_test.h"
+#include "shell_test.h"
 
 #include "shell/window_modes.h"
 
@@ -8,8 +8,8 @@ TEST_F(PrefsDialogTest, OpensFromTheFileAndDisablesTheMainWindow)
 {
     write("pmtprefs.ini", "1\r\n0\r\n1\r\n0\r\n2\r\n1\r\n");
     editor::Form1& w = open_main();
-    w.action("prefs")->trigger();
-    shell::prefres* d = w.prefs_dialog();
+    item(&w, "prefs")->trigger();
+    shell::prefres* d = shown_window<shell::prefres>("prefres");
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->windowTitle(), " Edit Preferences");
     EXPECT_EQ(d->check(1)->checkState(), Qt::Checked);
@@ -28,8 +28,8 @@ TEST_F(PrefsDialogTest, OpensFromTheFileAndDisablesTheMainWindow)
 TEST_F(PrefsDialogTest, SaveWritesSixLinesAndAppliesAChangedTrayModeAtOnce)
 {
     editor::Form1& w = open_main();
-    w.action("prefs")->trigger();
-    shell::prefres* d = w.prefs_dialog();
+    item(&w, "prefs")->trigger();
+    shell::prefres* d = shown_window<shell::prefres>("prefres");
     EXPECT_TRUE(d->tray(0)->isChecked()); // no file: Task Bar only
     for (int n = 1; n <= 5; ++n)
         d->check(n)->click();
@@ -43,8 +43,8 @@ TEST_F(PrefsDialogTest, SaveWritesSixLinesAndAppliesAChangedTrayModeAtOnce)
 
     // Saving the same tray mode again writes the file but leaves the tray alone.
     fake.tray->setShown(false);
-    w.action("prefs")->trigger();
-    w.prefs_dialog()->Command1()->click();
+    item(&w, "prefs")->trigger();
+    shown_window<shell::prefres>("prefres")->Command1()->click();
     EXPECT_FALSE(fake.tray->isShown());
 
     // The next exit of the same run asks for confirmation.
@@ -58,10 +58,10 @@ TEST_F(PrefsDialogTest, SaveWritesSixLinesAndAppliesAChangedTrayModeAtOnce)
 TEST_F(PrefsDialogTest, TitleBarCloseEndsLikeCancelAndRestoresATopmostMainWindow)
 {
     editor::Form1& w = open_main();
-    w.action("staytop")->trigger();
-    w.action("prefs")->trigger();
+    item(&w, "staytop")->trigger();
+    item(&w, "prefs")->trigger();
     EXPECT_TRUE(w.isMinimized());
-    w.prefs_dialog()->close();
+    shown_window<shell::prefres>("prefres")->close();
     EXPECT_TRUE(w.isEnabled());
     EXPECT_FALSE(w.isMinimized());
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("<missing>"));
@@ -71,8 +71,8 @@ TEST_F(PrefsDialogTest, DamagedLinesKeepTheBoxesFromThereOn)
 {
     write("pmtprefs.ini", "1\r\n5\r\n1\r\n1\r\n1\r\n1\r\n");
     editor::Form1& w = open_main();
-    w.action("prefs")->trigger();
-    shell::prefres* d = w.prefs_dialog();
+    item(&w, "prefs")->trigger();
+    shell::prefres* d = shown_window<shell::prefres>("prefres");
     EXPECT_EQ(d->check(1)->checkState(), Qt::Checked);
     EXPECT_EQ(d->check(2)->checkState(), Qt::Unchecked);
     EXPECT_EQ(d->check(3)->checkState(), Qt::Unchecked);
@@ -80,8 +80,8 @@ TEST_F(PrefsDialogTest, DamagedLinesKeepTheBoxesFromThereOn)
     d->Command2()->click();
 
     write("pmtprefs.ini", "0\r\n0\r\n0\r\n0\r\n7\r\n0\r\n");
-    w.action("prefs")->trigger();
-    d = w.prefs_dialog();
+    item(&w, "prefs")->trigger();
+    d = shown_window<shell::prefres>("prefres");
     EXPECT_FALSE(d->tray(0)->isChecked() || d->tray(1)->isChecked() || d->tray(2)->isChecked());
     d->Command1()->click(); // nothing selected: the chosen mode keeps its value
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n"));

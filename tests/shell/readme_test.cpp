@@ -1,9 +1,12 @@
-#include "../support/window_test.h"
+#include "shell_test.h"
 
 #include "shell/help.h"
 #include "shell/readme_viewer.h"
 
+#include <QClipboard>
 #include <QDir>
+#include <QScrollBar>
+#include <QTest>
 
 using ReadmeTest = WindowTest;
 
@@ -12,8 +15,8 @@ TEST_F(ReadmeTest, LoadsReadMeFromTheWorkingDirectory)
     editor::Form1& w = open_main();
     const QString old = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    w.action("readmetxt")->trigger();
-    shell::Form2* viewer = w.readme_viewer();
+    item(&w, "readmetxt")->trigger();
+    shell::Form2* viewer = shown_window<shell::Form2>("Form2");
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->windowTitle(), "Pigmentor ReadMe.txt");
     ASSERT_EQ(fake.boxes.size(), 1u);
@@ -24,34 +27,70 @@ TEST_F(ReadmeTest, LoadsReadMeFromTheWorkingDirectory)
         "You should see the contents of ReadMe.txt here."));
 
     write("ReadMe.txt", "Hello\r\nthere\r\n");
-    w.action("readmetxt")->trigger();
-    EXPECT_EQ(w.readme_viewer(), viewer);
+    item(&w, "readmetxt")->trigger();
+    EXPECT_EQ(shown_window<shell::Form2>("Form2"), viewer);
     EXPECT_EQ(viewer->Text1()->toPlainText(), "Hello\nthere\n");
     QDir::setCurrent(old);
 }
 
-TEST(ReadmeLayout, FollowsTheWindowAboveItsLimits)
+TEST(ReadmeText, Utf8WhereValidElseLatin1)
 {
-    const auto layout = shell::readme_layout(2000, 3000);
-    ASSERT_TRUE(layout);
-    EXPECT_EQ(layout->text_width, 1880);
-    EXPECT_EQ(layout->button_left, 450);
-    EXPECT_EQ(layout->text_height, 2600);
-    EXPECT_FALSE(shell::readme_layout(131, 3000));
-    EXPECT_FALSE(shell::readme_layout(2000, 891));
+    EXPECT_EQ(shell::readme_text("caf\xc3\xa9\r\n"), QString::fromUtf8("caf\xc3\xa9\r\n"));
+    EXPECT_EQ(shell::readme_text("caf\xe9\r\n"), QString::fromUtf8("caf\xc3\xa9\r\n"));
+    // One bad byte late in the file makes the whole file 8-bit.
+    EXPECT_EQ(shell::readme_text("\xc3\xa9 and \xff"),
+        QString::fromUtf8("\xc3\x83\xc2\xa9 and \xc3\xbf"));
+}
+
+TEST_F(ReadmeTest, TextFillsTheWindowWrapsAndCopiesAndEscapeCloses)
+{
+    editor::Form1& w = open_main();
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    write("ReadMe.txt", QByteArray(400, 'x') + " caf\xe9\r\n");
+    item(&w, "readmetxt")->trigger();
+    QDir::setCurrent(old);
+    auto* viewer = shown_window<shell::Form2>("Form2");
+    ASSERT_NE(viewer, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(viewer));
+    QPlainTextEdit* text = viewer->Text1();
+    EXPECT_TRUE(text->toPlainText().endsWith(QString::fromUtf8(" caf\xc3\xa9\n")));
+
+    for (const QSize size : {QSize(626, 345), QSize(300, 200), QSize(900, 700)}) {
+        viewer->resize(size);
+        QApplication::processEvents();
+        // To the window's right and bottom edges, and never under "&Close".
+        EXPECT_EQ(text->geometry().right(), viewer->width() - 1);
+        EXPECT_EQ(text->geometry().bottom(), viewer->height() - 1);
+        EXPECT_FALSE(text->geometry().intersects(viewer->Command1()->geometry()));
+        EXPECT_TRUE(viewer->rect().contains(viewer->Command1()->geometry()));
+        // The 400 characters wrap: nothing to scroll sideways.
+        EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+    }
+
+    text->setFocus();
+    QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), text->toPlainText());
+    EXPECT_EQ(text->accessibleName(), "ReadMe text");
+
+    QTest::keyClick(text, Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible());
 }
 
 TEST_F(ReadmeTest, WebsiteFailureIsReportedAndTheProgramGoesOn)
 {
     editor::Form1& w = open_main();
-    w.action("hexwebsite")->trigger();
+    item(&w, "hexwebsite")->trigger();
     ASSERT_EQ(fake.opened_urls.size(), 1u);
     EXPECT_EQ(fake.opened_urls[0].toString(), QString::fromLatin1(shell::kWebsite));
     EXPECT_TRUE(fake.boxes.empty());
     fake.url_opens = false;
-    w.action("hexwebsite")->trigger();
+    item(&w, "hexwebsite")->trigger();
     ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_TRUE(fake.boxes[0].text.contains(QString::fromLatin1(shell::kWebsite)));
+    // The address on a line of its own: the box never breaks it after "https://".
+    EXPECT_TRUE(fake.boxes[0].text.contains(
+        QLatin1Char('\r') + QString::fromLatin1(shell::kWebsite) + QLatin1Char('\r')));
     EXPECT_TRUE(w.isVisible());
 }
 
@@ -60,7 +99,7 @@ TEST_F(ReadmeTest, HelpSaysSoWhenItsPagesAreMissing)
     editor::Form1& w = open_main();
     if (!shell::help_folder().isEmpty())
         GTEST_SKIP() << "help pages lie beside the test program";
-    w.action("viewhelptopics")->trigger();
+    item(&w, "viewhelptopics")->trigger();
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_TRUE(fake.boxes[0].text.contains("help pages could not be found"));
 }

@@ -1,8 +1,10 @@
-#include "../support/window_test.h"
+#include "shell_test.h"
 
 #include "shell/splash.h"
 #include "shell/window_modes.h"
 
+#include <QCheckBox>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTest>
 
@@ -38,7 +40,7 @@ TEST_F(SplashTest, NoPreferencesFileShowsARectangularSplashThenTheMainWindow)
     EXPECT_TRUE(fake.shapes.find(splash.data()) == fake.shapes.end());
     EXPECT_EQ(splash->size(), QSize(335, 232));
     EXPECT_EQ(splash->Timer1()->interval(), 1100);
-    EXPECT_TRUE(splash->Timer1()->isActive());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return splash->Timer1()->isActive(); }, 1000));
     EXPECT_FALSE(splash->Command1()->isVisible());
     EXPECT_EQ(splash->Label2()->text(), "v.1.18");
     EXPECT_EQ(main_shows, 0);
@@ -100,9 +102,9 @@ TEST_F(SplashTest, TwoOnLineOneDoesNotLoadTheStation)
 TEST_F(SplashTest, AboutBoxDisablesTheMainWindowUntilClose)
 {
     editor::Form1& w = open_main();
-    w.action("staytop")->trigger();
-    w.action("about")->trigger();
-    shell::Splashscreen* about = w.about_box();
+    item(&w, "staytop")->trigger();
+    item(&w, "about")->trigger();
+    shell::Splashscreen* about = shown_window<shell::Splashscreen>("Splashscreen");
     ASSERT_NE(about, nullptr);
     EXPECT_TRUE(w.isMinimized());
     EXPECT_FALSE(w.isEnabled());
@@ -121,4 +123,82 @@ TEST_F(SplashTest, AboutBoxDisablesTheMainWindowUntilClose)
     about->Command1()->click();
     EXPECT_TRUE(w.isEnabled());
     EXPECT_FALSE(w.isMinimized());
+}
+
+TEST_F(SplashTest, OnScreenForElevenHundredMillisecondsFromItsFirstPaint)
+{
+    write("pmtprefs.ini", "0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n");
+    QPointer<shell::Splashscreen> splash = start();
+    ASSERT_TRUE(splash);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(splash.data()));
+    QElapsedTimer shown;
+    shown.start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !splash; }, 3000));
+    EXPECT_GE(shown.elapsed(), 1000);
+    EXPECT_LE(shown.elapsed(), 1300);
+    EXPECT_EQ(main_shows, 1);
+}
+
+TEST_F(SplashTest, AboutBoxLaysOutItsCreditsClearOfTheVersionAndClosesWithEscape)
+{
+    editor::Form1& w = open_main();
+    item(&w, "about")->trigger();
+    auto* about = shown_window<shell::Splashscreen>("Splashscreen");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->size(), QSize(335, 232));
+    // The credits toggle's holder is no control of the window (nor of its accessibility tree).
+    EXPECT_EQ(about->findChild<QCheckBox*>(), nullptr);
+    about->Command2()->click();
+    ASSERT_TRUE(about->Label1()->isVisible());
+    EXPECT_FALSE(about->Label1()->geometry().intersects(about->Label2()->geometry()));
+    EXPECT_EQ(testsupport::layout_problems(about), QStringList());
+    // Every button and every text lies inside the ellipse the window is cut to.
+    ASSERT_TRUE(fake.shapes.count(about));
+    const QRegion ellipse(fake.shapes[about], QRegion::Ellipse);
+    const auto inside = [&](const QRect& r) { return ellipse.intersected(r) == QRegion(r); };
+    EXPECT_TRUE(inside(about->Command1()->geometry()));
+    EXPECT_TRUE(inside(about->Command2()->geometry()));
+    for (QLabel* label : {about->Label1(), about->Label2()}) {
+        const QRect text = QFontMetrics(label->font())
+                               .boundingRect(label->contentsRect(),
+                                   int(label->alignment()) | Qt::TextWordWrap, label->text())
+                               .translated(label->pos());
+        EXPECT_TRUE(inside(text)) << label->objectName().toStdString();
+    }
+
+    QTest::keyClick(about, Qt::Key_Escape);
+    EXPECT_TRUE(w.isEnabled());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(shown_window<shell::Splashscreen>("Splashscreen"), nullptr);
+}
+
+TEST_F(SplashTest, AboutBoxStaysInFrontOfTheMainWindowItDisables)
+{
+    editor::Form1& w = open_main();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    item(&w, "about")->trigger();
+    auto* about = shown_window<shell::Splashscreen>("Splashscreen");
+    ASSERT_NE(about, nullptr);
+    ASSERT_NE(about->windowHandle(), nullptr);
+    EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
+    // A click that activates the disabled main window hands the activation back to the box.
+    QApplication::setActiveWindow(&w);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == about; }, 1000));
+    about->Command1()->click();
+    EXPECT_TRUE(w.isEnabled());
+}
+
+TEST_F(SplashTest, AboutBoxOverAMinimizedMainWindowIsTiedToItOnlyOnceItIsBack)
+{
+    editor::Form1& w = open_main();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    item(&w, "staytop")->trigger();
+    item(&w, "about")->trigger();
+    auto* about = shown_window<shell::Splashscreen>("Splashscreen");
+    ASSERT_NE(about, nullptr);
+    ASSERT_TRUE(w.isMinimized());
+    // Tied to a minimized window, some window managers would minimize the box with it.
+    EXPECT_EQ(about->windowHandle()->transientParent(), nullptr);
+    w.showNormal();
+    EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
 }

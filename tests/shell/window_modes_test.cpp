@@ -1,6 +1,11 @@
-#include "../support/window_test.h"
+#include "shell_test.h"
 
+#include "shell/prefs_dialog.h"
+#include "shell/splash.h"
 #include "shell/window_modes.h"
+
+#include <QTest>
+#include <QWindow>
 
 namespace {
 
@@ -102,11 +107,11 @@ TEST_F(WindowModesTest, TrayExitIsTheBoldDefaultAndExitsLikeTheMenu)
 TEST_F(WindowModesTest, StayOnTopMarksInStep)
 {
     editor::Form1& w = open_main();
-    w.action("stayontopr")->trigger();
-    EXPECT_TRUE(w.action("staytop")->isChecked());
+    item(&w, "stayontopr")->trigger();
+    EXPECT_TRUE(item(&w, "staytop")->isChecked());
     EXPECT_TRUE(fake.topmost[&w]);
-    w.action("staytop")->trigger();
-    EXPECT_FALSE(w.action("stayontopr")->isChecked());
+    item(&w, "staytop")->trigger();
+    EXPECT_FALSE(item(&w, "stayontopr")->isChecked());
     EXPECT_FALSE(fake.topmost[&w]);
 }
 
@@ -117,4 +122,66 @@ TEST_F(WindowModesTest, TrayOnlyNeverHidesTheWindowWhereThereIsNoTray)
     w.showMinimized();
     modes().Timer1_Timer();
     EXPECT_TRUE(w.isVisible());
+}
+
+// Tray-only with Stay on top: the About box and the preferences dialog minimize the main
+// window, the tray timer hides it, and it must come back whole afterwards.
+TEST_F(WindowModesTest, AWindowHiddenInTheTrayStaysHiddenUntilRestoreThenComesBackWhole)
+{
+    editor::Form1& w = open_with_tray_mode(1);
+    item(&w, "staytop")->trigger();
+    item(&w, "about")->trigger();
+    auto* about = shown_window<shell::Splashscreen>("Splashscreen");
+    ASSERT_NE(about, nullptr);
+    modes().Timer1_Timer();
+    ASSERT_FALSE(w.isVisible());
+
+    about->Command1()->click();
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_FALSE(w.isVisible()); // "&Close" does not itself show it
+    EXPECT_FALSE(w.windowHandle() && w.windowHandle()->isVisible()); // nor map it behind Qt
+    tray_menu();
+    EXPECT_FALSE(modes().minimize()->isEnabled());
+    EXPECT_TRUE(modes().restore()->isEnabled());
+
+    modes().restore()->trigger();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.isMinimized());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
+    EXPECT_TRUE(fake.topmost[&w]);
+    EXPECT_TRUE(item(&w, "staytop")->isChecked());
+    tray_menu();
+    EXPECT_TRUE(modes().minimize()->isEnabled());
+    EXPECT_FALSE(modes().restore()->isEnabled());
+}
+
+TEST_F(WindowModesTest, ThePreferencesDialogBringsAHiddenMainWindowBackActive)
+{
+    editor::Form1& w = open_with_tray_mode(1);
+    item(&w, "staytop")->trigger();
+    item(&w, "prefs")->trigger();
+    auto* dialog = shown_window<shell::prefres>("prefres");
+    ASSERT_NE(dialog, nullptr);
+    modes().Timer1_Timer();
+    ASSERT_FALSE(w.isVisible());
+    dialog->Command2()->click();
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.isMinimized());
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
+    EXPECT_TRUE(fake.topmost[&w]);
+}
+
+TEST_F(WindowModesTest, ThePreferencesDialogStaysInFrontOfTheDisabledMainWindow)
+{
+    editor::Form1& w = open_with_tray_mode(0);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    item(&w, "prefs")->trigger();
+    auto* dialog = shown_window<shell::prefres>("prefres");
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->windowHandle()->transientParent(), w.windowHandle());
+    QApplication::setActiveWindow(&w);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }, 1000));
+    dialog->Command2()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
 }
