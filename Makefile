@@ -44,7 +44,7 @@ bench: build
 
 # The end-to-end suite in a private X server (make test runs it too when Xvfb is there).
 e2e: build
-	@$(MAKE) --no-print-directory deps PACKAGES="xvfb xdotool xclip imagemagick"
+	@$(MAKE) --no-print-directory deps PACKAGES="xvfb xdotool xclip imagemagick openbox trayer x11-utils"
 	tests/e2e/run_e2e.sh $(BUILD_DIR)/pigmentor
 
 # Each reader and entry check under libFuzzer for FUZZ_SECONDS; inputs that reach new
