@@ -1,20 +1,63 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix and checks what a desktop needs of it.
+# Installs the build into a scratch prefix: exactly the expected files, a desktop entry,
+# metainfo, file types and manual page that their tools accept, and an uninstall that
+# leaves nothing behind.
 set -euo pipefail
 build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+source=$(cd "$here/../.." && pwd)
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
+cp "$build/install_manifest.txt" "$prefix/manifest.txt"
 
-for f in bin/pigmentor share/pigmentor/ReadMe.txt share/pigmentor/help/index.html \
-         share/applications/pigmentor.desktop \
-         share/metainfo/org.pigmentor.Pigmentor.metainfo.xml \
-         share/icons/hicolor/scalable/apps/pigmentor.svg \
-         share/icons/hicolor/32x32/apps/pigmentor.png \
-         share/icons/hicolor/48x48/apps/pigmentor.png; do
-  [ -e "$prefix/$f" ] || { echo "missing: $f"; exit 1; }
+failed=0
+expected=$( { cat "$here/files.txt"
+              for page in "$source"/help/*; do echo "share/pigmentor/help/$(basename "$page")"; done
+            } | LC_ALL=C sort)
+actual=$(cd "$prefix" && find bin share -type f -o -type l | LC_ALL=C sort)
+if [ "$expected" = "$actual" ]; then
+  echo "ok: installed files"
+else
+  echo "FAILED: installed files differ (- expected, + installed):"
+  diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' | sed 's/^</-/; s/^>/+/'
+  failed=1
+fi
+[ -x "$prefix/bin/pigmentor" ] || { echo "FAILED: bin/pigmentor is not executable"; failed=1; }
+[ "$("$prefix/bin/pigmentor" --version)" = "Pigmentor 1.18" ] \
+  || { echo "FAILED: the installed program's --version"; failed=1; }
+for size in 16 22 24 32 48 64 128 256; do
+  geometry=$(file -b "$prefix/share/icons/hicolor/${size}x$size/apps/pigmentor.png" | grep -o '[0-9]* x [0-9]*')
+  [ "$geometry" = "$size x $size" ] || { echo "FAILED: the ${size} px icon is $geometry"; failed=1; }
 done
-echo "installed files: ok"
+grep -qx 'Exec=pigmentor %F' "$prefix/share/applications/pigmentor.desktop" \
+  || { echo "FAILED: Exec line"; failed=1; }
+grep -qx 'MimeType=application/x-pigmentor-color;application/x-pigmentor-theme;' \
+  "$prefix/share/applications/pigmentor.desktop" || { echo "FAILED: MimeType line"; failed=1; }
+
+# The manual page renders without a single warning.
+if command -v man >/dev/null; then
+  warnings=$(man --warnings -l "$prefix/share/man/man1/pigmentor.1.gz" 2>&1 >/dev/null)
+  [ -z "$warnings" ] && echo "ok: manual page" || { echo "FAILED: man warns: $warnings"; failed=1; }
+fi
+
+# The file types: the database built from our package maps both globs.
+if command -v update-mime-database >/dev/null; then
+  update-mime-database "$prefix/share/mime" >/dev/null 2>&1
+  for pair in 'application/x-pigmentor-color:\*.pmt$' 'application/x-pigmentor-theme:\*.pmtm$'; do
+    grep -q "$pair" "$prefix/share/mime/globs2" || { echo "FAILED: no glob $pair"; failed=1; }
+  done
+  rm -rf "$prefix/share/mime"/{globs,globs2,magic,mime.cache,types,subclasses,aliases,generic-icons,icons,treemagic,XMLnamespaces,version,application}
+fi
+
+# make uninstall: nothing of ours stays behind.
+"$source/cmake/uninstall.sh" "$prefix/manifest.txt" >/dev/null
+left=$(cd "$prefix" && find . -type f | LC_ALL=C sort)
+[ -z "$left" ] && echo "ok: uninstall removes every file" || { echo "FAILED: left after uninstall: $left"; failed=1; }
+for folder in share/pigmentor share/doc/pigmentor; do
+  [ ! -e "$prefix/$folder" ] || { echo "FAILED: $folder left after uninstall"; failed=1; }
+done
+[ "$failed" = 0 ] || exit 1
 
 missing=""
 command -v desktop-file-validate >/dev/null || missing="$missing desktop-file-validate"
@@ -23,6 +66,6 @@ if [ -n "$missing" ]; then
   echo "skipped validation, not installed:$missing"
   exit 77
 fi
-desktop-file-validate "$prefix/share/applications/pigmentor.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/org.pigmentor.Pigmentor.metainfo.xml"
+desktop-file-validate "$source/data/pigmentor.desktop"
+appstreamcli validate --no-net "$source/data/org.pigmentor.Pigmentor.metainfo.xml"
 echo "desktop entry and metainfo: valid"
