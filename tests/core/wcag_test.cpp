@@ -49,6 +49,7 @@ TEST(Wcag, TruncationAtTheEdges)
             const int shown = core::shown_hundredths(a, b);
             EXPECT_LE(shown / 100.0, r + 1e-9);
             EXPECT_GT((shown + 1) / 100.0, r);
+            EXPECT_EQ(shown, core::shown_hundredths(r)); // the table gives the same ratio
         }
 }
 
