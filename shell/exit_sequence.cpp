@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QLayout>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -29,27 +30,28 @@ QRect screen_of(QWidget* window)
     return screen ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-// Counts the size changes the window system reports for a window. A resize asked for by
-// the program is not one: only the window system's answer is.
-class AnswerCounter : public QObject {
+// The size the window system last reported for a window. A resize the program asks for
+// is not one: only the window system's answer is, and it may come late, after the answer
+// to an earlier request.
+class ReportedSize : public QObject {
 public:
-    explicit AnswerCounter(QWindow* window) : window_(window)
+    explicit ReportedSize(QWidget* widget) : window_(widget->windowHandle()), size(widget->size())
     {
         if (window_)
             window_->installEventFilter(this);
     }
-    ~AnswerCounter() override
+    ~ReportedSize() override
     {
         if (window_)
             window_->removeEventFilter(this);
     }
-    int answers = 0;
+    QSize size;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         if (event->type() == QEvent::Resize)
-            ++answers;
+            size = static_cast<QResizeEvent*>(event)->size();
         return false;
     }
 
@@ -57,50 +59,47 @@ private:
     QPointer<QWindow> window_;
 };
 
-// Lets pending events run until the window system has answered the last request, a
-// short wait has passed, or the deadline is reached.
-void wait_for_answer(
-    const AnswerCounter& counter, int before, const QElapsedTimer& clock, qint64 deadline)
+// Lets pending events run until the window system reports the size asked for, a short
+// wait has passed, or the deadline is reached.
+void wait_for(
+    const ReportedSize& reported, const QSize& asked, const QElapsedTimer& clock, qint64 deadline)
 {
     QApplication::processEvents();
     QElapsedTimer wait;
     wait.start();
-    while (
-        counter.answers == before && wait.elapsed() < kAnswerWaitMs && clock.elapsed() < deadline)
+    while (reported.size != asked && wait.elapsed() < kAnswerWaitMs && clock.elapsed() < deadline)
         QApplication::processEvents(QEventLoop::AllEvents, 2);
 }
 
 // One phase: shrinks one dimension in steps until it is at most the end size, the window
 // system keeps it, the designed count of steps runs out, or the deadline is reached, when
-// it jumps to the end. `set` asks for a size and places the window around the middle.
-template <class Get, class Set>
-void shrink(QWidget* window, AnswerCounter& counter, double step, int jump_to, Get get, Set set,
+// it jumps to the end. `dim` picks the dimension from a size; `set` asks for a length of it
+// and places the window around the middle, returning the whole size asked for.
+template <class Dim, class Set>
+void shrink(QWidget* window, ReportedSize& reported, double step, int jump_to, Dim dim, Set set,
     const QElapsedTimer& clock, qint64 deadline)
 {
-    const int rounds = get() / 2;
-    double wanted = get();
+    const int rounds = dim(reported.size) / 2;
+    double wanted = dim(reported.size);
     int unchanged = 0;
     for (int i = 1; i <= rounds; ++i) {
         QApplication::processEvents();
-        const int before = get();
+        const int before = dim(reported.size);
         if (before <= kEndSize)
             return;
         if (clock.elapsed() >= deadline) {
-            set(jump_to);
-            wait_for_answer(counter, counter.answers, clock, deadline + kAnswerWaitMs);
+            wait_for(reported, set(jump_to), clock, deadline + kAnswerWaitMs);
             return;
         }
         wanted = std::min(wanted, double(before)) - step;
-        const int asked = std::max(1, int(wanted));
-        const int answers = counter.answers;
-        set(asked);
-        wait_for_answer(counter, answers, clock, deadline);
+        const QSize asked = set(std::max(1, int(wanted)));
+        wait_for(reported, asked, clock, deadline);
         if (!window->isVisible())
             return;
-        if (get() < before) {
+        if (dim(reported.size) < before) {
             unchanged = 0;
         } else if (++unchanged >= kUnchangedSteps) {
-            return; // the window system keeps this size: its minimum
+            return; // answered, and kept: the window system's minimum
         }
     }
 }
@@ -130,7 +129,7 @@ void close_like_a_tv(QWidget* window, int budget_ms)
     window->setMinimumSize(1, 1);
     window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     const QRect screen = screen_of(window);
-    AnswerCounter counter(window->windowHandle());
+    ReportedSize reported(window);
     QElapsedTimer clock;
     clock.start();
 
@@ -138,22 +137,23 @@ void close_like_a_tv(QWidget* window, int budget_ms)
     const qint64 first_deadline = budget_ms * 2 / 5;
     const qint64 second_deadline = budget_ms - kAnswerWaitMs;
     shrink(
-        window, counter, kVerticalStep, kLineHeight, [window] { return window->height(); },
+        window, reported, kVerticalStep, kLineHeight, [](const QSize& s) { return s.height(); },
         [window, screen](int h) {
             window->resize(window->width(), h);
             window->move(window->x(), screen.y() + (screen.height() - h) / 2);
+            return window->size();
         },
         clock, first_deadline);
-    const int answers = counter.answers;
     window->resize(window->width(), kLineHeight);
     window->move(window->x(), screen.y() + (screen.height() - kLineHeight) / 2);
-    wait_for_answer(counter, answers, clock, second_deadline);
+    wait_for(reported, window->size(), clock, second_deadline);
 
     shrink(
-        window, counter, kHorizontalStep, 1, [window] { return window->width(); },
+        window, reported, kHorizontalStep, 1, [](const QSize& s) { return s.width(); },
         [window, screen](int w) {
             window->resize(w, window->height());
             window->move(screen.x() + (screen.width() - w) / 2, window->y());
+            return window->size();
         },
         clock, second_deadline);
 }
