@@ -1,6 +1,5 @@
 #include "editor/recent_colors.h"
 
-#include "platform/platform.h"
 #include "storage/recent.h"
 
 #include <QHBoxLayout>
@@ -57,8 +56,7 @@ void RecentSwatch::mousePressEvent(QMouseEvent* event)
     QAbstractButton::mousePressEvent(event);
 }
 
-RecentColors::RecentColors(platform::Platform& platform, QString file, QWidget* parent)
-    : QWidget(parent), platform_(platform), file_(std::move(file))
+RecentColors::RecentColors(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("recentColors"));
     auto* row = new QHBoxLayout(this);
@@ -84,10 +82,16 @@ RecentColors::RecentColors(platform::Platform& platform, QString file, QWidget* 
         });
         connect(s, &RecentSwatch::rightClicked, this, [this, s](const QPoint& pos) {
             menu_color_ = s->color();
-            platform_.popupMenu(menu_, pos, nullptr);
+            emit menuRequested(pos);
         });
     }
     row->addStretch(1);
+    set_colors({}, false);
+}
+
+void RecentColors::load(const QString& file)
+{
+    file_ = file;
     set_colors(storage::read_recent(file_), false);
 }
 
@@ -109,7 +113,7 @@ void RecentColors::set_colors(std::vector<core::Rgb> colors, bool save)
     for (int i = 0; i < kSwatches; ++i)
         swatches_[size_t(i)]->setColor(size_t(i) < colors_.size() ? &colors_[size_t(i)] : nullptr);
     // A file that cannot be written (read-only, full disk) leaves the list in memory.
-    if (save)
+    if (save && !file_.isEmpty())
         storage::write_recent(file_, colors_);
 }
 

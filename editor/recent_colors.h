@@ -15,10 +15,6 @@
 class QAction;
 class QMenu;
 
-namespace platform {
-class Platform;
-}
-
 namespace editor {
 
 // One swatch: a filled square, empty and disabled while it holds no colour.
@@ -48,8 +44,11 @@ class RecentColors : public QWidget {
 public:
     static constexpr int kSwatches = 16;
 
-    // Reads the file at once; a missing or damaged file gives fewer swatches.
-    RecentColors(platform::Platform& platform, QString file, QWidget* parent = nullptr);
+    explicit RecentColors(QWidget* parent = nullptr);
+
+    // Reads the list from its file, where it is saved from now on; a missing or damaged
+    // file gives fewer swatches.
+    void load(const QString& file);
 
     const std::vector<core::Rgb>& colors() const { return colors_; }
     RecentSwatch* swatch(int i) const { return swatches_[size_t(i)]; }
@@ -65,11 +64,12 @@ public:
 signals:
     void applyRequested(const core::Rgb& c);
     void copyRequested(const core::Rgb& c);
+    // A right click on a swatch: the window pops menu() up there.
+    void menuRequested(const QPoint& global);
 
 private:
     void set_colors(std::vector<core::Rgb> colors, bool save);
 
-    platform::Platform& platform_;
     QString file_;
     std::vector<core::Rgb> colors_;
     std::array<RecentSwatch*, kSwatches> swatches_ {};
