@@ -15,7 +15,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -34,6 +33,13 @@ namespace {
 template <class Window> bool is_open(const QPointer<Window>& window)
 {
     return window && window->isVisible();
+}
+
+// The two items of one option carry the same check mark.
+void mark(QAction* item, QAction* twin, bool on)
+{
+    item->setChecked(on);
+    twin->setChecked(on);
 }
 
 } // namespace
@@ -85,59 +91,45 @@ void Form1::connect_controls()
 void Form1::connect_menus()
 {
     const Form1View& v = view_;
+    using Plain = void (Form1::*)();
+    using Toggle = void (Form1::*)(bool);
+    // Menu order; a right-click twin runs what its menu-bar item runs.
+    const std::pair<QAction*, Plain> plain[] = {{v.openrgb, &Form1::opencolor},
+        {v.savergb, &Form1::savecolor}, {v.copyhex, &Form1::copythehex},
+        {v.copyrgbvalues, &Form1::copyrgb}, {v.safepal_file, &Form1::Command7_Click},
+        {v.choosecolor_file, &Form1::Command6_Click}, {v.pastehex, &Form1::pastehex_Click},
+        {v.prefs, &Form1::prefs_Click}, {v.readmetxt, &Form1::readmetxt_Click},
+        {v.about, &Form1::about_Click}, {v.copyhex_right, &Form1::copythehex},
+        {v.copyrgb_right, &Form1::copyrgb}, {v.safepalette_right, &Form1::Command7_Click},
+        {v.colorspec_right, &Form1::Command6_Click}};
+    for (const auto& [action, handler] : plain)
+        connect(action, &QAction::triggered, this, handler);
+    const std::pair<QAction*, Toggle> toggles[]
+        = {{v.autosafef, &Form1::autosafe_toggle}, {v.numsign, &Form1::numsign_toggle},
+            {v.copyalert, &Form1::copyalert_toggle}, {v.staytop, &Form1::staytop_toggle},
+            {v.autosafe_right, &Form1::autosafe_toggle}, {v.numsign_right, &Form1::numsign_toggle},
+            {v.alertcopy_right, &Form1::copyalert_toggle}, {v.stayontopr, &Form1::staytop_toggle}};
+    for (const auto& [action, handler] : toggles)
+        connect(action, &QAction::triggered, this, handler);
+
     connect(v.newcolor, &QAction::triggered, this, [this] { psets(0, 0, 0); });
-    connect(v.openrgb, &QAction::triggered, this, &Form1::opencolor);
-    connect(v.savergb, &QAction::triggered, this, &Form1::savecolor);
-    connect(v.copyhex, &QAction::triggered, this, &Form1::copythehex);
-    connect(v.copyrgbvalues, &QAction::triggered, this, &Form1::copyrgb);
-    connect(v.safepal_file, &QAction::triggered, this, &Form1::Command7_Click);
-    connect(v.autosafef, &QAction::triggered, this, &Form1::autosafe_toggle);
-    connect(v.choosecolor_file, &QAction::triggered, this, &Form1::Command6_Click);
     connect(v.exit, &QAction::triggered, this, &QWidget::close);
-
-    connect(v.pastehex, &QAction::triggered, this, &Form1::pastehex_Click);
-    connect(v.cmbackground, &QAction::triggered, this,
-        [this] { send_to_matcher(station::Background); });
-    connect(v.cmobject, &QAction::triggered, this, [this] { send_to_matcher(station::Object); });
-    connect(v.cmtext, &QAction::triggered, this, [this] { send_to_matcher(station::Text); });
-
-    connect(v.numsign, &QAction::triggered, this, &Form1::numsign_toggle);
-    connect(v.copyalert, &QAction::triggered, this, &Form1::copyalert_toggle);
-    connect(v.staytop, &QAction::triggered, this, &Form1::staytop_toggle);
-    connect(v.prefs, &QAction::triggered, this, &Form1::prefs_Click);
-
-    connect(v.match, &QAction::triggered, this, &Form1::show_station);
-
+    const std::pair<QAction*, station::Target> sends[] = {{v.cmbackground, station::Background},
+        {v.cmobject, station::Object}, {v.cmtext, station::Text}};
+    for (const auto& [action, target] : sends)
+        connect(action, &QAction::triggered, this, [this, t = target] { send_to_matcher(t); });
+    for (QAction* a : {v.match, v.colormatcher_right})
+        connect(a, &QAction::triggered, this, &Form1::show_station);
     const auto items = v.preset_items();
     for (size_t i = 0; i < items.size(); ++i) {
         const core::Rgb c = core::kPresets[i].color;
         connect(items[i], &QAction::triggered, this, [this, c] { psets(c.red, c.green, c.blue); });
     }
-
     connect(v.viewhelptopics, &QAction::triggered, this,
         [this] { shell::show_help_contents(platform_, this); });
-    connect(v.readmetxt, &QAction::triggered, this, &Form1::readmetxt_Click);
     connect(
         v.hexwebsite, &QAction::triggered, this, [this] { shell::open_website(platform_, this); });
-    connect(v.about, &QAction::triggered, this, &Form1::about_Click);
-
-    connect(v.copyhex_right, &QAction::triggered, this, &Form1::copythehex);
-    connect(v.copyrgb_right, &QAction::triggered, this, &Form1::copyrgb);
-    connect(v.safepalette_right, &QAction::triggered, this, &Form1::Command7_Click);
-    connect(v.autosafe_right, &QAction::triggered, this, &Form1::autosafe_toggle);
-    connect(v.colorspec_right, &QAction::triggered, this, &Form1::Command6_Click);
-    connect(v.colormatcher_right, &QAction::triggered, this, &Form1::show_station);
-    connect(v.numsign_right, &QAction::triggered, this, &Form1::numsign_toggle);
-    connect(v.alertcopy_right, &QAction::triggered, this, &Form1::copyalert_toggle);
-    connect(v.stayontopr, &QAction::triggered, this, &Form1::staytop_toggle);
 }
-
-void Form1::show_message(const core::Message& m)
-{
-    editing::show_message(platform_, this, m);
-}
-
-// ---- Colour state ----
 
 void Form1::CLR_Change()
 {
@@ -205,19 +197,15 @@ void Form1::Check2_Click()
     }
     view_.safepalette_right->setEnabled(!on);
     view_.safepal_file->setEnabled(!on);
-    view_.autosafe_right->setChecked(on);
-    view_.autosafef->setChecked(on);
+    mark(view_.autosafe_right, view_.autosafef, on);
     editing::set_boxes_read_only(*this, on);
 }
 
 void Form1::autosafe_toggle(bool checked)
 {
-    view_.autosafe_right->setChecked(checked);
-    view_.autosafef->setChecked(checked);
+    mark(view_.autosafe_right, view_.autosafef, checked);
     view_.Check2->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
-
-// ---- Copies ----
 
 void Form1::copythehex()
 {
@@ -228,7 +216,7 @@ void Form1::copythehex()
     if (!editing::copy_to_clipboard(*this, text))
         return;
     if (view_.Check3.value() == 1)
-        show_message(core::copy_alert(text, core::CopyKind::MainHex));
+        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::MainHex));
 }
 
 void Form1::copyrgb()
@@ -238,31 +226,25 @@ void Form1::copyrgb()
     if (!editing::copy_to_clipboard(*this, text))
         return;
     if (view_.copyalert->isChecked())
-        show_message(core::copy_alert(text, core::CopyKind::Rgb));
+        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::Rgb));
 }
 
 void Form1::Check1_Click()
 {
-    const bool on = widgets::check_value(view_.Check1) == 1;
-    view_.numsign->setChecked(on);
-    view_.numsign_right->setChecked(on);
+    mark(view_.numsign, view_.numsign_right, widgets::check_value(view_.Check1) == 1);
 }
 
 void Form1::numsign_toggle(bool checked)
 {
-    view_.numsign->setChecked(checked);
-    view_.numsign_right->setChecked(checked);
+    mark(view_.numsign, view_.numsign_right, checked);
     widgets::set_check_value(view_.Check1, checked ? 1 : 0);
 }
 
 void Form1::copyalert_toggle(bool checked)
 {
-    view_.copyalert->setChecked(checked);
-    view_.alertcopy_right->setChecked(checked);
+    mark(view_.copyalert, view_.alertcopy_right, checked);
     view_.Check3.set(checked ? 1 : 0);
 }
-
-// ---- Files ----
 
 void Form1::savecolor()
 {
@@ -289,7 +271,12 @@ void Form1::load_color_file(const QString& path)
     const auto bytes = storage::read_small_file(path);
     if (!bytes)
         return;
-    const std::vector<int> channels = storage::color_text_channels(storage::join_lines(*bytes));
+    set_bars(storage::color_text_channels(storage::join_lines(*bytes)));
+}
+
+void Form1::set_bars(const std::vector<int>& channels)
+{
+    // A file that stops early leaves the channels it did not reach as they are.
     for (size_t c = 0; c < channels.size(); ++c)
         view_.CLR[c]->setValue(channels[c]);
 }
@@ -307,34 +294,27 @@ void Form1::opensettings()
     const storage::Settings s = storage::parse_settings(*bytes);
     if (!s.hash_prefix)
         return;
-    view_.numsign_right->setChecked(*s.hash_prefix != 0);
-    view_.numsign->setChecked(*s.hash_prefix != 0);
+    mark(view_.numsign_right, view_.numsign, *s.hash_prefix != 0);
     if (!widgets::set_check_value(view_.Check1, *s.hash_prefix))
         return;
     if (!s.copy_alert)
         return;
-    view_.copyalert->setChecked(*s.copy_alert != 0);
-    view_.alertcopy_right->setChecked(*s.copy_alert != 0);
+    mark(view_.copyalert, view_.alertcopy_right, *s.copy_alert != 0);
     if (!view_.Check3.set(*s.copy_alert))
         return;
     if (!s.color || !prefs_.on(storage::AutoSaveColor))
         return;
-    const std::vector<int> channels = storage::color_text_channels(*s.color);
-    for (size_t c = 0; c < channels.size(); ++c)
-        view_.CLR[c]->setValue(channels[c]);
+    set_bars(storage::color_text_channels(*s.color));
 }
 
 void Form1::savesettings()
 {
     QByteArray color = "0  0  0  ";
-    if (prefs_.on(storage::AutoSaveColor)) {
+    if (prefs_.on(storage::AutoSaveColor))
         color = storage::color_text(editing::channels(*this));
-    }
     storage::write_file_atomically(folder_.settings_file(),
         storage::settings_bytes(widgets::check_value(view_.Check1), view_.Check3.value(), color));
 }
-
-// ---- Load ----
 
 void Form1::Form_Load()
 {
@@ -349,8 +329,6 @@ void Form1::applyTrayMode(int mode)
 {
     modes_->apply_tray_mode(mode);
 }
-
-// ---- Station ----
 
 station::Form3* Form1::show_station()
 {
@@ -379,8 +357,6 @@ void Form1::send_to_matcher(station::Target target)
     }
 }
 
-// ---- Window modes, help ----
-
 bool Form1::staysOnTop() const
 {
     return view_.staytop->isChecked();
@@ -388,8 +364,7 @@ bool Form1::staysOnTop() const
 
 void Form1::staytop_toggle(bool checked)
 {
-    view_.staytop->setChecked(checked);
-    view_.stayontopr->setChecked(checked);
+    mark(view_.staytop, view_.stayontopr, checked);
     platform_.setTopmost(this, checked);
 }
 
@@ -427,17 +402,12 @@ void Form1::about_Click()
     about_->load();
 }
 
-// ---- Exit ----
-
 bool Form1::close_request()
 {
     openprefs();
-    if (prefs_.on(storage::ConfirmExit)) {
-        if (!platform_.askYesNo(this, QStringLiteral("Are you sure you want to quit?"),
-                QString::fromLatin1(core::kAppTitle)))
-            return false;
-    }
-    return true;
+    return !prefs_.on(storage::ConfirmExit)
+        || platform_.askYesNo(this, QStringLiteral("Are you sure you want to quit?"),
+            QString::fromLatin1(core::kAppTitle));
 }
 
 void Form1::unload()
@@ -458,16 +428,14 @@ void Form1::exitall()
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (unloading_) {
-        event->accept();
-        return;
-    }
-    if (!close_request()) {
+    if (!unloading_ && !close_request()) {
         event->ignore();
         return;
     }
-    unloading_ = true;
-    unload();
+    if (!unloading_) {
+        unloading_ = true;
+        unload();
+    }
     event->accept();
 }
 
@@ -480,12 +448,10 @@ void Form1::keyPressEvent(QKeyEvent* event)
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::FocusIn) {
-        if (watched == view_.Text4) {
-            // From now on Enter applies the typed code.
-            default_button_ = view_.Command5;
-            view_.Command5->setDefault(true);
-        }
+    if (event->type() == QEvent::FocusIn && watched == view_.Text4) {
+        // From now on Enter applies the typed code.
+        default_button_ = view_.Command5;
+        view_.Command5->setDefault(true);
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -14,6 +14,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <vector>
 
 namespace shell {
 class WindowModes;
@@ -72,7 +73,6 @@ protected:
 private:
     void connect_controls();
     void connect_menus();
-    void show_message(const core::Message& m);
 
     // Colour state and synchronisation.
     void CLR_Change();
@@ -91,6 +91,7 @@ private:
     // Files.
     void savecolor();
     void opencolor();
+    void set_bars(const std::vector<int>& channels);
     void openprefs();
     void opensettings();
     void savesettings();
