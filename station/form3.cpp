@@ -46,8 +46,6 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     openprefs();
 }
 
-Form3::~Form3() = default;
-
 void Form3::connect_controls()
 {
     for (int c = 0; c < 3; ++c) {
@@ -71,9 +69,8 @@ void Form3::connect_controls()
     connect(ui_.Check2, &QCheckBox::stateChanged, this, &Form3::Check2_Click);
     connect(ui_.Text4, &QLineEdit::textChanged, ui_.Label3, &QLabel::setText);
     ui_.Text7->installEventFilter(this);
-    widgets::select_on_focus(ui_.Text1, 3);
-    widgets::select_on_focus(ui_.Text2, 3);
-    widgets::select_on_focus(ui_.Text3, 3);
+    for (int c = 0; c < 3; ++c)
+        widgets::select_on_focus(channelBox(c), 3);
     widgets::select_on_focus(ui_.Text4, 20);
     widgets::select_on_focus(ui_.Text7, 6);
 }
@@ -112,7 +109,8 @@ void Form3::connect_menus()
     run(ui_.samptxtfont, &Form3::samptxtfont_Click);
 
     for (size_t i = 0; i < ui_.preset_items.size(); ++i)
-        run(ui_.preset_items[i], [this, i] { psets(core::kPresets[i].color); });
+        run(ui_.preset_items[i],
+            [this, i] { editing::write_channels(*this, core::kPresets[i].color); });
 
     connect(ui_.right_bakrgb, &QAction::triggered, ui_.bakrgb, &QAction::trigger);
     connect(ui_.right_objectrgb, &QAction::triggered, ui_.objrgb, &QAction::trigger);
@@ -123,45 +121,9 @@ void Form3::connect_menus()
     run(ui_.stayontopr, &Form3::staytop_toggle);
 }
 
-QLineEdit* Form3::channelBox(int channel) const
-{
-    const std::array<QLineEdit*, 3> boxes = {ui_.Text1, ui_.Text2, ui_.Text3};
-    return boxes[channel];
-}
-
-QRadioButton* Form3::Option(Target t) const
-{
-    const std::array<QRadioButton*, 3> options = {ui_.Option1, ui_.Option2, ui_.Option3};
-    return options[t];
-}
-
 QColor Form3::target_color(Target t) const
 {
-    switch (t) {
-    case Background:
-        return ui_.Shape1->fill();
-    case Object:
-        return ui_.Shape2->fill();
-    case Text:
-        return ui_.Label3->palette().color(QPalette::WindowText);
-    }
-    return {};
-}
-
-void Form3::set_target_color(Target t, const QColor& color)
-{
-    switch (t) {
-    case Background:
-        ui_.Shape1->setFill(color);
-        break;
-    case Object:
-        ui_.Shape2->setFill(color);
-        break;
-    case Text:
-        widgets::set_palette_color(ui_.Label3, QPalette::WindowText, color);
-        break;
-    }
-    ui_.describe_sample(target_color(Background), target_color(Object), target_color(Text));
+    return ui_.sample_color(t);
 }
 
 Target Form3::selected_target() const
@@ -187,14 +149,14 @@ void Form3::load_theme_file(const QString& path)
     if (!returnrgb(pieces.background))
         return;
     const core::Rgb background = buffer_;
-    set_target_color(Background, to_qcolor(background));
+    ui_.set_sample_color(Background, to_qcolor(background));
     editing::write_channels(*this, background);
     if (!returnrgb(pieces.object))
         return;
-    set_target_color(Object, to_qcolor(buffer_));
+    ui_.set_sample_color(Object, to_qcolor(buffer_));
     if (!returnrgb(pieces.text))
         return;
-    set_target_color(Text, to_qcolor(buffer_));
+    ui_.set_sample_color(Text, to_qcolor(buffer_));
     select_target(Background);
 }
 
@@ -239,7 +201,7 @@ void Form3::CLR_Change()
     ui_.Text2->setText(editing::decimal(bars.green));
     ui_.Text3->setText(editing::decimal(bars.blue));
 
-    set_target_color(selected_target(), to_qcolor(editing::channels(*this)));
+    ui_.set_sample_color(selected_target(), to_qcolor(editing::channels(*this)));
     if (ui_.Check1->checkState() == Qt::Checked)
         Command4_Click();
 
@@ -247,11 +209,6 @@ void Form3::CLR_Change()
     ui_.Label1->setText(code);
     ui_.Text7->setText(code);
     dialog_.color = value_of(target_color(selected_target()));
-}
-
-void Form3::psets(const core::Rgb& c)
-{
-    editing::write_channels(*this, c);
 }
 
 void Form3::Command5_Click()
@@ -440,10 +397,10 @@ void Form3::opentheme()
 
 void Form3::newtheme()
 {
-    set_target_color(Object, Qt::black);
-    set_target_color(Text, Qt::black);
+    ui_.set_sample_color(Object, Qt::black);
+    ui_.set_sample_color(Text, Qt::black);
     select_target(Background);
-    psets(core::Rgb {255, 255, 255});
+    editing::write_channels(*this, core::Rgb {255, 255, 255});
 }
 
 void Form3::openprefs()

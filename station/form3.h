@@ -17,8 +17,6 @@ struct CopyOptions {
     bool alert = true;
 };
 
-enum Target { Background = 0, Object = 1, Text = 2 };
-
 // The Color Matching Station: a sample of background, object and text, and one set of
 // editing controls for whichever of the three is selected.
 class Form3 : public QMainWindow, public editing::EditingWindow {
@@ -26,17 +24,16 @@ class Form3 : public QMainWindow, public editing::EditingWindow {
 public:
     Form3(platform::Platform& platform, QString station_prefs_file,
         std::function<CopyOptions()> copy_options);
-    ~Form3() override;
 
     // EditingWindow
     QScrollBar* CLR(int channel) const override { return ui_.CLR[channel]; }
-    QLineEdit* channelBox(int channel) const override;
+    QLineEdit* channelBox(int channel) const override { return ui_.channel_box(channel); }
     editing::CommonDialog& CommonDialog1() override { return dialog_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
 
     const Form3View& view() const { return ui_; }
-    QRadioButton* Option(Target t) const;
+    QRadioButton* Option(Target t) const { return ui_.option(t); }
 
     // The three target colours, as held by the sample.
     QColor target_color(Target t) const;
@@ -58,7 +55,6 @@ private:
 
     void connect_controls();
     void connect_menus();
-    void set_target_color(Target t, const QColor& color);
 
     // Handlers and procedures.
     void CLR_Change();
@@ -67,7 +63,6 @@ private:
     void scrollbarfixer(int color);
     bool returnrgb(const QByteArray& hex);
     void get_hex(Target t, int color);
-    void psets(const core::Rgb& c);
     void Command5_Click();
     void pastehex_Click();
     void Command4_Click();

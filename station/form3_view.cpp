@@ -52,10 +52,18 @@ protected:
 // where they always have, in proportion to the background's size.
 class SampleLayout : public QLayout {
 public:
-    explicit SampleLayout(QWidget* background, QWidget* object, QLabel* text) : text_(text)
+    SampleLayout(QWidget* background, QWidget* object, QLabel* text) : text_(text)
     {
         for (QWidget* w : {background, object, static_cast<QWidget*>(text)})
             items_.push_back(new QWidgetItem(w));
+        // Wide enough for the sample text at its first font, and never smaller than the
+        // sample has always been next to a line of the window's text. A font or wording the
+        // user chooses later is cut at the sample's edge rather than growing the window.
+        const QFontMetrics fm(text->font());
+        const int line = QFontMetrics(QApplication::font()).height();
+        const int width = std::max(
+            fm.horizontalAdvance(text->text()) * kBox.width() / kText.width() + 8, line * 15);
+        hint_ = QSize(width, std::max(width * kBox.height() / kBox.width(), fm.height() * 5));
     }
     ~SampleLayout() override
     {
@@ -78,18 +86,8 @@ public:
         return item;
     }
     Qt::Orientations expandingDirections() const override { return Qt::Horizontal | Qt::Vertical; }
-    QSize minimumSize() const override { return sizeHint(); }
-    QSize sizeHint() const override
-    {
-        // Wide enough for the sample text at its font, and never smaller than the sample has
-        // always been next to a line of the window's text.
-        const QFontMetrics fm(text_->font());
-        const int line = QFontMetrics(QApplication::font()).height();
-        const int width = std::max(
-            fm.horizontalAdvance(text_->text()) * kBox.width() / kText.width() + 8, line * 15);
-        const int height = std::max(width * kBox.height() / kBox.width(), fm.height() * 5);
-        return {width, height};
-    }
+    QSize minimumSize() const override { return hint_; }
+    QSize sizeHint() const override { return hint_; }
     void setGeometry(const QRect& r) override
     {
         QLayout::setGeometry(r);
@@ -115,6 +113,7 @@ private:
     static constexpr QRect kText {255, 360, 2700, 420};
 
     QLabel* text_;
+    QSize hint_;
     std::vector<QLayoutItem*> items_;
 };
 
@@ -153,7 +152,7 @@ void Form3View::setup(QMainWindow* window)
     name_for_readers();
     set_tab_order();
     apply_colors();
-    describe_sample(Shape1->fill(), Shape2->fill(), Qt::black);
+    describe_sample();
 
     // The border is fixed: the window is as big as its content asks, for any font.
     window->adjustSize();
@@ -512,13 +511,53 @@ void Form3View::name_for_readers()
     Shape3->setAccessibleName(QStringLiteral("Hex code border"));
 }
 
-void Form3View::describe_sample(const QColor& background, const QColor& object, const QColor& text)
+QLineEdit* Form3View::channel_box(int channel) const
 {
-    auto code = [](const QColor& c) {
+    return std::array<QLineEdit*, 3> {Text1, Text2, Text3}[size_t(channel)];
+}
+
+QRadioButton* Form3View::option(Target t) const
+{
+    return std::array<QRadioButton*, 3> {Option1, Option2, Option3}[size_t(t)];
+}
+
+QColor Form3View::sample_color(Target t) const
+{
+    switch (t) {
+    case Background:
+        return Shape1->fill();
+    case Object:
+        return Shape2->fill();
+    case Text:
+        return Label3->palette().color(QPalette::WindowText);
+    }
+    return {};
+}
+
+void Form3View::set_sample_color(Target t, const QColor& color)
+{
+    switch (t) {
+    case Background:
+        Shape1->setFill(color);
+        break;
+    case Object:
+        Shape2->setFill(color);
+        break;
+    case Text:
+        widgets::set_palette_color(Label3, QPalette::WindowText, color);
+        break;
+    }
+    describe_sample();
+}
+
+void Form3View::describe_sample()
+{
+    auto code = [this](Target t) {
+        const QColor c = sample_color(t);
         return QString::fromStdString(core::build_hex_code(c.red(), c.green(), c.blue()));
     };
     Shape1->setAccessibleDescription(QStringLiteral("Background %1, object %2, text %3")
-                                         .arg(code(background), code(object), code(text)));
+                                         .arg(code(Background), code(Object), code(Text)));
 }
 
 void Form3View::set_tab_order()
@@ -532,15 +571,21 @@ void Form3View::set_tab_order()
 
 void Form3View::apply_colors()
 {
+    // Against the window's own background: when the desktop palette changes, the window
+    // hears of it before its controls do.
+    const QColor back = client->window()->palette().color(QPalette::Window);
+    auto caption = [&back](QWidget* w, const QColor& design) {
+        widgets::set_palette_color(w, QPalette::WindowText, widgets::legible(design, back));
+    };
     const QColor red(192, 0, 0), green(0, 128, 0), blue(0, 0, 255);
     for (QLabel* l : {Label7, Label8})
-        widgets::set_caption_color(l, red);
+        caption(l, red);
     for (QLabel* l : {Label4, Label9})
-        widgets::set_caption_color(l, green);
+        caption(l, green);
     for (QLabel* l : {Label5, Label10})
-        widgets::set_caption_color(l, blue);
-    widgets::set_caption_color(Label2, QColor(0, 0, 128));
-    widgets::set_caption_color(Frame6, QColor(0, 64, 0));
+        caption(l, blue);
+    caption(Label2, QColor(0, 0, 128));
+    caption(Frame6, QColor(0, 64, 0));
     widgets::set_box_colors(Text1, QColor(255, 192, 192));
     widgets::set_box_colors(Text2, QColor(192, 255, 192));
     widgets::set_box_colors(Text3, QColor(192, 192, 255));
@@ -548,7 +593,7 @@ void Form3View::apply_colors()
     widgets::set_box_colors(Text7, QColor(224, 224, 224));
     // The border round the hex display is drawn in the button-text colour.
     widgets::set_palette_color(
-        Shape3, QPalette::WindowText, Shape3->palette().color(QPalette::ButtonText));
+        Shape3, QPalette::WindowText, client->window()->palette().color(QPalette::ButtonText));
 }
 
 } // namespace station

@@ -20,6 +20,9 @@
 
 namespace station {
 
+// The three parts of the sample whose colours the station edits.
+enum Target { Background = 0, Object = 1, Text = 2 };
+
 class Form3View {
 public:
     // Builds every control and menu into the window and fixes the window at its layout's size.
@@ -28,8 +31,12 @@ public:
     // Text colours of the coloured captions and boxes, made legible on the current palette.
     void apply_colors();
 
-    // The sample's three target codes as one accessible text.
-    void describe_sample(const QColor& background, const QColor& object, const QColor& text);
+    // The target colours live only in the sample: the fills of the two shapes and the
+    // colour of the sample text. Setting one also updates what the sample tells readers.
+    QColor sample_color(Target t) const;
+    QLineEdit* channel_box(int channel) const;
+    QRadioButton* option(Target t) const;
+    void set_sample_color(Target t, const QColor& color);
 
     QWidget* client = nullptr;
 
@@ -131,6 +138,7 @@ private:
     void build_menus(QMainWindow* window);
     void name_for_readers();
     void set_tab_order();
+    void describe_sample();
 };
 
 } // namespace station

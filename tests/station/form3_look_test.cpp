@@ -89,6 +89,25 @@ TEST_F(StationTest, FitsEveryDesktopFontAndPalette)
     }
 }
 
+TEST_F(StationTest, FollowsThePaletteChangedWhileOpen)
+{
+    testsupport::DesktopLook light(0, false);
+    station::Form3& s = open_station();
+    const station::Form3View& v = s.view();
+    EXPECT_EQ(v.Frame6->palette().color(QPalette::WindowText), QColor(0, 64, 0));
+    {
+        testsupport::DesktopLook dark(0, true);
+        QApplication::processEvents(); // the change reaches the windows as an event
+        testsupport::LayoutOptions options;
+        options.exempt = {v.Shape1, v.Shape2, v.Label3};
+        EXPECT_EQ(testsupport::layout_problems(&s, options), QStringList());
+        EXPECT_NE(v.Frame6->palette().color(QPalette::WindowText), QColor(0, 64, 0));
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(v.Label2->palette().color(QPalette::WindowText), QColor(0, 0, 128));
+    EXPECT_EQ(v.Frame6->palette().color(QPalette::WindowText), QColor(0, 64, 0));
+}
+
 TEST_F(StationTest, OpensOnTheFirstTargetAndEnterRunsGo)
 {
     station::Form3& s = open_station();
