@@ -1,10 +1,17 @@
 # Pigmentor: `make run` builds and starts the program, `make test` builds and runs
-# every test headless. Both install missing build packages first (Debian/Ubuntu).
+# every test headless. Both install missing packages first (Debian/Ubuntu): `make run`
+# only what building and running the program needs, `make test` also what the tests,
+# the benchmarks and the end-to-end suite need.
 
 BUILD_DIR ?= build
+DEB_BUILD_DIR ?= build-deb
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
-PACKAGES = cmake make g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-           desktop-file-utils appstream
+RUN_PACKAGES = cmake make g++ qt6-base-dev libgl-dev
+TEST_PACKAGES = libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev \
+           desktop-file-utils appstream shared-mime-info man-db file dpkg-dev \
+           xvfb xdotool xclip imagemagick openbox trayer x11-utils \
+           python3-pyatspi at-spi2-core dbus-x11
+PACKAGES = $(RUN_PACKAGES)
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PREFIX ?= /usr/local
@@ -12,7 +19,7 @@ PREFIX ?= /usr/local
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = settings prefs color_file theme entry css
 
-.PHONY: all deps build run test e2e bench install fuzz clean
+.PHONY: all deps build build-all run test e2e bench install uninstall desktop-caches deb fuzz clean
 
 all: build
 
@@ -27,24 +34,31 @@ deps:
 	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends $$missing; \
 	fi
 
+# The program alone (and its compressed manual page): no tests, no benchmarks.
 build: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DPIGMENTOR_TESTS=OFF -DPIGMENTOR_BENCH=OFF
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target pigmentor pigmentor_docs
+
+# Everything: the program, every test and the benchmarks.
+build-all:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(RUN_PACKAGES) $(TEST_PACKAGES)"
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DPIGMENTOR_TESTS=ON -DPIGMENTOR_BENCH=ON
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
 run: build
 	./$(BUILD_DIR)/pigmentor
 
-test: build
+test: build-all
 	cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
 
-bench: build
-	@$(MAKE) --no-print-directory deps PACKAGES="xvfb xdotool"
+bench: build-all
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/pigmentor_bench
 	bench/startup.sh $(BUILD_DIR)
 
 # The end-to-end suite in a private X server (make test runs it too when Xvfb is there).
 e2e: build
-	@$(MAKE) --no-print-directory deps PACKAGES="xvfb xdotool xclip imagemagick openbox trayer x11-utils"
+	@$(MAKE) --no-print-directory deps PACKAGES="xvfb xdotool xclip imagemagick openbox trayer x11-utils \
+	  python3-pyatspi at-spi2-core dbus-x11 shared-mime-info"
 	tests/e2e/run_e2e.sh $(BUILD_DIR)/pigmentor
 
 # Each reader and entry check under libFuzzer for FUZZ_SECONDS; inputs that reach new
@@ -62,8 +76,39 @@ fuzz:
 	  rm -rf $$scratch; \
 	done
 
+# The manifest is kept as installed-files.txt for `make uninstall`; the desktop's caches
+# of file types, programs and icons are refreshed where their tools are installed.
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	cp $(BUILD_DIR)/install_manifest.txt $(BUILD_DIR)/installed-files.txt
+	@$(MAKE) --no-print-directory desktop-caches
+
+uninstall:
+	cmake/uninstall.sh $(BUILD_DIR)/installed-files.txt
+	@$(MAKE) --no-print-directory desktop-caches
+
+desktop-caches:
+	-@command -v update-mime-database >/dev/null && [ -d $(PREFIX)/share/mime/packages ] && \
+	  update-mime-database $(PREFIX)/share/mime || true
+	-@command -v update-desktop-database >/dev/null && [ -d $(PREFIX)/share/applications ] && \
+	  update-desktop-database -q $(PREFIX)/share/applications || true
+	-@command -v gtk-update-icon-cache >/dev/null && [ -f $(PREFIX)/share/icons/hicolor/index.theme ] && \
+	  gtk-update-icon-cache -q -t $(PREFIX)/share/icons/hicolor || true
+
+# A Debian package built with Debian's hardening flags; dpkg-shlibdeps finds its
+# dependencies and lintian must find no error.
+deb:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(RUN_PACKAGES) dpkg-dev file lintian"
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all; \
+	cmake -S . -B $(DEB_BUILD_DIR) -DCMAKE_BUILD_TYPE=Release -DPIGMENTOR_TESTS=OFF \
+	  -DPIGMENTOR_BENCH=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+	  -DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(DEB_BUILD_DIR) -j $(JOBS)
+	rm -f $(DEB_BUILD_DIR)/pigmentor_*.deb
+	cd $(DEB_BUILD_DIR) && cpack -G DEB
+	lintian --fail-on error $(DEB_BUILD_DIR)/pigmentor_*.deb
+	@echo "The package: $$(ls $(DEB_BUILD_DIR)/pigmentor_*.deb)"
 
 clean:
-	rm -rf $(BUILD_DIR) build-fuzz
+	rm -rf $(BUILD_DIR) $(DEB_BUILD_DIR) build-fuzz

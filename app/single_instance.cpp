@@ -3,13 +3,16 @@
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QUrl>
 
 #include <cerrno>
+#include <cstring>
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace app {
@@ -20,107 +23,202 @@ namespace {
 // empty line; the first answers with one byte.
 const QByteArray kGreeting = QByteArrayLiteral("pigmentor-open 1\n");
 constexpr char kTaken = 'K';
-constexpr qint64 kMessageLimit = 256 * 1024;
+constexpr qsizetype kMessageLimit = 256 * 1024;
+
+bool address_of(const QString& path, sockaddr_un& address)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (native.isEmpty() || size_t(native.size()) >= sizeof address.sun_path)
+        return false;
+    std::memset(&address, 0, sizeof address);
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, native.constData(), size_t(native.size()));
+    return true;
+}
+
+// A connected socket, or -1 when nobody listens there.
+int connect_to(const QString& path)
+{
+    sockaddr_un address;
+    if (!address_of(path, address))
+        return -1;
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool wait_for(int fd, short events, int timeout_ms)
+{
+    pollfd p {fd, events, 0};
+    int ready;
+    do
+        ready = ::poll(&p, 1, timeout_ms);
+    while (ready < 0 && errno == EINTR);
+    return ready > 0;
+}
 
 // The uid of the process at the other end of a local socket, or -1.
-long peer_uid(qintptr descriptor)
+long peer_uid(int fd)
 {
     struct ucred credentials { };
     socklen_t size = sizeof credentials;
-    if (::getsockopt(int(descriptor), SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0)
+    if (::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &credentials, &size) != 0)
         return -1;
     return long(credentials.uid);
 }
 
 } // namespace
 
+struct SingleInstance::Client {
+    std::unique_ptr<QSocketNotifier> notifier;
+    QByteArray received;
+};
+
 SingleInstance::SingleInstance(QString socket_path, QObject* parent)
     : QObject(parent), path_(std::move(socket_path))
 {
-    // Default options bind the socket in place, so a live instance's socket is never
-    // replaced; the folder is private already.
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::accept);
 }
 
-SingleInstance::~SingleInstance() = default;
+SingleInstance::~SingleInstance()
+{
+    for (auto& [fd, client] : clients_)
+        ::close(fd);
+    if (listener_ >= 0) {
+        ::close(listener_);
+        ::unlink(QFile::encodeName(path_).constData());
+    }
+}
 
 bool SingleInstance::hand_over(const QStringList& files, int timeout_ms)
 {
-    if (path_.isEmpty())
-        return false;
-    QLocalSocket socket;
-    socket.connectToServer(path_);
-    if (!socket.waitForConnected(timeout_ms))
+    const int fd = connect_to(path_);
+    if (fd < 0)
         return false; // nobody there, or a socket left by a crashed run
     QByteArray message = kGreeting;
     for (const QString& file : files)
         message += QUrl::toPercentEncoding(file) + '\n';
     message += '\n';
-    socket.write(message);
-    if (!socket.waitForBytesWritten(timeout_ms))
-        return false;
-    while (socket.bytesAvailable() < 1) {
-        if (!socket.waitForReadyRead(timeout_ms))
-            return false;
+    bool taken = false;
+    qsizetype sent = 0;
+    while (sent < message.size() && wait_for(fd, POLLOUT, timeout_ms)) {
+        const ssize_t n
+            = ::send(fd, message.constData() + sent, size_t(message.size() - sent), MSG_NOSIGNAL);
+        if (n <= 0 && errno != EINTR)
+            break;
+        sent += n > 0 ? n : 0;
     }
-    char answer = 0;
-    socket.getChar(&answer);
-    return answer == kTaken;
+    if (sent == message.size() && wait_for(fd, POLLIN, timeout_ms)) {
+        char answer = 0;
+        taken = ::recv(fd, &answer, 1, 0) == 1 && answer == kTaken;
+    }
+    ::close(fd);
+    return taken;
 }
 
 bool SingleInstance::listen()
 {
-    if (path_.isEmpty())
+    sockaddr_un address;
+    if (listener_ >= 0 || !address_of(path_, address))
         return false;
-    if (server_.listen(path_))
-        return true;
-    // A socket file that nobody answers on is what a crashed run leaves behind.
-    if (server_.serverError() == QAbstractSocket::AddressInUseError) {
-        QLocalSocket probe;
-        probe.connectToServer(path_);
-        if (probe.waitForConnected(500))
-            return false; // a live instance after all
-        QLocalServer::removeServer(path_);
-        return server_.listen(path_);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0)
+        return false;
+    auto bind_here = [&] {
+        return ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    };
+    if (!bind_here()) {
+        // A socket file that nobody answers on is what a crashed run leaves behind; a live
+        // instance's socket is never taken over.
+        const bool in_use = errno == EADDRINUSE;
+        const int live = in_use ? connect_to(path_) : -1;
+        if (!in_use || live >= 0) {
+            if (live >= 0)
+                ::close(live);
+            ::close(fd);
+            return false;
+        }
+        ::unlink(address.sun_path);
+        if (!bind_here()) {
+            ::close(fd);
+            return false;
+        }
     }
-    return false;
+    if (::listen(fd, 8) != 0) {
+        ::close(fd);
+        ::unlink(address.sun_path);
+        return false;
+    }
+    listener_ = fd;
+    notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+    connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::accept);
+    return true;
 }
 
 void SingleInstance::accept()
 {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    for (;;) {
+        const int fd = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
+        if (fd < 0)
+            return;
         // The folder is ours alone; the peer's uid is checked all the same.
-        if (peer_uid(socket->socketDescriptor()) != long(::geteuid())) {
-            socket->abort();
+        if (peer_uid(fd) != long(::geteuid())) {
+            ::close(fd);
             continue;
         }
-        auto read = [this, socket] {
-            // The whole message is small; wait until its closing empty line is there.
-            const QByteArray message = socket->peek(kMessageLimit + 1);
-            const bool closed = message.endsWith("\n\n");
-            if (!message.startsWith(kGreeting.left(message.size()))
-                || message.size() > kMessageLimit) {
-                socket->abort();
-                return;
-            }
-            if (!message.startsWith(kGreeting) || !closed)
-                return; // not all there yet
-            socket->readAll();
-            QStringList files;
-            for (const QByteArray& line : message.mid(kGreeting.size()).split('\n')) {
-                if (!line.isEmpty())
-                    files.append(QUrl::fromPercentEncoding(line));
-            }
-            socket->putChar(kTaken);
-            socket->flush();
-            socket->disconnectFromServer();
-            emit activated(files);
-        };
-        connect(socket, &QLocalSocket::readyRead, this, read);
-        if (socket->bytesAvailable() > 0)
-            read();
+        auto client = std::make_unique<Client>();
+        client->notifier = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
+        connect(
+            client->notifier.get(), &QSocketNotifier::activated, this, [this, fd] { read(fd); });
+        clients_[fd] = std::move(client);
     }
+}
+
+void SingleInstance::read(int fd)
+{
+    Client& client = *clients_.at(fd);
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+        if (n > 0) {
+            client.received.append(buffer, n);
+            if (client.received.size() > kMessageLimit)
+                return drop(fd);
+            continue;
+        }
+        if (n < 0 && (errno == EAGAIN || errno == EINTR))
+            break;
+        return drop(fd); // closed before the message was whole
+    }
+    const QByteArray& message = client.received;
+    if (!message.startsWith(kGreeting.left(message.size())))
+        return drop(fd); // a stranger
+    if (!message.startsWith(kGreeting) || !message.endsWith("\n\n"))
+        return; // not all there yet
+    QStringList files;
+    for (const QByteArray& line : message.mid(kGreeting.size()).split('\n')) {
+        if (!line.isEmpty())
+            files.append(QUrl::fromPercentEncoding(line));
+    }
+    ::send(fd, &kTaken, 1, MSG_NOSIGNAL);
+    drop(fd);
+    emit activated(files);
+}
+
+void SingleInstance::drop(int fd)
+{
+    auto found = clients_.find(fd);
+    if (found == clients_.end())
+        return;
+    found->second->notifier->setEnabled(false);
+    // The notifier may be the one whose signal is running: delete it later.
+    found->second->notifier.release()->deleteLater();
+    clients_.erase(found);
+    ::close(fd);
 }
 
 bool private_folder(const QString& path)

@@ -1,15 +1,20 @@
 #pragma once
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 #include <QStringList>
+
+#include <map>
+#include <memory>
+
+class QSocketNotifier;
 
 namespace app {
 
 // One running Pigmentor per user, display and settings folder. The first start listens on
 // a local socket in the user's runtime folder; a later start hands its files over through
 // that socket and ends, and the first brings its main window to the front.
+// Plain Unix sockets under QSocketNotifier: the program loads no network library for it.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -30,10 +35,15 @@ signals:
     void activated(const QStringList& files);
 
 private:
+    struct Client;
     void accept();
+    void read(int fd);
+    void drop(int fd);
 
     QString path_;
-    QLocalServer server_;
+    int listener_ = -1;
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::map<int, std::unique_ptr<Client>> clients_;
 };
 
 // The user's runtime folder: $XDG_RUNTIME_DIR when it is a folder of ours that nobody else

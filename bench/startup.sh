@@ -1,51 +1,70 @@
 #!/usr/bin/env bash
-# Start-up benchmark: time from exec to the main window mapped, and peak memory, in a
-# private X server, for Pigmentor and for a minimal Qt Widgets window (the floor).
+# Start-up benchmark in a private X server: for Pigmentor (splash off), a minimal Qt
+# Widgets window (the floor, bench/floor.cpp) and, where installed, gpick, kcolorchooser
+# and gcolor3. Each round starts every program once, in turn, so that a busy moment of the
+# machine falls on all of them alike. bench/wait_map.cpp starts each program and waits for
+# the X server's MapNotify of its first window; it reports the wall time and the CPU time
+# to that moment and the peak memory once the program has settled.
+# Prints medians over the rounds and each program's ratio to the floor.
 set -euo pipefail
 build=${1:-build}
-runs=${RUNS:-7}
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "start-up benchmark skipped: $tool is not installed"; exit 0; }
-done
+rounds=${RUNS:-15}
+settle_ms=${SETTLE_MS:-300}
+wait_map=$build/bench/pigmentor_wait_map
+[ -x "$wait_map" ] || { echo "start-up benchmark skipped: $wait_map was not built (libxcb1-dev)"; exit 0; }
+command -v Xvfb >/dev/null || { echo "start-up benchmark skipped: Xvfb is not installed"; exit 0; }
 unset QT_QPA_PLATFORM
+# A desktop session has a session bus; without one, libdbus would start a bus of its own
+# through X for every program (autolaunch), which is no part of a program's start-up.
+if [ -z "${PIGMENTOR_BENCH_BUS:-}" ] && command -v dbus-run-session >/dev/null; then
+  PIGMENTOR_BENCH_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
 work=$(mktemp -d)
-printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"   # no splash
+printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"   # no splash; a portable copy
 cp "$build/pigmentor" "$work/"
-display=:119
-Xvfb $display -screen 0 1280x900x24 -nolisten tcp -noreset >/dev/null 2>&1 & xvfb=$!
-trap 'kill $xvfb 2>/dev/null; rm -rf "$work"' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
+mkdir -p "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_RUNTIME_DIR=$work/runtime
 
-# One run: prints "milliseconds peak-KiB".
-measure() { # program title
-  local start pid now kib
-  start=$(date +%s%N)
-  (cd "$work" && exec "$1") >/dev/null 2>&1 & pid=$!
-  until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
-    sleep 0.005
-    if [ $(( ($(date +%s%N) - start) / 1000000 )) -gt 20000 ]; then echo "timeout" >&2; break; fi
-  done
-  now=$(date +%s%N)
-  sleep 0.3
-  kib=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
-  kill "$pid"; wait "$pid" 2>/dev/null || true
-  echo "$(( (now - start) / 1000000 )) $kib"
+Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 & xvfb=$!
+trap 'kill $xvfb 2>/dev/null; wait $xvfb 2>/dev/null; rm -rf "$work"' EXIT
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -1 "$work/display")"
+
+names=(floor pigmentor)
+commands=("$(readlink -f "$build/bench/pigmentor_floor")" "$work/pigmentor")
+for other in gpick kcolorchooser gcolor3; do
+  if command -v "$other" >/dev/null; then names+=("$other"); commands+=("$(command -v "$other")"); fi
+done
+
+declare -A wall cpu kib
+run_once() { # index -> appends to the program's samples
+  local out
+  out=$(cd "$work" && "$wait_map" "$settle_ms" 20000 ${commands[$1]} 2>/dev/null) || return 0
+  read -r w c k <<<"$out"
+  wall[${names[$1]}]+="$w "
+  cpu[${names[$1]}]+="$c "
+  kib[${names[$1]}]+="$k "
 }
 
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-
-declare -A ms kib
-for name in floor pigmentor; do
-  if [ $name = floor ]; then prog=$(readlink -f "$build/bench/pigmentor_floor"); title="Toolkit floor"
-  else prog="$work/pigmentor"; title="Pigmentor 1.18"; fi
-  measure "$prog" "$title" >/dev/null   # warm the caches
-  results=$(for _ in $(seq "$runs"); do measure "$prog" "$title"; done)
-  ms[$name]=$(cut -d' ' -f1 <<<"$results" | median)
-  kib[$name]=$(cut -d' ' -f2 <<<"$results" | median)
+for i in "${!names[@]}"; do run_once "$i"; done   # warm the caches
+unset wall cpu kib; declare -A wall cpu kib
+for _ in $(seq "$rounds"); do
+  for i in "${!names[@]}"; do run_once "$i"; done
 done
-echo "start-up to window mapped (median of $runs runs), peak memory:"
-printf '  %-10s %5d ms  %7d KiB\n' floor "${ms[floor]}" "${kib[floor]}"
-printf '  %-10s %5d ms  %7d KiB\n' pigmentor "${ms[pigmentor]}" "${kib[pigmentor]}"
-awk -v a="${ms[pigmentor]}" -v b="${ms[floor]}" -v c="${kib[pigmentor]}" -v d="${kib[floor]}" \
-  'BEGIN { printf "  ratio      %5.2f x       %5.2f x\n", a / b, c / d }'
+
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {if (NR) print a[int((NR+1)/2)]; else print "nan"}'; }
+declare -A mw mc mk
+for name in "${names[@]}"; do
+  mw[$name]=$(median <<<"${wall[$name]:-}")
+  mc[$name]=$(median <<<"${cpu[$name]:-}")
+  mk[$name]=$(median <<<"${kib[$name]:-}")
+done
+
+echo "start-up to the first window mapped, median of $rounds interleaved rounds:"
+printf '  %-14s %9s %9s %11s   %s\n' program "wall ms" "CPU ms" "peak KiB" "ratio to floor: wall, CPU, memory"
+for name in "${names[@]}"; do
+  awk -v n="$name" -v w="${mw[$name]}" -v c="${mc[$name]}" -v k="${mk[$name]}" \
+      -v fw="${mw[floor]}" -v fc="${mc[floor]}" -v fk="${mk[floor]}" \
+    'BEGIN { printf "  %-14s %9.1f %9.1f %11d   %.2f x  %.2f x  %.2f x\n", n, w, c, k, w / fw, c / fc, k / fk }'
+done

@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
@@ -104,24 +103,43 @@ TEST(SingleInstance, AStrangerOnTheSocketIsNotAnswered)
     SingleInstance first(path);
     ASSERT_TRUE(first.listen());
     QSignalSpy activated(&first, &SingleInstance::activated);
-    auto stranger = std::async(std::launch::async, [path] {
-        QLocalSocket socket;
-        socket.connectToServer(path);
-        if (!socket.waitForConnected(2000))
-            return QByteArray("no connection");
-        socket.write(QByteArray(64, 'x'));
-        socket.waitForBytesWritten(2000);
-        socket.waitForReadyRead(1000);
-        return socket.readAll();
-    });
-    for (int i = 0;
-         i < 300 && stranger.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready;
-         ++i)
-        QCoreApplication::processEvents();
-    EXPECT_EQ(stranger.get(), QByteArray());
+    // Sends bytes, then reads until the first instance closes the connection.
+    auto send = [path](QByteArray bytes, bool close_early) {
+        return std::async(std::launch::async, [path, bytes, close_early] {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un address {};
+            address.sun_family = AF_UNIX;
+            const QByteArray native = QFile::encodeName(path);
+            std::memcpy(address.sun_path, native.constData(), native.size());
+            if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
+                return QByteArray("no connection");
+            ::send(fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL);
+            if (close_early)
+                ::shutdown(fd, SHUT_WR);
+            char answer[16];
+            const ssize_t n = ::recv(fd, answer, sizeof answer, 0); // 0: closed on us
+            ::close(fd);
+            return QByteArray(answer, n > 0 ? int(n) : 0);
+        });
+    };
+    auto finish_bytes = [](std::future<QByteArray>& f) {
+        for (int i = 0;
+             i < 300 && f.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready; ++i)
+            QCoreApplication::processEvents();
+        return f.get();
+    };
+    auto stranger = send(QByteArray(64, 'x'), false);
+    EXPECT_EQ(finish_bytes(stranger), QByteArray());
+    // A start that dies half-way through its message opens nothing.
+    auto cut = send("pigmentor-open 1\n/a.pmt\n", true);
+    EXPECT_EQ(finish_bytes(cut), QByteArray());
     EXPECT_EQ(activated.size(), 0);
+    // And the first instance still answers a proper start afterwards.
+    auto proper = send("pigmentor-open 1\n%2Fx%0Ay.pmt\n\n", false);
+    EXPECT_EQ(finish_bytes(proper), QByteArray("K"));
+    ASSERT_EQ(activated.size(), 1);
+    EXPECT_EQ(activated[0][0].toStringList(), QStringList {"/x\ny.pmt"});
 }
-
 TEST(SingleInstance, OneSocketPerUserSettingsFolderAndDisplay)
 {
     const QString a
