@@ -5,39 +5,16 @@
 
 namespace app {
 
-namespace {
-
-// The windows' own file loaders, where they have them.
-template <class W>
-auto load_color(W& window, const QString& file, int) -> decltype(window.load_color_file(file))
-{
-    return window.load_color_file(file);
-}
-template <class W> void load_color(W&, const QString&, long)
-{
-}
-
-template <class S>
-auto load_theme(S& station, const QString& file, int) -> decltype(station.load_theme_file(file))
-{
-    return station.load_theme_file(file);
-}
-template <class S> void load_theme(S&, const QString&, long)
-{
-}
-
-} // namespace
-
 void open_files(editor::Form1& main_window, const QStringList& files)
 {
     for (const QString& file : files) {
         switch (file_kind(file)) {
         case FileKind::Color:
-            load_color(main_window, file, 0);
+            main_window.load_color_file(file);
             break;
         case FileKind::Theme:
             if (station::Form3* station = main_window.show_station())
-                load_theme(*station, file, 0);
+                station->load_theme_file(file);
             break;
         case FileKind::Unknown:
             break;
