@@ -271,7 +271,14 @@ void set_box_colors(QWidget* w, const QColor& background)
 {
     QPalette p = w->palette();
     p.setColor(QPalette::Base, background);
-    p.setColor(QPalette::Text, legible(p.color(QPalette::Text), background));
+    // The desktop's text colour where it reads on the box; otherwise black or white,
+    // whichever reads better, rather than a grey that only just passes.
+    QColor text = p.color(QPalette::Text);
+    if (ratio_of(text, background) < 4.5)
+        text = ratio_of(Qt::black, background) >= ratio_of(Qt::white, background)
+            ? QColor(Qt::black)
+            : QColor(Qt::white);
+    p.setColor(QPalette::Text, text);
     w->setPalette(p);
 }
 
