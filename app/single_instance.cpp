@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include <csignal>
+
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -72,6 +74,16 @@ long peer_uid(int fd)
     return long(credentials.uid);
 }
 
+// The socket to remove when a signal ends the process (kill, Ctrl+C, a closed terminal).
+char listening_path[sizeof(sockaddr_un::sun_path)] = {};
+
+void remove_socket_and_end(int signal)
+{
+    ::unlink(listening_path);
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
 } // namespace
 
 struct SingleInstance::Client {
@@ -89,6 +101,8 @@ SingleInstance::~SingleInstance()
     for (auto& [fd, client] : clients_)
         ::close(fd);
     if (listener_ >= 0) {
+        for (int signal : {SIGTERM, SIGINT, SIGHUP})
+            std::signal(signal, SIG_DFL);
         ::close(listener_);
         ::unlink(QFile::encodeName(path_).constData());
     }
@@ -154,6 +168,9 @@ bool SingleInstance::listen()
         return false;
     }
     listener_ = fd;
+    std::memcpy(listening_path, address.sun_path, sizeof listening_path);
+    for (int signal : {SIGTERM, SIGINT, SIGHUP})
+        std::signal(signal, remove_socket_and_end);
     notifier_ = std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read);
     connect(notifier_.get(), &QSocketNotifier::activated, this, &SingleInstance::accept);
     return true;
