@@ -209,11 +209,6 @@ void set_palette_color(QWidget* w, QPalette::ColorRole role, const QColor& color
     w->setPalette(p);
 }
 
-QRect twips_rect(int left, int top, int width, int height)
-{
-    return QRect(px(left), px(top), px(width), px(height));
-}
-
 } // namespace widgets
 
 namespace widgets {

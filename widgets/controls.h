@@ -85,13 +85,6 @@ private:
 // Sets one colour of a widget's palette (text colour, box background).
 void set_palette_color(QWidget* w, QPalette::ColorRole role, const QColor& color);
 
-// Twips to pixels at the usual 15 twips a pixel.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-QRect twips_rect(int left, int top, int width, int height);
-
 } // namespace widgets
 
 namespace widgets {
