@@ -1,5 +1,6 @@
 #include "shell_test.h"
 
+#include "shell/app_icon.h"
 #include "shell/splash.h"
 #include "shell/window_modes.h"
 
@@ -201,4 +202,22 @@ TEST_F(SplashTest, AboutBoxOverAMinimizedMainWindowIsTiedToItOnlyOnceItIsBack)
     EXPECT_EQ(about->windowHandle()->transientParent(), nullptr);
     w.showNormal();
     EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
+}
+
+TEST(AppIcon, ComesFromTheThemeFilesAtTheDevicePixelRatio)
+{
+    const QIcon icon = shell::app_icon();
+    ASSERT_FALSE(icon.isNull());
+    const auto file = [](int size) {
+        return QImage(QStringLiteral(":/icons/pigmentor-%1.png").arg(size))
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    };
+    // At scale 1.5 and 2 the larger file itself, not the 32-pixel one scaled up.
+    for (const auto& [ratio, pixels] : {std::pair {1.0, 32}, {1.5, 48}, {2.0, 64}}) {
+        const QPixmap pixmap = icon.pixmap(QSize(32, 32), ratio);
+        EXPECT_EQ(pixmap.size(), QSize(pixels, pixels)) << ratio;
+        EXPECT_EQ(
+            pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), file(pixels))
+            << ratio;
+    }
 }
