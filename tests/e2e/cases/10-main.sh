@@ -1,8 +1,11 @@
 # The main window: typed and pasted codes, copies, Auto Safe, the station, help and exit.
 start_program || exit 1
-focus_main() { click $((mx + 200)) $((my + 345)); }
-hex_box() { click $((mx + 350)) $((my + 212)); }
-preview() { pixel $((mx + 394)) $((my + 85)); }
+title="Pigmentor 1.18"
+focus_main() { xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3; }
+hex_box() { click_on "Hex code entry" "$title"; }
+preview_at=$(locate Preview "$title") || { echo "FAILED: no preview in the accessibility tree"; exit 1; }
+# shellcheck disable=SC2086
+preview() { pixel $preview_at; }
 
 # A typed code, Enter, then Ctrl+C with the focus still in the box.
 hex_box
@@ -29,7 +32,7 @@ check "the snapped code is what is copied" "003366" "$(clipboard)"
 key ctrl+a
 
 # The red box clamps 300 to 255.
-click $((mx + 78)) $((my + 212))
+click_on "Red value" "$title"
 xdotool type 300; sleep 0.3
 key ctrl+c
 check "300 in the red box becomes 255" "FF3366" "$(clipboard)"
