@@ -41,6 +41,30 @@ painted() {
   [ -n "$c" ] && [ "$c" != "000000" ] && echo yes || echo no
 }
 
+# 0. The splash is on screen for 1100 ms, counted from when it shows.
+now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
+new_work
+printf '0\r\n0\r\n0\r\n1\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"
+printf '0\r\n0\r\n"0  0  0  "\r\n' > "$work/pmtsetgs.ini"
+cp "$program" "$work/pigmentor"
+(cd "$work" && exec ./pigmentor) >"$work/program.log" 2>&1 & app=$!
+shown=""; gone=""
+for _ in $(seq 600); do
+  if xdotool search --onlyvisible --name '^Pigmentor$' >/dev/null 2>&1; then
+    [ -n "$shown" ] || shown=$(now_ms)
+  elif [ -n "$shown" ]; then
+    gone=$(now_ms); break
+  fi
+  sleep 0.005
+done
+on_screen=$(( ${gone:-0} - ${shown:-0} ))
+check "openbox: the splash is on screen for 1100 +- 100 ms (was $on_screen ms)" "yes" \
+  "$([ "$on_screen" -ge 1000 ] && [ "$on_screen" -le 1200 ] && echo yes || echo no)"
+wait_window "Pigmentor 1.18" >/dev/null && found=yes || found=no
+check "openbox: the main window opens after the splash" "yes" "$found"
+stop_program
+rm -rf "$work"; work=""
+
 # 1. The boxes stay above the disabled main window, whatever is clicked.
 new_work
 printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"
