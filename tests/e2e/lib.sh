@@ -15,6 +15,7 @@
 #                             accessibility tree (of the window whose title holds TITLE)
 #   click_on NAME [TITLE]     a left click there
 #   pixel X Y, clipboard, set_clipboard TEXT, key KEYS..., click X Y
+#   focus_main                gives the main window the keyboard focus
 #   start_wm                  starts openbox (returns 1 and prints a "skipped" line if missing)
 #   start_tray                starts trayer (likewise)
 
@@ -41,13 +42,17 @@ wait_window() { # name -> window id, or nothing after 10 s
   return 1
 }
 
+focus_main() { xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3; }
+
 pixel() { # x y -> RRGGBB of the screen
   import -window root -crop "1x1+$1+$2" +repage -depth 8 txt:- 2>/dev/null \
     | sed -n 's/.*#\([0-9A-Fa-f]\{6\}\).*/\1/p' | head -1 | tr a-f A-F
 }
 
 clipboard() { timeout 5 xclip -o -selection clipboard 2>/dev/null; }
-set_clipboard() { printf '%s' "$1" | xclip -selection clipboard; sleep 0.2; }
+# xclip stays behind to serve the text until another program takes the clipboard; its
+# output goes nowhere, so that it never holds a case's output open.
+set_clipboard() { printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1; sleep 0.2; }
 key() { xdotool key "$@"; sleep 0.3; }
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 
@@ -119,5 +124,6 @@ e2e_cleanup() {
   [ -n "$tray" ] && kill "$tray" 2>/dev/null
   [ -n "$wm" ] && kill "$wm" 2>/dev/null
   [ -n "$work" ] && rm -rf "$work"
+  pkill -x xclip 2>/dev/null
   echo "$passed passed, $failed failed"
 }

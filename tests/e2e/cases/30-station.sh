@@ -32,7 +32,7 @@ for i in range(desktop.childCount):
 PY
 }
 
-xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3
+focus_main
 key ctrl+m
 station=$(wait_window "$title") && found=yes || found=no
 check "Ctrl+M opens the station" "yes" "$found"
