@@ -1,5 +1,6 @@
 // Times the main window's synchronisation on the real widgets (offscreen).
 #include "editor/form1.h"
+#include "station/form3.h"
 #include "platform/fake_platform.h"
 
 #include <QApplication>
@@ -37,6 +38,21 @@ void BM_HexEntry(benchmark::State& state)
     }
 }
 BENCHMARK(BM_HexEntry);
+
+// The station's change handling, once per value of the red bar of the selected target.
+void BM_StationClrChange(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    platform::FakePlatform fake;
+    station::Form3 station(fake, dir.filePath(QStringLiteral("pmtmprefs.ini")),
+        [] { return station::CopyOptions {}; });
+    int v = 0;
+    for (auto _ : state) {
+        v = (v + 1) % 256;
+        station.CLR(0)->setValue(v);
+    }
+}
+BENCHMARK(BM_StationClrChange);
 
 } // namespace
 

@@ -44,7 +44,7 @@ QString css_rgb(const Rgb& c);
 // "hsl(36, 100%, 50%)": whole degrees and percents, chosen so that the text converts
 // back to the same colour wherever a whole-number form of it exists.
 QString css_hsl(const Rgb& c);
-// "oklch(0.792 0.171 70.670)": lightness, chroma and hue to three decimals.
+// "oklch(0.772 0.174 64.552)": lightness, chroma and hue to three decimals.
 QString css_oklch(const Rgb& c);
 // The CSS colour name of exactly this colour ("orange"); the first in alphabetical
 // order where several share it (aqua and cyan, gray and grey).

@@ -3,6 +3,8 @@
 #include "core/copy_text.h"
 #include "core/entry.h"
 #include "core/presets.h"
+#include "editor/contrast_info.h"
+#include "editor/recent_colors.h"
 #include "platform/platform.h"
 #include "shell/exit_sequence.h"
 #include "shell/help.h"
@@ -10,6 +12,8 @@
 #include "shell/splash.h"
 #include "shell/window_modes.h"
 #include "storage/files.h"
+#include "storage/recent.h"
+#include "widgets/css_commands.h"
 
 #include <QAction>
 #include <QApplication>
@@ -129,6 +133,29 @@ void Form1::connect_menus()
         [this] { shell::show_help_contents(platform_, this); });
     connect(
         v.hexwebsite, &QAction::triggered, this, [this] { shell::open_website(platform_, this); });
+
+    // Beside the design: CSS copies and paste, Pick from Screen, the recent colours.
+    const auto color = [this] { return editing::channels(*this); };
+    const auto copy_css = [this](const QString& text) {
+        if (editing::copy_css_text(*this, text, view_.Check3.value() == 1, core::CopyKind::MainHex))
+            remember_color();
+    };
+    editing::connect_css_copy_menu(v.copycss, color, copy_css);
+    editing::connect_css_copy_menu(v.copycss_right, color, copy_css);
+    connect(v.pastecss, &QAction::triggered, this, &Form1::pastecss_Click);
+    for (QAction* a : {v.pickscreen, v.pickscreen_right})
+        connect(a, &QAction::triggered, this, &Form1::pickscreen_Click);
+    connect(v.pickScreen, &QPushButton::clicked, this, &Form1::pickscreen_Click);
+    for (QAction* a : items)
+        connect(a, &QAction::triggered, this, &Form1::remember_color);
+    connect(v.newcolor, &QAction::triggered, this, &Form1::remember_color);
+    connect(v.recent, &RecentColors::applyRequested, this, [this](const core::Rgb& c) {
+        editing::write_channels(*this, c);
+        remember_color();
+    });
+    connect(v.recent, &RecentColors::copyRequested, this, &Form1::copy_recent);
+    connect(v.recent, &RecentColors::menuRequested, this,
+        [this](const QPoint& at) { platform_.popupMenu(view_.recent->menu(), at); });
 }
 
 void Form1::CLR_Change()
@@ -142,10 +169,12 @@ void Form1::CLR_Change()
     view_.Label1->setText(code);
     view_.Text4->setText(code);
     view_.Shape1->setAccessibleDescription(code); // what a screen reader gives for the preview
+    view_.cssInfo->setText(editing::css_info_text(c));
     if (view_.Check2->checkState() == Qt::Checked)
         editing::make_safe(*this);
     const QColor shown = view_.Shape1->fill();
     dialog_.color = core::color_value(shown.red(), shown.green(), shown.blue());
+    view_.contrastInfo->show_color(editing::channels(*this)); // the outermost run ends last
 }
 
 void Form1::psets(int red, int green, int blue)
@@ -156,24 +185,30 @@ void Form1::psets(int red, int green, int blue)
 void Form1::Command5_Click()
 {
     const core::HexEntry entry = core::hex_entry(editing::to_u32(view_.Text4->text()));
-    if (const auto rgb = editing::accept_entry(*this, entry, core::Window::Main))
+    if (const auto rgb = editing::accept_entry(*this, entry, core::Window::Main)) {
         editing::write_channels(*this, *rgb);
-    else
+        remember_color();
+    } else {
         view_.Text4->setText(view_.Label1->text());
+    }
 }
 
 void Form1::pastehex_Click()
 {
     const core::HexEntry entry = core::paste_entry(editing::to_u32(platform_.clipboardText()));
-    if (const auto rgb = editing::accept_entry(*this, entry, core::Window::Main))
+    if (const auto rgb = editing::accept_entry(*this, entry, core::Window::Main)) {
         editing::write_channels(*this, *rgb);
-    else if (entry.refusal != core::Refusal::BlankClipboard)
+        remember_color();
+    } else if (entry.refusal != core::Refusal::BlankClipboard)
         view_.Text4->setText(view_.Label1->text());
 }
 
 void Form1::Command6_Click()
 {
+    const core::Rgb before = editing::channels(*this);
     editing::pick_color(*this);
+    if (editing::channels(*this) != before)
+        remember_color();
 }
 
 void Form1::Command7_Click()
@@ -215,6 +250,7 @@ void Form1::copythehex()
     const std::string text = core::hex_copy_text(view_.Label1->text().toStdString(), hash == 1);
     if (!editing::copy_to_clipboard(*this, text))
         return;
+    remember_color();
     if (view_.Check3.value() == 1)
         editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::MainHex));
 }
@@ -225,8 +261,39 @@ void Form1::copyrgb()
         view_.Text2->text().toStdString(), view_.Text3->text().toStdString());
     if (!editing::copy_to_clipboard(*this, text))
         return;
+    remember_color();
     if (view_.copyalert->isChecked())
         editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::Rgb));
+}
+
+void Form1::pastecss_Click()
+{
+    if (editing::paste_css_color(*this))
+        remember_color();
+}
+
+void Form1::pickscreen_Click()
+{
+    editing::pick_from_screen(*this, [this](const core::Rgb&) { remember_color(); });
+}
+
+void Form1::remember_color()
+{
+    view_.recent->remember(editing::channels(*this));
+}
+
+// A swatch's copy is the hex copy of its colour, with the "#" and alert options.
+void Form1::copy_recent(const core::Rgb& c)
+{
+    const int hash = widgets::check_value(view_.Check1);
+    if (hash != 0 && hash != 1)
+        return;
+    const std::string text = core::hex_copy_text(core::build_hex_code(c), hash == 1);
+    if (!editing::copy_to_clipboard(*this, text))
+        return;
+    view_.recent->remember(c);
+    if (view_.Check3.value() == 1)
+        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::MainHex));
 }
 
 void Form1::Check1_Click()
@@ -323,6 +390,7 @@ void Form1::Form_Load()
     if (prefs_.on(storage::LoadStation))
         show_station();
     applyTrayMode(prefs_[storage::TrayMode]);
+    view_.recent->load(folder_.path(storage::recent_file_name()));
 }
 
 void Form1::applyTrayMode(int mode)
@@ -437,6 +505,13 @@ void Form1::closeEvent(QCloseEvent* event)
         unload();
     }
     event->accept();
+}
+
+void Form1::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        view_.apply_colors();
+    QMainWindow::changeEvent(event);
 }
 
 void Form1::keyPressEvent(QKeyEvent* event)

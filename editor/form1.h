@@ -66,6 +66,7 @@ public:
     QString prefsFile() const override { return folder_.prefs_file(); }
 
 protected:
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -88,6 +89,11 @@ private:
     void Check1_Click();
     void numsign_toggle(bool checked);
     void copyalert_toggle(bool checked);
+    // Beside the design: CSS paste, Pick from Screen and the recent colours.
+    void pastecss_Click();
+    void pickscreen_Click();
+    void remember_color();
+    void copy_recent(const core::Rgb& c);
     // Files.
     void savecolor();
     void opencolor();

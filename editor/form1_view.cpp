@@ -1,6 +1,8 @@
 #include "editor/form1_view.h"
 
 #include "core/presets.h"
+#include "editor/contrast_info.h"
+#include "editor/recent_colors.h"
 #include "shell/app_icon.h"
 #include "widgets/editing.h"
 
@@ -119,7 +121,6 @@ QLabel* channel_label(QWidget* parent, const char* name, int channel, QWidget* b
 {
     QLabel* l = make_label(parent, name, QString::fromLatin1(kChannelNames[channel]));
     l->setFont(widgets::scaled_font(l->font(), 1.0, true));
-    widgets::set_caption_color(l, kChannelColors[channel]);
     l->setBuddy(buddy);
     return l;
 }
@@ -151,6 +152,21 @@ void Form1View::setup(QMainWindow* window)
 {
     build_controls(window);
     build_menus(window);
+    apply_colors();
+}
+
+void Form1View::apply_colors()
+{
+    const std::array<QLabel*, 3> captions[] = {{Label7, Label4, Label5}, {Label8, Label9, Label10}};
+    for (const auto& row : captions) {
+        for (int c = 0; c < 3; ++c)
+            widgets::set_caption_color(row[c], kChannelColors[c]);
+    }
+    for (int c = 0; c < 3; ++c)
+        widgets::set_box_colors(box(c), kBoxColors[c]);
+    widgets::set_box_colors(Text4, kCodeBoxColor);
+    widgets::set_palette_color(
+        Text4, QPalette::Text, widgets::legible(kCodeTextColor, kCodeBoxColor));
 }
 
 void Form1View::build_controls(QMainWindow* window)
@@ -204,6 +220,10 @@ void Form1View::build_controls(QMainWindow* window)
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(Command6);
     buttons->addWidget(Command7);
+    pickScreen = make_button(Frame1, "pickScreen", QStringLiteral("Pic&k from Screen"),
+        QStringLiteral("Pick a color from anywhere on the screen"));
+    pickScreen->setAccessibleName(QStringLiteral("Pick from Screen"));
+    buttons->addWidget(pickScreen);
     buttons->addStretch();
     frame1_grid->addLayout(buttons, 3, 0, 1, 2);
     frame1_grid->setColumnStretch(1, 1);
@@ -218,7 +238,6 @@ void Form1View::build_controls(QMainWindow* window)
     for (int c = 0; c < 3; ++c) {
         QLineEdit* box = make_box(Frame3, box_names[c], QStringLiteral("0"), 3);
         box->setAccessibleName(QString::fromLatin1(kChannelNames[c]) + QStringLiteral(" value"));
-        widgets::set_box_colors(box, kBoxColors[c]);
         widgets::select_on_focus(box, 3);
         fit_box(box);
         *boxes[c] = box;
@@ -237,9 +256,6 @@ void Form1View::build_controls(QMainWindow* window)
     Text4->setToolTip(QStringLiteral("Enter Your OWN hex code here!"));
     Text4->setAccessibleName(QStringLiteral("Hex code entry"));
     Text4->setFont(bold);
-    widgets::set_box_colors(Text4, kCodeBoxColor);
-    widgets::set_palette_color(
-        Text4, QPalette::Text, widgets::legible(kCodeTextColor, kCodeBoxColor));
     widgets::select_on_focus(Text4, 6);
     fit_box(Text4);
     Command5 = make_button(
@@ -288,14 +304,30 @@ void Form1View::build_controls(QMainWindow* window)
     auto* middle = new QHBoxLayout;
     middle->addWidget(Frame3, 1);
     middle->addWidget(Frame4);
+    // The information line: the nearest CSS name and the hsl() form, read-only.
+    cssInfo = make_label(client, "cssInfo", editing::css_info_text(core::Rgb {}));
+    cssInfo->setAccessibleName(QStringLiteral("CSS color"));
+    cssInfo->setToolTip(QStringLiteral("The nearest CSS color name and the hsl() form"));
+    cssInfo->setMinimumWidth(
+        QFontMetrics(cssInfo->font())
+            .horizontalAdvance(QStringLiteral("≈ lightgoldenrodyellow   hsl(300, 100%, 99.8%)")));
+    auto* info_row = new QHBoxLayout;
+    info_row->addWidget(cssInfo);
+    info_row->addStretch();
+    contrastInfo = new ContrastInfo(client);
+    info_row->addWidget(contrastInfo);
+    recent = new RecentColors(client);
+    recent->setAccessibleName(QStringLiteral("Recent colors"));
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(imgIcon);
+    bottom->addWidget(recent);
     bottom->addStretch();
     bottom->addWidget(Command9);
     auto* column = new QVBoxLayout(client);
     column->addWidget(Frame1);
     column->addLayout(middle);
     column->addWidget(Frame2);
+    column->addLayout(info_row);
     column->addLayout(bottom);
 }
 
@@ -329,6 +361,8 @@ void Form1View::build_menus(QMainWindow* window)
         copy, "copyhex", QStringLiteral("&Hex Code"), QKeySequence(Qt::CTRL | Qt::Key_C));
     copyrgbvalues = add_action(
         copy, "copyrgbvalues", QStringLiteral("RGB &Values"), QKeySequence(Qt::CTRL | Qt::Key_R));
+    copycss = editing::add_css_copy_menu(
+        File, QStringLiteral("Copy &as CSS"), QStringLiteral("css"), QString());
     separator(File, "none3");
     safepal_file = add_action(
         File, "safepal_file", QStringLiteral("Safe Palette"), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -341,6 +375,10 @@ void Form1View::build_menus(QMainWindow* window)
     commands = menu(nullptr, "commands", QStringLiteral("C&ommands"));
     pastehex = add_action(
         commands, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2));
+    pastecss = add_action(commands, "pastecss", QStringLiteral("Paste CSS Color"),
+        QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    pickscreen = add_action(commands, "pickscreen", QStringLiteral("Pick from Screen"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     sendcolortomatcher = menu(commands, "sendcolortomatcher", QStringLiteral("Send Color to..."));
     cmbackground = add_action(
         sendcolortomatcher, "cmbackground", QStringLiteral("Color Matcher Background"));
@@ -386,10 +424,14 @@ void Form1View::build_menus(QMainWindow* window)
     copy_right = menu(rightclik, "copy_right", QStringLiteral("Copy"));
     copyhex_right = add_action(copy_right, "copyhex_right", QStringLiteral("Hex Code"));
     copyrgb_right = add_action(copy_right, "copyrgb_right", QStringLiteral("RGB Values"));
+    copycss_right = editing::add_css_copy_menu(
+        rightclik, QStringLiteral("Copy as CSS"), QStringLiteral("css"), QStringLiteral("_right"));
     safepalette_right = add_action(rightclik, "safepalette_right", QStringLiteral("Safe Palette"));
     autosafe_right
         = checkable(add_action(rightclik, "autosafe_right", QStringLiteral("Auto Safe Palette")));
     colorspec_right = add_action(rightclik, "colorspec_right", QStringLiteral("Color Picker..."));
+    pickscreen_right
+        = add_action(rightclik, "pickscreen_right", QStringLiteral("Pick from Screen"));
     separator(rightclik, "yeah");
     colormatcher_right
         = add_action(rightclik, "colormatcher_right", QStringLiteral("Color Matching Station"));

@@ -4,6 +4,7 @@
 // lives in Form1; this class only makes, names, lays out and colours what is shown.
 
 #include "widgets/controls.h"
+#include "widgets/css_commands.h"
 
 #include <array>
 
@@ -18,6 +19,9 @@ class QScrollBar;
 class QWidget;
 
 namespace editor {
+
+class ContrastInfo;
+class RecentColors;
 
 // The copy-alert option's holder. The settings file keeps it as 0, 1 or 2 like a check
 // box's value, but it is never shown, so it is a value rather than a control.
@@ -34,6 +38,8 @@ private:
 class Form1View {
 public:
     void setup(QMainWindow* window);
+    // The design's colours made legible on the desktop's palette; again when it changes.
+    void apply_colors();
 
     QLineEdit* box(int channel) const
     {
@@ -78,6 +84,12 @@ public:
     QWidget* imgIcon = nullptr;
     QPushButton* Command9 = nullptr;
 
+    // Beside the design: the information line, Pick from Screen and the recent colours.
+    QLabel* cssInfo = nullptr;
+    QPushButton* pickScreen = nullptr;
+    RecentColors* recent = nullptr;
+    ContrastInfo* contrastInfo = nullptr; // the colour's contrast on white and on black
+
     // File
     QMenu* File = nullptr;
     QAction* newcolor = nullptr;
@@ -86,6 +98,7 @@ public:
     QMenu* copy = nullptr;
     QAction* copyhex = nullptr;
     QAction* copyrgbvalues = nullptr;
+    editing::CssCopyMenu copycss;
     QAction* safepal_file = nullptr;
     QAction* autosafef = nullptr;
     QAction* choosecolor_file = nullptr;
@@ -93,6 +106,8 @@ public:
     // Commands
     QMenu* commands = nullptr;
     QAction* pastehex = nullptr;
+    QAction* pastecss = nullptr;
+    QAction* pickscreen = nullptr;
     QMenu* sendcolortomatcher = nullptr;
     QAction* cmbackground = nullptr;
     QAction* cmobject = nullptr;
@@ -135,9 +150,11 @@ public:
     QMenu* copy_right = nullptr;
     QAction* copyhex_right = nullptr;
     QAction* copyrgb_right = nullptr;
+    editing::CssCopyMenu copycss_right;
     QAction* safepalette_right = nullptr;
     QAction* autosafe_right = nullptr;
     QAction* colorspec_right = nullptr;
+    QAction* pickscreen_right = nullptr;
     QAction* colormatcher_right = nullptr;
     QAction* numsign_right = nullptr;
     QAction* alertcopy_right = nullptr;

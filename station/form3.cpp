@@ -5,10 +5,12 @@
 #include "core/presets.h"
 #include "platform/platform.h"
 #include "storage/files.h"
+#include "widgets/css_commands.h"
 
 #include <QCloseEvent>
 #include <QFontInfo>
 #include <QKeyEvent>
+#include <QScopeGuard>
 
 namespace station {
 
@@ -37,6 +39,7 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     ui_.setup(this);
     connect_controls();
     connect_menus();
+    build_contrast();
     editing::popup_on_right_click(this, platform_, ui_.rightclik,
         {ui_.client, ui_.Frame1, ui_.Frame4, ui_.Frame5, ui_.Frame6});
     widgets::give_menu_shortcuts_priority(this);
@@ -119,6 +122,22 @@ void Form3::connect_menus()
     run(ui_.autosafepr, &Form3::autosafe_toggle);
     run(ui_.choosecolorr, &Form3::Command3_Click);
     run(ui_.stayontopr, &Form3::staytop_toggle);
+
+    // Beside the design: CSS copies of each target (with the hex copy's alert), CSS paste
+    // and Pick from Screen, both on the selected target.
+    for (int t = 0; t < 3; ++t) {
+        const auto color = [this, t] {
+            const QColor c = target_color(Target(t));
+            return core::Rgb {c.red(), c.green(), c.blue()};
+        };
+        const auto copy = [this](const QString& text) {
+            editing::copy_css_text(*this, text, copy_options_().alert, core::CopyKind::StationHex);
+        };
+        editing::connect_css_copy_menu(ui_.css[size_t(t)], color, copy);
+        editing::connect_css_copy_menu(ui_.css_right[size_t(t)], color, copy);
+    }
+    run(ui_.pastecss, [this] { editing::paste_css_color(*this); });
+    run(ui_.pickscreen, [this] { editing::pick_from_screen(*this); });
 }
 
 QColor Form3::target_color(Target t) const
@@ -146,6 +165,7 @@ void Form3::load_theme_file(const QString& path)
     if (!bytes)
         return;
     const storage::ThemePieces pieces = storage::theme_pieces(storage::join_lines(*bytes));
+    const auto show_contrast = qScopeGuard([this] { update_contrast(); }); // colours set directly
     if (!returnrgb(pieces.background))
         return;
     const core::Rgb background = buffer_;
@@ -196,6 +216,7 @@ void Form3::get_hex(Target t, int color)
 
 void Form3::CLR_Change()
 {
+    ++change_depth_;
     const core::Rgb bars = editing::channels(*this);
     ui_.Text1->setText(editing::decimal(bars.red));
     ui_.Text2->setText(editing::decimal(bars.green));
@@ -209,6 +230,9 @@ void Form3::CLR_Change()
     ui_.Label1->setText(code);
     ui_.Text7->setText(code);
     dialog_.color = value_of(target_color(selected_target()));
+    // The contrast panel once per completed change, not for the colours of a nested run.
+    if (--change_depth_ == 0)
+        update_contrast();
 }
 
 void Form3::Command5_Click()
@@ -399,6 +423,7 @@ void Form3::newtheme()
 {
     ui_.set_sample_color(Object, Qt::black);
     ui_.set_sample_color(Text, Qt::black);
+    update_contrast();
     select_target(Background);
     editing::write_channels(*this, core::Rgb {255, 255, 255});
 }

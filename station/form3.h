@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/color.h"
+#include "core/vision.h"
 #include "station/form3_view.h"
 #include "widgets/editing.h"
 
@@ -85,6 +86,12 @@ private:
     void openprefs();
     void saveprefs();
 
+    // The contrast lab (form3_contrast.cpp).
+    void build_contrast();
+    void update_contrast();
+    void suggest_contrast(int need_hundredths, bool object_level);
+    void set_vision(core::Vision v);
+
     Form3View ui_;
     platform::Platform& platform_;
     QString prefs_file_;
@@ -92,6 +99,7 @@ private:
     editing::CommonDialog dialog_;
     core::Rgb buffer_; // the channel buffer
     std::array<QString, 3> slots_; // the target code slots
+    int change_depth_ = 0; // CLR_Change runs in progress, nested ones included
 };
 
 } // namespace station

@@ -369,6 +369,8 @@ void Form3View::build_layouts()
     commands->addStretch();
     commands->addWidget(Command6);
     grid->addLayout(commands, 0, 1, 2, 1);
+    contrastPanel = new ContrastPanel(client);
+    grid->addWidget(contrastPanel, 2, 0, 1, 2);
     grid->setRowStretch(0, 1);
     grid->setColumnStretch(0, 1);
 }
@@ -411,6 +413,19 @@ void Form3View::build_menus(QMainWindow* window)
     bakrgb = add_action(copymenu, "bakrgb", QStringLiteral("Background RGB Values"));
     objrgb = add_action(copymenu, "objrgb", QStringLiteral("Object RGB Values"));
     textrgb = add_action(copymenu, "textrgb", QStringLiteral("Text RGB Values"));
+    // A submenu of CSS copies for each target, named cssbackground..., cssobject..., csstext...
+    const auto add_css_menus
+        = [](QMenu* parent, const QString& caption, const char* name,
+              std::array<editing::CssCopyMenu, 3>& menus, const QString& suffix) {
+              QMenu* m = parent->addMenu(caption);
+              m->setObjectName(QString::fromLatin1(name));
+              const char* const targets[] = {"Background", "Object", "Text"};
+              for (int t = 0; t < 3; ++t)
+                  menus[size_t(t)] = editing::add_css_copy_menu(m, QString::fromLatin1(targets[t]),
+                      QStringLiteral("css") + QString::fromLatin1(targets[t]).toLower(), suffix);
+              return m;
+          };
+    copycss = add_css_menus(file, QStringLiteral("Copy &as CSS"), "copycss", css, QString());
     file->addSeparator()->setObjectName(QStringLiteral("none2"));
     safep = add_action(
         file, "safep", QStringLiteral("Safe Palette"), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -419,6 +434,10 @@ void Form3View::build_menus(QMainWindow* window)
     choosec = add_action(file, "choosec", QStringLiteral("Color Picker..."));
     pastehex
         = add_action(file, "pastehex", QStringLiteral("Paste Hex Code"), QKeySequence(Qt::Key_F2));
+    pastecss = add_action(
+        file, "pastecss", QStringLiteral("Paste CSS Color"), QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    pickscreen = add_action(file, "pickscreen", QStringLiteral("Pick from Screen"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
     file->addSeparator()->setObjectName(QStringLiteral("none4"));
     exit = add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4));
 
@@ -441,6 +460,7 @@ void Form3View::build_menus(QMainWindow* window)
         preset_items[i]
             = add_action(presets, preset_names[i], QString::fromLatin1(core::kPresets[i].caption));
     }
+    contrast_menu.build(bar);
 
     // The two pop-up menus; they never show in the menu bar.
     rightclik = new QMenu(QStringLiteral("Right Menu"), window);
@@ -456,6 +476,8 @@ void Form3View::build_menus(QMainWindow* window)
     right_objectrgb
         = add_action(copy_right, "right_objectrgb", QStringLiteral("Object RGB Values"));
     right_textrgb = add_action(copy_right, "right_textrgb", QStringLiteral("Text RGB Values"));
+    copycss_right = add_css_menus(rightclik, QStringLiteral("Copy as CSS"), "copycss_right",
+        css_right, QStringLiteral("_right"));
     rightclik->addSeparator()->setObjectName(QStringLiteral("none55"));
     safepalr = add_action(rightclik, "safepalr", QStringLiteral("Safe Palette"));
     autosafepr

@@ -3,7 +3,9 @@
 // The controls and menus of the Color Matching Station, built once and laid out from their
 // content. Behaviour lives in Form3; this class only makes, names and places.
 
+#include "station/contrast_panel.h"
 #include "widgets/controls.h"
+#include "widgets/css_commands.h"
 
 #include <QAction>
 #include <QFrame>
@@ -50,6 +52,10 @@ public:
     widgets::ShapeWidget* Shape1 = nullptr;
     widgets::ShapeWidget* Shape2 = nullptr;
     QLabel* Label3 = nullptr;
+
+    // Under the sample: the contrast of its three pairs; and the Contrast menu.
+    ContrastPanel* contrastPanel = nullptr;
+    ContrastMenu contrast_menu;
 
     // Targets.
     QRadioButton* Option1 = nullptr;
@@ -99,6 +105,11 @@ public:
     QAction* autosafep = nullptr;
     QAction* choosec = nullptr;
     QAction* pastehex = nullptr;
+    // Beside the design: CSS copies of each target, CSS paste and Pick from Screen.
+    QMenu* copycss = nullptr;
+    std::array<editing::CssCopyMenu, 3> css {};
+    QAction* pastecss = nullptr;
+    QAction* pickscreen = nullptr;
     QAction* exit = nullptr;
 
     // Options menu.
@@ -121,6 +132,8 @@ public:
     QAction* right_bakrgb = nullptr;
     QAction* right_objectrgb = nullptr;
     QAction* right_textrgb = nullptr;
+    QMenu* copycss_right = nullptr;
+    std::array<editing::CssCopyMenu, 3> css_right {};
     QAction* safepalr = nullptr;
     QAction* autosafepr = nullptr;
     QAction* choosecolorr = nullptr;

@@ -64,7 +64,7 @@ one_desktop() { # name, then the environment of that desktop
   xdotool windowclose "$station" 2>/dev/null || true; sleep 0.5
 
   click_on "Help" "Pigmentor 1.18"; click_on "About Pigmentor..." "Pigmentor 1.18"
-  local about; about=$(xdotool search --onlyvisible --name '^Pigmentor$' | head -1)
+  local about; about=$(xdotool search --onlyvisible --name '^About Pigmentor$' | head -1)
   sleep 0.5
   [ -n "$about" ] && shoot "$about" "$out/$name-about.png"
   key Escape

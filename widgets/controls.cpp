@@ -258,7 +258,9 @@ QColor legible(const QColor& design, const QColor& background, double ratio)
 
 void set_caption_color(QWidget* w, const QColor& design)
 {
-    const QColor background = w->palette().color(QPalette::Window);
+    // The window's own colour: when the desktop's palette changes, the window hears of
+    // it before its children have taken the new one.
+    const QColor background = w->window()->palette().color(QPalette::Window);
     set_palette_color(w, QPalette::WindowText, legible(design, background));
 }
 

@@ -27,7 +27,7 @@ struct CssCopyMenu {
     QAction* short_hex = nullptr; // #f90
     QAction* rgb = nullptr; // rgb(255, 153, 0)
     QAction* hsl = nullptr; // hsl(36, 100%, 50%)
-    QAction* oklch = nullptr; // oklch(0.792 0.171 70.670)
+    QAction* oklch = nullptr; // oklch(0.772 0.174 64.552)
     QAction* name = nullptr; // orange
 
     // Rewrites captions and enabled states for a colour.

@@ -82,6 +82,22 @@ TEST_F(Form1Look, FitsEveryDesktopFontAndPalette)
     }
 }
 
+TEST_F(Form1Look, ColoursFollowADesktopThatTurnsDark)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    EXPECT_EQ(v.Label4->palette().color(QPalette::WindowText), QColor(0, 100, 0));
+    testsupport::DesktopLook dark(0, true);
+    QApplication::processEvents();
+    const QColor window = w.palette().color(QPalette::Window);
+    for (QLabel* caption : {v.Label7, v.Label4, v.Label5, v.Label8, v.Label9, v.Label10})
+        EXPECT_GE(contrast(caption->palette().color(QPalette::WindowText), window), 4.5)
+            << caption->objectName().toStdString();
+    // The pale boxes did not take the dark palette's light text.
+    EXPECT_GE(contrast(v.Text1->palette().color(QPalette::Text), QColor(255, 192, 192)), 4.5);
+    EXPECT_EQ(v.Text1->palette().color(QPalette::Base), QColor(255, 192, 192));
+}
+
 TEST_F(Form1Look, EveryFocusableControlHasItsOwnName)
 {
     editor::Form1& w = open_main();

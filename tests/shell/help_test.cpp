@@ -99,13 +99,3 @@ TEST_F(HelpTest, LinksStayInsideBackForwardAndContents)
     QTest::keyClick(window->browser(), Qt::Key_Escape);
     EXPECT_FALSE(window->isVisible());
 }
-
-TEST_F(HelpTest, EveryControlIsNamed)
-{
-    window = open();
-    for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->focusPolicy() != Qt::NoFocus && w->isVisibleTo(window.get()))
-            EXPECT_FALSE(w->accessibleName().isEmpty() && !qobject_cast<QPushButton*>(w))
-                << w->objectName().toStdString();
-    }
-}

@@ -278,7 +278,8 @@ TEST_F(StationTest, PresetsCloseAndMenus)
     QStringList bar;
     for (QAction* a : s.menuBar()->actions())
         bar << a->text();
-    EXPECT_EQ(bar, QStringList({"&File", "&Options", "&Presets"}));
+    // The window's own three menus first, in their order; added menus only after them.
+    EXPECT_EQ(bar.mid(0, 3), QStringList({"&File", "&Options", "&Presets"}));
     EXPECT_EQ(v.exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
     EXPECT_EQ(v.texthexcopy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
     v.Command6->click();

@@ -1,0 +1,23 @@
+#pragma once
+
+// The main window's contrast line: the current colour's WCAG ratio against white and
+// against black, with the AA verdict for normal text, read-only.
+
+#include "core/color.h"
+
+#include <QLabel>
+
+namespace editor {
+
+class ContrastInfo : public QLabel {
+public:
+    explicit ContrastInfo(QWidget* parent = nullptr);
+    // Shows the ratios of a colour; does nothing when they are the ones on show.
+    void show_color(const core::Rgb& c);
+
+private:
+    int on_white_ = -1;
+    int on_black_ = -1;
+};
+
+} // namespace editor

@@ -1,0 +1,327 @@
+// The main window's CSS commands, screen pick, information line and recent colours,
+// driven through its real menus, buttons and swatches over the fake platform.
+#include "../support/layout_check.h"
+#include "../support/window_test.h"
+
+#include "core/css.h"
+#include "editor/recent_colors.h"
+#include "platform/eyedropper.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+using Form1Css = WindowTest;
+using platform::ScreenPick;
+
+// Every value change of the three bars, in order, as "channel:value".
+struct BarLog {
+    QStringList writes;
+    explicit BarLog(editor::Form1& w)
+    {
+        for (int c = 0; c < 3; ++c)
+            QObject::connect(w.CLR(c), &QScrollBar::valueChanged, w.CLR(c),
+                [this, c](int v) { writes << QStringLiteral("%1:%2").arg(c).arg(v); });
+    }
+};
+
+QStringList recent_codes(const editor::Form1& w)
+{
+    QStringList codes;
+    for (const core::Rgb& c : w.view().recent->colors())
+        codes << QString::fromStdString(core::build_hex_code(c));
+    return codes;
+}
+
+} // namespace
+
+TEST_F(Form1Css, PasteCssWritesThroughTheBarsRedFirstAndF2StaysAsItWas)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    EXPECT_EQ(v.pastecss->text(), "Paste CSS Color");
+    EXPECT_EQ(v.pastecss->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    EXPECT_EQ(v.pastehex->shortcut(), QKeySequence(Qt::Key_F2));
+
+    BarLog log(w);
+    fake.clipboard = "  rgb(51, 102, 153)\r\n";
+    // The shortcut wins over the focused hex box, as the design's shortcuts do.
+    v.Text4->setFocus();
+    QTest::keyClick(v.Text4, Qt::Key_F2, Qt::ShiftModifier);
+    EXPECT_EQ(log.writes, QStringList({"0:51", "1:102", "2:153"}));
+    EXPECT_EQ(v.Label1->text(), "336699");
+    EXPECT_EQ(v.Text4->text(), "336699");
+    EXPECT_TRUE(fake.boxes.empty());
+
+    // F2 still refuses "#" with the design's message and restores the code.
+    fake.clipboard = "#ff9900";
+    v.pastehex->trigger();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, "Please enter the Hex Code ONLY, no #!");
+    EXPECT_EQ(v.Label1->text(), "336699");
+    // The same text is a CSS colour.
+    v.pastecss->trigger();
+    EXPECT_EQ(v.Label1->text(), "FF9900");
+
+    // Auto Safe snaps a pasted CSS colour like any other.
+    v.Check2->click();
+    fake.clipboard = "hsl(210deg 50% 41%)";
+    v.pastecss->trigger();
+    EXPECT_EQ(v.Label1->text(), "336699");
+}
+
+TEST_F(Form1Css, RefusedCssPastesSayWhyAndChangeNothing)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    w.psets(10, 20, 30);
+    v.Text4->setText("abc");
+    BarLog log(w);
+    struct Case {
+        QString clipboard;
+        const char* title;
+    } cases[] = {
+        {"#ff000080", "Transparent Color"},
+        {"rgba(0, 0, 0, 0.5)", "Transparent Color"},
+        {"transparent", "Transparent Color"},
+        {"hsl(120 50%)", "Not a CSS Color"},
+        {"rgb(256, 0, 0)", "Not a CSS Color"},
+        {"#12345", "Not a CSS Color"},
+        {"", "Not a CSS Color"},
+        {QStringLiteral("#fff") + QString(1 << 20, QLatin1Char(' ')), "Not a CSS Color"},
+    };
+    for (const Case& c : cases) {
+        fake.boxes.clear();
+        fake.clipboard = c.clipboard;
+        v.pastecss->trigger();
+        ASSERT_EQ(fake.boxes.size(), 1u) << c.title;
+        EXPECT_EQ(fake.boxes[0].title, QString::fromLatin1(c.title));
+        EXPECT_EQ(fake.boxes[0].icon, core::Icon::Stop);
+        const core::Message expected = core::css_refusal_message(
+            QString::fromLatin1(c.title) == "Transparent Color" ? core::CssRefusal::NotOpaque
+                                                                : core::CssRefusal::NotAColor);
+        EXPECT_EQ(fake.boxes[0].text, QString::fromStdString(expected.text));
+    }
+    EXPECT_TRUE(log.writes.isEmpty());
+    EXPECT_EQ(v.Label1->text(), "0A141E");
+    EXPECT_EQ(v.Text4->text(), "abc");
+    EXPECT_TRUE(w.view().recent->colors().empty());
+}
+
+TEST_F(Form1Css, CopyAsCssFollowsTheAlertOptionWithTheHexCopysBox)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    EXPECT_EQ(v.copycss.menu->title(), "Copy &as CSS");
+    EXPECT_EQ(v.copycss_right.menu->parent(), v.rightclik);
+    w.psets(255, 153, 0);
+    v.Check1->click(); // the "#" option does not touch CSS texts
+    struct Case {
+        QAction* item;
+        const char* copied;
+    } cases[] = {
+        {v.copycss.hex, "#ff9900"},
+        {v.copycss.short_hex, "#f90"},
+        {v.copycss.rgb, "rgb(255, 153, 0)"},
+        {v.copycss.hsl, "hsl(36, 100%, 50%)"},
+        {v.copycss.oklch, "oklch(0.772 0.174 64.552)"},
+        {v.copycss_right.rgb, "rgb(255, 153, 0)"},
+    };
+    for (const Case& c : cases) {
+        fake.boxes.clear();
+        c.item->trigger();
+        EXPECT_EQ(fake.clipboard, QString::fromLatin1(c.copied));
+        ASSERT_EQ(fake.boxes.size(), 1u) << c.copied;
+        EXPECT_EQ(fake.boxes[0].text,
+            QStringLiteral("[%1] was copied to your clipboard.\rPress Control + V to paste it!")
+                .arg(QString::fromLatin1(c.copied)));
+        EXPECT_EQ(fake.boxes[0].title, "Pigmentor");
+        EXPECT_EQ(fake.boxes[0].icon, core::Icon::Information);
+    }
+    // No name for FF9900, no short form for FF9901: those items are greyed and copy nothing.
+    emit v.copycss.menu->aboutToShow();
+    EXPECT_FALSE(v.copycss.name->isEnabled());
+    fake.clipboard = "untouched";
+    v.copycss.name->trigger();
+    EXPECT_EQ(fake.clipboard, "untouched");
+    w.psets(255, 165, 0);
+    emit v.copycss.menu->aboutToShow();
+    EXPECT_EQ(v.copycss.name->text(), "orange");
+    EXPECT_FALSE(v.copycss.short_hex->isEnabled());
+
+    // With the alert off, silence; a clipboard that will not take it says so.
+    v.copyalert->trigger();
+    fake.boxes.clear();
+    v.copycss.name->trigger();
+    EXPECT_EQ(fake.clipboard, "orange");
+    EXPECT_TRUE(fake.boxes.empty());
+    fake.clipboard_fails = true;
+    v.copycss.hex->trigger();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, QString::fromStdString(core::clipboard_failure().text));
+}
+
+TEST_F(Form1Css, InformationLineFollowsTheColourAndFits)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    ASSERT_NE(testsupport::find<QLabel>(&w, "cssInfo"), nullptr);
+    EXPECT_EQ(v.cssInfo->text(), "black   hsl(0, 0%, 0%)");
+    w.psets(255, 165, 0);
+    // A whole degree would give FFA600: the hue keeps the one decimal it needs.
+    EXPECT_EQ(v.cssInfo->text(), "orange   hsl(38.8, 100%, 50%)");
+    v.CLR[2]->setValue(1);
+    EXPECT_EQ(v.cssInfo->text(), QStringLiteral("≈ orange   hsl(38.7, 100%, 50.2%)"));
+    w.psets(255, 153, 0);
+    EXPECT_EQ(v.cssInfo->text(), QStringLiteral("≈ orange   hsl(36, 100%, 50%)"));
+
+    // The longest name with a long hsl() form, full swatches and the button fit on
+    // every desktop look.
+    for (double points : {0.0, 13.0, 6.0}) {
+        for (bool dark : {false, true}) {
+            SCOPED_TRACE(testing::Message() << points << " pt, dark " << dark);
+            testsupport::DesktopLook look(points, dark);
+            main.reset();
+            editor::Form1& again = open_main();
+            for (int i = 0; i < 16; ++i) {
+                again.psets(i, 0, 0);
+                again.view().Command1->click();
+            }
+            again.psets(250, 250, 209);
+            EXPECT_TRUE(
+                again.view().cssInfo->text().startsWith(QStringLiteral("≈ lightgoldenrodyellow")));
+            QApplication::processEvents();
+            testsupport::LayoutOptions options;
+            options.exempt.insert(again.view().Check2); // lies on Command7 by design
+            EXPECT_EQ(testsupport::layout_problems(&again, options), QStringList());
+        }
+    }
+}
+
+TEST_F(Form1Css, PickFromScreenWritesThePickedPixelThroughTheBars)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    EXPECT_EQ(v.pickscreen->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    BarLog log(w);
+    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Picked, QColor(0x12, 0xAB, 0x34)});
+    v.pickScreen->click();
+    EXPECT_EQ(fake.screen_picks, 1);
+    EXPECT_EQ(log.writes, QStringList({"0:18", "1:171", "2:52"}));
+    EXPECT_EQ(v.Label1->text(), "12AB34");
+
+    // A cancel changes nothing; a desktop without any way to pick says so.
+    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Cancelled, {}});
+    v.pickscreen->trigger();
+    EXPECT_EQ(v.Label1->text(), "12AB34");
+    EXPECT_TRUE(fake.boxes.empty());
+    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Unavailable, {}});
+    v.pickscreen_right->trigger();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].title, QString::fromLatin1(platform::kPickTitle));
+    EXPECT_EQ(fake.boxes[0].text, QString::fromLatin1(platform::kPickUnavailableText));
+    EXPECT_EQ(v.Label1->text(), "12AB34");
+    EXPECT_EQ(fake.screen_picks, 3);
+}
+
+// No two commands of the window share a shortcut, the new ones included.
+TEST_F(Form1Css, NoShortcutIsTakenTwice)
+{
+    editor::Form1& w = open_main();
+    QMap<QString, QString> seen;
+    for (QAction* a : w.findChildren<QAction*>()) {
+        if (a->shortcut().isEmpty())
+            continue;
+        const QString keys = a->shortcut().toString();
+        EXPECT_FALSE(seen.contains(keys))
+            << keys.toStdString() << ": " << seen.value(keys).toStdString() << " and "
+            << a->objectName().toStdString();
+        seen.insert(keys, a->objectName());
+    }
+}
+
+TEST_F(Form1Css, RecentColoursFromAppliesAndCopiesNewestFirst)
+{
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    type_into(v.Text4, "ff9900");
+    v.Command5->click(); // applied
+    fake.clipboard = "rgb(51, 102, 153)";
+    v.pastecss->trigger(); // applied
+    v.CLR[0]->setValue(52); // a drag alone is not remembered
+    v.copyrgbvalues->trigger(); // copied
+    v.orange->trigger(); // applied, already there: moves to the front
+    EXPECT_EQ(recent_codes(w), QStringList({"FF9900", "346699", "336699"}));
+    EXPECT_EQ(read("pmtrecent.ini"), QByteArray("FF9900\r\n346699\r\n336699\r\n"));
+
+    // A refused paste remembers nothing.
+    fake.clipboard = "#12345";
+    v.pastehex->trigger();
+    v.pastecss->trigger();
+    EXPECT_EQ(recent_codes(w).size(), 3);
+
+    // A click applies a swatch through the bars.
+    BarLog log(w);
+    QTest::mouseClick(v.recent->swatch(2), Qt::LeftButton);
+    EXPECT_EQ(log.writes, QStringList({"0:51", "1:102", "2:153"}));
+    EXPECT_EQ(v.Label1->text(), "336699");
+    EXPECT_EQ(recent_codes(w).front(), "336699");
+
+    // Sixteen at most.
+    for (int i = 0; i < 20; ++i)
+        w.psets(i, i, i), v.Command1->click();
+    EXPECT_EQ(recent_codes(w).size(), 16);
+    EXPECT_EQ(recent_codes(w).front(), "131313");
+    EXPECT_EQ(read("pmtrecent.ini").count("\r\n"), 16);
+}
+
+TEST_F(Form1Css, RecentSwatchRightClickCopiesOrForgetsAndAllSurvivesARestart)
+{
+    write("pmtrecent.ini", "336699\r\nnot a colour\r\nFF9900\r\n");
+    editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    EXPECT_EQ(recent_codes(w), QStringList({"336699", "FF9900"}));
+    EXPECT_FALSE(v.recent->swatch(2)->isEnabled());
+    EXPECT_EQ(v.recent->swatch(1)->toolTip(), "FF9900");
+
+    v.Check1->click(); // the swatch copy is the hex copy, "#" and alert included
+    QTest::mouseClick(v.recent->swatch(1), Qt::RightButton);
+    ASSERT_FALSE(fake.popups.empty());
+    EXPECT_EQ(fake.popups.back().menu, v.recent->menu());
+    v.recent->copyItem()->trigger();
+    EXPECT_EQ(fake.clipboard, "#FF9900");
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_TRUE(fake.boxes[0].text.startsWith("[#FF9900] was copied"));
+    EXPECT_EQ(v.Label1->text(), "000000"); // copying a swatch does not apply it
+
+    // A copy counts as a use: the copied colour moved to the front.
+    EXPECT_EQ(recent_codes(w), QStringList({"FF9900", "336699"}));
+    QTest::mouseClick(v.recent->swatch(1), Qt::RightButton);
+    v.recent->forgetItem()->trigger();
+    EXPECT_EQ(recent_codes(w), QStringList({"FF9900"}));
+    EXPECT_EQ(read("pmtrecent.ini"), QByteArray("FF9900\r\n"));
+
+    main.reset();
+    editor::Form1& again = open_main();
+    EXPECT_EQ(recent_codes(again), QStringList({"FF9900"}));
+}
+
+TEST_F(Form1Css, OversizedOrBinaryRecentFileGivesAnEmptyRow)
+{
+    QByteArray binary;
+    for (int i = 0; i < 3000; ++i)
+        binary += char((i * 37) % 256);
+    for (const QByteArray& bytes : {QByteArray(10 * 1024 * 1024, 'A'), binary}) {
+        write("pmtrecent.ini", bytes);
+        editor::Form1& w = open_main();
+        EXPECT_LE(w.view().recent->colors().size(), 16u);
+        w.psets(1, 2, 3);
+        w.view().Command1->click();
+        EXPECT_EQ(recent_codes(w).front(), "010203");
+        main.reset();
+    }
+}
