@@ -133,35 +133,13 @@ void Form1::connect_menus()
         [this] { shell::show_help_contents(platform_, this); });
     connect(
         v.hexwebsite, &QAction::triggered, this, [this] { shell::open_website(platform_, this); });
-
-    // Beside the design: CSS copies and paste, Pick from Screen, the recent colours.
-    const auto color = [this] { return editing::channels(*this); };
-    const auto copy_css = [this](const QString& text) {
-        if (editing::copy_css_text(*this, text, view_.Check3.value() == 1, core::CopyKind::MainHex))
-            remember_color();
-    };
-    editing::connect_css_copy_menu(v.copycss, color, copy_css);
-    editing::connect_css_copy_menu(v.copycss_right, color, copy_css);
-    connect(v.pastecss, &QAction::triggered, this, &Form1::pastecss_Click);
-    for (QAction* a : {v.pickscreen, v.pickscreen_right})
-        connect(a, &QAction::triggered, this, &Form1::pickscreen_Click);
-    connect(v.pickScreen, &QPushButton::clicked, this, &Form1::pickscreen_Click);
-    for (QAction* a : items)
-        connect(a, &QAction::triggered, this, &Form1::remember_color);
-    connect(v.newcolor, &QAction::triggered, this, &Form1::remember_color);
-    connect(v.recent, &RecentColors::applyRequested, this, [this](const core::Rgb& c) {
-        editing::write_channels(*this, c);
-        remember_color();
-    });
-    connect(v.recent, &RecentColors::copyRequested, this, &Form1::copy_recent);
-    connect(v.recent, &RecentColors::menuRequested, this,
-        [this](const QPoint& at) { platform_.popupMenu(view_.recent->menu(), at); });
+    connect_tools();
 }
 
 void Form1::CLR_Change()
 {
     const core::Rgb c = editing::channels(*this);
-    view_.Shape1->setFill(QColor(c.red, c.green, c.blue));
+    view_.Shape1->setFill(widgets::to_qcolor(c));
     view_.Text1->setText(editing::decimal(c.red));
     view_.Text2->setText(editing::decimal(c.green));
     view_.Text3->setText(editing::decimal(c.blue));
@@ -266,36 +244,6 @@ void Form1::copyrgb()
         editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::Rgb));
 }
 
-void Form1::pastecss_Click()
-{
-    if (editing::paste_css_color(*this))
-        remember_color();
-}
-
-void Form1::pickscreen_Click()
-{
-    editing::pick_from_screen(*this, [this](const core::Rgb&) { remember_color(); });
-}
-
-void Form1::remember_color()
-{
-    view_.recent->remember(editing::channels(*this));
-}
-
-// A swatch's copy is the hex copy of its colour, with the "#" and alert options.
-void Form1::copy_recent(const core::Rgb& c)
-{
-    const int hash = widgets::check_value(view_.Check1);
-    if (hash != 0 && hash != 1)
-        return;
-    const std::string text = core::hex_copy_text(core::build_hex_code(c), hash == 1);
-    if (!editing::copy_to_clipboard(*this, text))
-        return;
-    view_.recent->remember(c);
-    if (view_.Check3.value() == 1)
-        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::MainHex));
-}
-
 void Form1::Check1_Click()
 {
     mark(view_.numsign, view_.numsign_right, widgets::check_value(view_.Check1) == 1);
@@ -311,41 +259,6 @@ void Form1::copyalert_toggle(bool checked)
 {
     mark(view_.copyalert, view_.alertcopy_right, checked);
     view_.Check3.set(checked ? 1 : 0);
-}
-
-void Form1::savecolor()
-{
-    const QByteArray bytes = storage::color_file_bytes(editing::channels(*this));
-    const QString name = platform_.saveFileName(this, QStringLiteral("Save the color as"),
-        QStringLiteral("."), QStringLiteral("Pigmentor File (*.pmt)"));
-    if (name.isEmpty())
-        return;
-    storage::write_file_atomically(name, bytes);
-}
-
-void Form1::opencolor()
-{
-    const QString name
-        = platform_.openFileName(this, QStringLiteral("Open a previously saved color"),
-            QStringLiteral("."), QStringLiteral("Pigmentor Files (*.pmt)"));
-    if (name.isEmpty())
-        return;
-    load_color_file(name);
-}
-
-void Form1::load_color_file(const QString& path)
-{
-    const auto bytes = storage::read_small_file(path);
-    if (!bytes)
-        return;
-    set_bars(storage::color_text_channels(storage::join_lines(*bytes)));
-}
-
-void Form1::set_bars(const std::vector<int>& channels)
-{
-    // A file that stops early leaves the channels it did not reach as they are.
-    for (size_t c = 0; c < channels.size(); ++c)
-        view_.CLR[c]->setValue(channels[c]);
 }
 
 void Form1::openprefs()

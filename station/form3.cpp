@@ -14,20 +14,6 @@
 
 namespace station {
 
-namespace {
-
-QColor to_qcolor(const core::Rgb& c)
-{
-    return QColor(c.red, c.green, c.blue);
-}
-
-int value_of(const QColor& c)
-{
-    return core::color_value(c.red(), c.green(), c.blue());
-}
-
-} // namespace
-
 Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     std::function<CopyOptions()> copy_options)
     : QMainWindow(nullptr), platform_(platform), prefs_file_(std::move(station_prefs_file)),
@@ -126,10 +112,7 @@ void Form3::connect_menus()
     // Beside the design: CSS copies of each target (with the hex copy's alert), CSS paste
     // and Pick from Screen, both on the selected target.
     for (int t = 0; t < 3; ++t) {
-        const auto color = [this, t] {
-            const QColor c = target_color(Target(t));
-            return core::Rgb {c.red(), c.green(), c.blue()};
-        };
+        const auto color = [this, t] { return widgets::to_rgb(target_color(Target(t))); };
         const auto copy = [this](const QString& text) {
             editing::copy_css_text(*this, text, copy_options_().alert, core::CopyKind::StationHex);
         };
@@ -159,30 +142,9 @@ void Form3::select_target(Target t)
     Option(t)->setChecked(true);
 }
 
-void Form3::load_theme_file(const QString& path)
-{
-    const auto bytes = storage::read_small_file(path);
-    if (!bytes)
-        return;
-    const storage::ThemePieces pieces = storage::theme_pieces(storage::join_lines(*bytes));
-    const auto show_contrast = qScopeGuard([this] { update_contrast(); }); // colours set directly
-    if (!returnrgb(pieces.background))
-        return;
-    const core::Rgb background = buffer_;
-    ui_.set_sample_color(Background, to_qcolor(background));
-    editing::write_channels(*this, background);
-    if (!returnrgb(pieces.object))
-        return;
-    ui_.set_sample_color(Object, to_qcolor(buffer_));
-    if (!returnrgb(pieces.text))
-        return;
-    ui_.set_sample_color(Text, to_qcolor(buffer_));
-    select_target(Background);
-}
-
 void Form3::Option_Click(Target t)
 {
-    scrollbarfixer(value_of(target_color(t)));
+    scrollbarfixer(target_value(t));
     settool();
 }
 
@@ -222,14 +184,14 @@ void Form3::CLR_Change()
     ui_.Text2->setText(editing::decimal(bars.green));
     ui_.Text3->setText(editing::decimal(bars.blue));
 
-    ui_.set_sample_color(selected_target(), to_qcolor(editing::channels(*this)));
+    ui_.set_sample_color(selected_target(), widgets::to_qcolor(editing::channels(*this)));
     if (ui_.Check1->checkState() == Qt::Checked)
         Command4_Click();
 
     const QString code = QString::fromStdString(core::build_hex_code(editing::channels(*this)));
     ui_.Label1->setText(code);
     ui_.Text7->setText(code);
-    dialog_.color = value_of(target_color(selected_target()));
+    dialog_.color = target_value(selected_target());
     // The contrast panel once per completed change, not for the colours of a nested run.
     if (--change_depth_ == 0)
         update_contrast();
@@ -367,12 +329,12 @@ void Form3::Command2_Click()
 
 void Form3::copy_hex(Target t)
 {
-    striphex(value_of(target_color(t)));
+    striphex(target_value(t));
 }
 
 void Form3::copy_rgb(Target t)
 {
-    scrollbarfixer(value_of(target_color(t)));
+    scrollbarfixer(target_value(t));
     copyrgb(buffer_.red, buffer_.green, buffer_.blue);
 }
 
@@ -395,55 +357,6 @@ void Form3::copyrgb(int red, int green, int blue)
         return;
     if (copy_options_().alert)
         editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::Rgb));
-}
-
-void Form3::savetheme()
-{
-    get_hex(Background, value_of(target_color(Background)));
-    get_hex(Object, value_of(target_color(Object)));
-    get_hex(Text, value_of(target_color(Text)));
-    const QString name = platform_.saveFileName(this, QStringLiteral("Save Theme As"),
-        QStringLiteral("."), QStringLiteral("Color Matching Station File (*.pmtm)"));
-    if (name.isEmpty())
-        return;
-    storage::write_file_atomically(name,
-        storage::theme_bytes(slots_[Background].toStdString(), slots_[Object].toStdString(),
-            slots_[Text].toStdString()));
-}
-
-void Form3::opentheme()
-{
-    const QString name = platform_.openFileName(this, QStringLiteral("Load Saved Theme"),
-        QStringLiteral("."), QStringLiteral("Pigmentor Files (*.pmtm)"));
-    if (!name.isEmpty())
-        load_theme_file(name);
-}
-
-void Form3::newtheme()
-{
-    ui_.set_sample_color(Object, Qt::black);
-    ui_.set_sample_color(Text, Qt::black);
-    update_contrast();
-    select_target(Background);
-    editing::write_channels(*this, core::Rgb {255, 255, 255});
-}
-
-void Form3::openprefs()
-{
-    const auto bytes = storage::read_small_file(prefs_file_);
-    if (!bytes)
-        return;
-    const auto oval = storage::parse_truth(*bytes);
-    if (!oval)
-        return;
-    ui_.oval->setChecked(*oval);
-    ui_.Shape2->setOval(*oval);
-}
-
-void Form3::saveprefs()
-{
-    storage::write_file_atomically(
-        prefs_file_, storage::station_prefs_bytes(ui_.oval->isChecked()));
 }
 
 void Form3::keyPressEvent(QKeyEvent* event)

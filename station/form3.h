@@ -38,6 +38,7 @@ public:
 
     // The three target colours, as held by the sample.
     QColor target_color(Target t) const;
+    int target_value(Target t) const { return core::color_value(widgets::to_rgb(target_color(t))); }
     Target selected_target() const;
     // Selects a target as a click on its option button does.
     void select_target(Target t);

@@ -8,15 +8,6 @@
 
 namespace station {
 
-namespace {
-
-core::Rgb rgb_of(const QColor& c)
-{
-    return {c.red(), c.green(), c.blue()};
-}
-
-} // namespace
-
 void Form3::build_contrast()
 {
     const ContrastMenu& m = ui_.contrast_menu;
@@ -39,8 +30,9 @@ void Form3::build_contrast()
 
 void Form3::update_contrast()
 {
-    ui_.contrastPanel->show_pairs(rgb_of(target_color(Background)), rgb_of(target_color(Object)),
-        rgb_of(target_color(Text)), ui_.Label3->isHidden());
+    ui_.contrastPanel->show_pairs(widgets::to_rgb(target_color(Background)),
+        widgets::to_rgb(target_color(Object)), widgets::to_rgb(target_color(Text)),
+        ui_.Label3->isHidden());
 }
 
 void Form3::suggest_contrast(int need_hundredths, bool object_level)
@@ -49,7 +41,7 @@ void Form3::suggest_contrast(int need_hundredths, bool object_level)
     // text for the text levels and on the object for 3:1.
     const Target target = selected_target();
     const Target other = target != Background ? Background : object_level ? Object : Text;
-    const core::Rgb against = rgb_of(target_color(other));
+    const core::Rgb against = widgets::to_rgb(target_color(other));
     const bool safe_only = ui_.Check1->checkState() == Qt::Checked;
     const auto suggestion
         = core::suggest_passing(editing::channels(*this), against, need_hundredths, safe_only);

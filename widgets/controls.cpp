@@ -215,14 +215,9 @@ namespace widgets {
 
 namespace {
 
-core::Rgb rgb_of(const QColor& c)
-{
-    return {c.red(), c.green(), c.blue()};
-}
-
 double ratio_of(const QColor& a, const QColor& b)
 {
-    return core::contrast_ratio(rgb_of(a), rgb_of(b));
+    return core::contrast_ratio(to_rgb(a), to_rgb(b));
 }
 
 } // namespace
@@ -242,7 +237,7 @@ QColor legible(const QColor& design, const QColor& background, double ratio)
 {
     if (ratio_of(design, background) >= ratio)
         return design;
-    const bool lighten = core::relative_luminance(rgb_of(background)) < 0.18;
+    const bool lighten = core::relative_luminance(to_rgb(background)) < 0.18;
     const QColor end = lighten ? QColor(Qt::white) : QColor(Qt::black);
     // Mix toward white or black in small steps: the hue stays, the lightness moves.
     for (int step = 1; step <= 100; ++step) {

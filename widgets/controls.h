@@ -4,6 +4,8 @@
 // a file's 0/1/2 value, filled shapes, right-click surfaces, menu items, and the keyboard
 // rules (the default button, menu shortcuts ahead of text boxes).
 
+#include "core/color.h"
+
 #include <QCheckBox>
 #include <QFont>
 #include <QObject>
@@ -88,6 +90,16 @@ void set_palette_color(QWidget* w, QPalette::ColorRole role, const QColor& color
 } // namespace widgets
 
 namespace widgets {
+
+inline core::Rgb to_rgb(const QColor& c)
+{
+    return {c.red(), c.green(), c.blue()};
+}
+
+inline QColor to_qcolor(const core::Rgb& c)
+{
+    return QColor(c.red, c.green, c.blue);
+}
 
 // The design's font sizes are factors of the desktop's default font (its 8.25 pt is 1.0).
 QFont scaled_font(const QFont& base, double factor, bool bold = false);

@@ -1,0 +1,81 @@
+// Themes and the station's preferences file.
+#include "station/form3.h"
+
+#include "platform/platform.h"
+#include "storage/files.h"
+
+#include <QScopeGuard>
+
+namespace station {
+
+void Form3::load_theme_file(const QString& path)
+{
+    const auto bytes = storage::read_small_file(path);
+    if (!bytes)
+        return;
+    const storage::ThemePieces pieces = storage::theme_pieces(storage::join_lines(*bytes));
+    const auto show_contrast = qScopeGuard([this] { update_contrast(); }); // colours set directly
+    if (!returnrgb(pieces.background))
+        return;
+    const core::Rgb background = buffer_;
+    ui_.set_sample_color(Background, widgets::to_qcolor(background));
+    editing::write_channels(*this, background);
+    if (!returnrgb(pieces.object))
+        return;
+    ui_.set_sample_color(Object, widgets::to_qcolor(buffer_));
+    if (!returnrgb(pieces.text))
+        return;
+    ui_.set_sample_color(Text, widgets::to_qcolor(buffer_));
+    select_target(Background);
+}
+
+void Form3::savetheme()
+{
+    get_hex(Background, target_value(Background));
+    get_hex(Object, target_value(Object));
+    get_hex(Text, target_value(Text));
+    const QString name = platform_.saveFileName(this, QStringLiteral("Save Theme As"),
+        QStringLiteral("."), QStringLiteral("Color Matching Station File (*.pmtm)"));
+    if (name.isEmpty())
+        return;
+    storage::write_file_atomically(name,
+        storage::theme_bytes(slots_[Background].toStdString(), slots_[Object].toStdString(),
+            slots_[Text].toStdString()));
+}
+
+void Form3::opentheme()
+{
+    const QString name = platform_.openFileName(this, QStringLiteral("Load Saved Theme"),
+        QStringLiteral("."), QStringLiteral("Pigmentor Files (*.pmtm)"));
+    if (!name.isEmpty())
+        load_theme_file(name);
+}
+
+void Form3::newtheme()
+{
+    ui_.set_sample_color(Object, Qt::black);
+    ui_.set_sample_color(Text, Qt::black);
+    update_contrast();
+    select_target(Background);
+    editing::write_channels(*this, core::Rgb {255, 255, 255});
+}
+
+void Form3::openprefs()
+{
+    const auto bytes = storage::read_small_file(prefs_file_);
+    if (!bytes)
+        return;
+    const auto oval = storage::parse_truth(*bytes);
+    if (!oval)
+        return;
+    ui_.oval->setChecked(*oval);
+    ui_.Shape2->setOval(*oval);
+}
+
+void Form3::saveprefs()
+{
+    storage::write_file_atomically(
+        prefs_file_, storage::station_prefs_bytes(ui_.oval->isChecked()));
+}
+
+} // namespace station
