@@ -10,7 +10,7 @@ RUN_PACKAGES = cmake make g++ qt6-base-dev libgl-dev
 TEST_PACKAGES = libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev \
            desktop-file-utils appstream shared-mime-info man-db file dpkg-dev \
            xvfb xdotool xclip imagemagick openbox trayer x11-utils \
-           python3-pyatspi at-spi2-core dbus-x11
+           python3-pyatspi at-spi2-core dbus-x11 qt6-gtk-platformtheme
 PACKAGES = $(RUN_PACKAGES)
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -58,7 +58,7 @@ bench: build-all
 # The end-to-end suite in a private X server (make test runs it too when Xvfb is there).
 e2e: build
 	@$(MAKE) --no-print-directory deps PACKAGES="xvfb xdotool xclip imagemagick openbox trayer x11-utils \
-	  python3-pyatspi at-spi2-core dbus-x11 shared-mime-info"
+	  python3-pyatspi at-spi2-core dbus-x11 shared-mime-info qt6-gtk-platformtheme"
 	tests/e2e/run_e2e.sh $(BUILD_DIR)/pigmentor
 
 # Each reader and entry check under libFuzzer for FUZZ_SECONDS; inputs that reach new

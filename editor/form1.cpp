@@ -61,6 +61,7 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
     editing::popup_on_right_click(this, platform_, view_.rightclik,
         {centralWidget(), view_.Frame1, view_.Frame2, view_.Frame3, view_.Frame4});
     widgets::give_menu_shortcuts_priority(this);
+    widgets::enter_clicks_default(this, [this] { return default_button_; });
     modes_ = new shell::WindowModes(this, platform_, prefs_, view_.exit);
 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
@@ -425,13 +426,6 @@ void Form1::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange)
         view_.apply_colors();
     QMainWindow::changeEvent(event);
-}
-
-void Form1::keyPressEvent(QKeyEvent* event)
-{
-    if (widgets::press_default_button(event, default_button_))
-        return;
-    QMainWindow::keyPressEvent(event);
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

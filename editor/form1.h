@@ -67,7 +67,6 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

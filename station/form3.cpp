@@ -29,6 +29,7 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     editing::popup_on_right_click(this, platform_, ui_.rightclik,
         {ui_.client, ui_.Frame1, ui_.Frame4, ui_.Frame5, ui_.Frame6});
     widgets::give_menu_shortcuts_priority(this);
+    widgets::enter_clicks_default(this, [this] { return ui_.Command5; });
     // Enter right after opening runs Go, the default button, from the first target.
     ui_.Option1->setFocus();
 
@@ -357,13 +358,6 @@ void Form3::copyrgb(int red, int green, int blue)
         return;
     if (copy_options_().alert)
         editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::Rgb));
-}
-
-void Form3::keyPressEvent(QKeyEvent* event)
-{
-    if (widgets::press_default_button(event, ui_.Command5))
-        return;
-    QMainWindow::keyPressEvent(event);
 }
 
 void Form3::closeEvent(QCloseEvent* event)

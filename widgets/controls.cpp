@@ -91,14 +91,46 @@ void ValueCheckBox::nextCheckState()
     setCheckState(was_checked ? Qt::Unchecked : Qt::Checked);
 }
 
-bool press_default_button(QKeyEvent* event, QPushButton* default_button)
+namespace {
+
+class EnterClicksDefault : public QObject {
+public:
+    EnterClicksDefault(QWidget* window, std::function<QPushButton*()> current)
+        : QObject(window), current_(std::move(current))
+    {
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        QPushButton* button = current_();
+        if (!button || !button->isEnabled() || !button->isVisible())
+            return false;
+        button->click();
+        return true;
+    }
+
+private:
+    std::function<QPushButton*()> current_;
+};
+
+} // namespace
+
+void enter_clicks_default(QWidget* window, std::function<QPushButton*()> current_default)
 {
-    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
-        return false;
-    if (!default_button || !default_button->isEnabled() || !default_button->isVisible())
-        return false;
-    default_button->click();
-    return true;
+    auto* filter = new EnterClicksDefault(window, std::move(current_default));
+    window->installEventFilter(filter);
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        // Not the menus (windows of their own) and not the push buttons.
+        if (w->window() == window && !qobject_cast<QPushButton*>(w)
+            && w->focusPolicy() != Qt::NoFocus)
+            w->installEventFilter(filter);
+    }
 }
 
 namespace {

@@ -38,8 +38,11 @@ protected:
     void nextCheckState() override;
 };
 
-// Presses the window's default button for an Enter that no control took.
-bool press_default_button(QKeyEvent* event, QPushButton* default_button);
+// Enter pressed on any control of the window but a push button (which clicks itself)
+// clicks the window's current default button, if there is one. The controls are watched
+// directly: some desktop themes stop an Enter that a text box passed on before it reaches
+// the window.
+void enter_clicks_default(QWidget* window, std::function<QPushButton*()> current_default);
 
 // Lets the window's menu shortcuts win over the text boxes' own key bindings.
 void give_menu_shortcuts_priority(QWidget* window);
