@@ -22,10 +22,13 @@ if [ -z "${PIGMENTOR_E2E_BUS:-}" ]; then
   exec dbus-run-session -- "$0" "$@" 2> >(grep -v -e '^dbus-daemon' -e '^SpiRegistry' >&2)
 fi
 
-export program=$root/build/pigmentor
+export program=$(readlink -f "${1:-$root/build/pigmentor}") # or the program given
 out=$root/build/screenshots
 mkdir -p "$out"
 export QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# Under the GTK platform theme, GTK's own bridge would add a second, empty application of
+# the same name to the accessibility tree; Qt's bridge is the one that lists the windows.
+export NO_AT_BRIDGE=1
 xwork=$(mktemp -d)
 Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp -noreset 3>"$xwork/display" >/dev/null 2>&1 & xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -rf "$xwork"' EXIT
@@ -63,17 +66,17 @@ one_desktop() { # name, then the environment of that desktop
   shoot "$station" "$out/$name-station.png"
   xdotool windowclose "$station" 2>/dev/null || true; sleep 0.5
 
-  click_on "Help" "Pigmentor 1.18"; click_on "About Pigmentor..." "Pigmentor 1.18"
+  click_on "Help" "Pigmentor 1.18"; sleep 0.5; click_on "About Pigmentor..." "Pigmentor 1.18"
   local about; about=$(xdotool search --onlyvisible --name '^About Pigmentor$' | head -1)
   sleep 0.5
   [ -n "$about" ] && shoot "$about" "$out/$name-about.png"
   key Escape
-  click_on "Settings" "Pigmentor 1.18"; click_on "Edit preferences..." "Pigmentor 1.18"
+  click_on "Settings" "Pigmentor 1.18"; sleep 0.5; click_on "Edit preferences..." "Pigmentor 1.18"
   local prefs; prefs=$(wait_window "Edit Preferences")
   sleep 0.5
   shoot "$prefs" "$out/$name-prefs.png"
   key Escape
-  stop_program
+  stop_program || true
   for assignment in "$@"; do unset "${assignment%%=*}"; done
   rm -rf "$work"; work=""
 }

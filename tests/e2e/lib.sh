@@ -56,10 +56,15 @@ set_clipboard() { printf '%s' "$1" | xclip -selection clipboard >/dev/null 2>&1;
 key() { xdotool key "$@"; sleep 0.3; }
 click() { xdotool mousemove "$1" "$2" click 1; sleep 0.3; }
 
+# Qt's accessibility bridge reports positions in device-independent pixels; under
+# QT_SCALE_FACTOR they are multiplied back to the screen's pixels.
 locate() { # name [window title] -> "x y"; waits up to 5 s for the tree
   local at
   for _ in $(seq 25); do
-    at=$(atspi center "$1" ${2:+"$2"}) && [ -n "$at" ] && { echo "$at"; return 0; }
+    at=$(atspi center "$1" ${2:+"$2"}) && [ -n "$at" ] && {
+      awk -v f="${QT_SCALE_FACTOR:-1}" '{ printf "%d %d\n", $1 * f, $2 * f }' <<<"$at"
+      return 0
+    }
     sleep 0.2
   done
   return 1
