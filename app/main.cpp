@@ -8,6 +8,7 @@
 #include "storage/config_folder.h"
 
 #include <QApplication>
+#include <QtMath>
 #include <QDir>
 #include <QLockFile>
 
@@ -103,7 +104,8 @@ int main(int argc, char* argv[])
     QApplication app(toolkit_argc, toolkit_argv.data());
     release_messages();
     QApplication::setApplicationName(QStringLiteral("Pigmentor"));
-    QApplication::setWindowIcon(shell::app_icon());
+    // Title bars and task bars show the icon at up to 64 device-independent pixels.
+    QApplication::setWindowIcon(shell::app_icon(qCeil(64 * qApp->devicePixelRatio())));
     // The main window may live in the tray alone; the program ends with its exit.
     QApplication::setQuitOnLastWindowClosed(false);
 
