@@ -5,6 +5,7 @@
   atspi.py tree WINDOW            one line per object: role, name, description, focusable
   atspi.py problems WINDOW        focusable objects without a name, and names used twice
   atspi.py describe NAME [WINDOW] the accessible description of the object named NAME
+  atspi.py focused WINDOW         the name of the object that has the keyboard focus
 """
 import sys
 
@@ -82,6 +83,13 @@ def main(argv):
                 print("%s%s | %s | %s | %s" % ("  " * depth, node.getRoleName(), node.name,
                                                node.description, "focusable" if focusable(node) else ""))
         return 0
+    if verb == "focused":
+        for w in windows(title):
+            for node, _ in walk(w):
+                if node.getState().contains(pyatspi.STATE_FOCUSED):
+                    print(node.name)
+                    return 0
+        return 1
     if verb == "problems":
         found = False
         for w in windows(title):

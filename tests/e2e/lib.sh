@@ -42,6 +42,8 @@ wait_window() { # name -> window id, or nothing after 10 s
   return 1
 }
 
+# How many windows of the program are on screen (a pop-up menu counts as one).
+shown_windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l | tr -d ' '; }
 focus_main() { xdotool windowfocus --sync "$main" 2>/dev/null; sleep 0.3; }
 
 pixel() { # x y -> RRGGBB of the screen

@@ -8,6 +8,18 @@
 
 using ExitTest = WindowTest;
 
+// Every size a window takes while it runs, in order.
+struct SizeWatch : QObject {
+    explicit SizeWatch(QWidget* window) { window->installEventFilter(this); }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::Resize)
+            sizes << static_cast<QWidget*>(o)->size();
+        return false;
+    }
+    QList<QSize> sizes;
+};
+
 TEST_F(ExitTest, ConfirmNoKeepsEverythingAndWritesNothing)
 {
     write("pmtprefs.ini", "0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n");
@@ -85,19 +97,8 @@ TEST_F(ExitTest, TvAnimationShrinksHeightThenWidthAroundTheMiddle)
     QWidget window;
     window.resize(300, 200);
     window.show();
-    QList<QSize> sizes;
-    class Watch : public QObject {
-    public:
-        QList<QSize>* sizes;
-        bool eventFilter(QObject* o, QEvent* e) override
-        {
-            if (e->type() == QEvent::Resize)
-                *sizes << static_cast<QWidget*>(o)->size();
-            return false;
-        }
-    } watch;
-    watch.sizes = &sizes;
-    window.installEventFilter(&watch);
+    SizeWatch watch(&window);
+    const QList<QSize>& sizes = watch.sizes;
     QElapsedTimer clock;
     clock.start();
     shell::close_like_a_tv(&window);
@@ -134,19 +135,8 @@ TEST_F(ExitTest, TvAnimationOutOfTimeJumpsToTheEndOfEachPhase)
     QWidget window;
     window.resize(420, 380);
     window.show();
-    QList<QSize> sizes;
-    class Watch : public QObject {
-    public:
-        QList<QSize>* sizes;
-        bool eventFilter(QObject* o, QEvent* e) override
-        {
-            if (e->type() == QEvent::Resize)
-                *sizes << static_cast<QWidget*>(o)->size();
-            return false;
-        }
-    } watch;
-    watch.sizes = &sizes;
-    window.installEventFilter(&watch);
+    SizeWatch watch(&window);
+    const QList<QSize>& sizes = watch.sizes;
     QElapsedTimer clock;
     clock.start();
     shell::close_like_a_tv(&window, 0);

@@ -5,31 +5,7 @@ start_program || exit 1
 title="Pigmentor 1.18"
 
 # The name of the object that has the keyboard focus in the main window.
-focused() {
-  /usr/bin/python3 - "$title" 2>/dev/null <<'PY'
-import sys
-import pyatspi
-desktop = pyatspi.Registry.getDesktop(0)
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-for i in range(desktop.childCount):
-    a = desktop.getChildAtIndex(i)
-    if a is None or not (a.name or "").lower().startswith("pigmentor"):
-        continue
-    for j in range(a.childCount):
-        w = a.getChildAtIndex(j)
-        if w is None or sys.argv[1] not in (w.name or ""):
-            continue
-        for node in walk(w):
-            if node.getState().contains(pyatspi.STATE_FOCUSED):
-                print(node.name)
-                sys.exit(0)
-PY
-}
+focused() { atspi focused "$title"; }
 # Presses Tab until the control named $1 has the focus; says whether it got there.
 tab_to() {
   for _ in $(seq 20); do
@@ -72,14 +48,13 @@ check "main window: every focusable control named, no name twice" "" "$(atspi pr
 check "no hidden option holder in the tree" "0" "$(atspi tree "$title" | grep -c Check3)"
 
 # Shift+F10 and the Menu key show the right-click menu at the focused control.
-windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l | tr -d ' '; }
-before=$(windows)
+before=$(shown_windows)
 key shift+F10
 sleep 0.3
-check "Shift+F10 shows the right-click menu" "$((before + 1))" "$(windows)"
+check "Shift+F10 shows the right-click menu" "$((before + 1))" "$(shown_windows)"
 key Escape
-check "Escape closes the menu, not the window" "$before" "$(windows)"
+check "Escape closes the menu, not the window" "$before" "$(shown_windows)"
 key Menu
 sleep 0.3
-check "the Menu key shows it too" "$((before + 1))" "$(windows)"
+check "the Menu key shows it too" "$((before + 1))" "$(shown_windows)"
 key Escape

@@ -6,31 +6,7 @@ title="Color Matching Station"
 shown_count() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l | tr -d ' '; }
 
 # The name of the object that has the keyboard focus in the station.
-focused() {
-  /usr/bin/python3 - "$title" 2>/dev/null <<'PY'
-import sys
-import pyatspi
-desktop = pyatspi.Registry.getDesktop(0)
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-for i in range(desktop.childCount):
-    a = desktop.getChildAtIndex(i)
-    if a is None or not (a.name or "").lower().startswith("pigmentor"):
-        continue
-    for j in range(a.childCount):
-        w = a.getChildAtIndex(j)
-        if w is None or sys.argv[1] not in (w.name or ""):
-            continue
-        for node in walk(w):
-            if node.getState().contains(pyatspi.STATE_FOCUSED):
-                print(node.name)
-                sys.exit(0)
-PY
-}
+focused() { atspi focused "$title"; }
 
 focus_main
 key ctrl+m
@@ -70,14 +46,13 @@ check "the sample tells its three colours" "Background FF66FF, object 000000, te
   "$(atspi describe Sample "$title")"
 
 # Shift+F10 shows the right-click menu at the focused control; Escape closes it.
-windows() { xdotool search --onlyvisible --pid "$app" 2>/dev/null | wc -l | tr -d ' '; }
-before=$(windows)
+before=$(shown_windows)
 key shift+F10
 sleep 0.3
-check "Shift+F10 shows the right-click menu" "$((before + 1))" "$(windows)"
+check "Shift+F10 shows the right-click menu" "$((before + 1))" "$(shown_windows)"
 key Escape
-check "Escape closes the menu, not the station" "$before 1" "$(windows) $(shown_count "$title")"
+check "Escape closes the menu, not the station" "$before 1" "$(shown_windows) $(shown_count "$title")"
 key Menu
 sleep 0.3
-check "so does the Menu key" "$((before + 1))" "$(windows)"
+check "so does the Menu key" "$((before + 1))" "$(shown_windows)"
 key Escape
