@@ -104,8 +104,10 @@ int main(int argc, char* argv[])
     QApplication app(toolkit_argc, toolkit_argv.data());
     release_messages();
     QApplication::setApplicationName(QStringLiteral("Pigmentor"));
-    // Title bars and task bars show the icon at up to 64 device-independent pixels.
-    QApplication::setWindowIcon(shell::app_icon(qCeil(64 * qApp->devicePixelRatio())));
+    // The sizes title bars, task bars and window lists show.
+    const qreal ratio = qApp->devicePixelRatio();
+    QApplication::setWindowIcon(shell::app_icon(
+        {qCeil(16 * ratio), qCeil(32 * ratio), qCeil(48 * ratio)}));
     // The main window may live in the tray alone; the program ends with its exit.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QtMath>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -41,23 +42,26 @@ const QColor kCodeBoxColor(224, 224, 224);
 const QColor kCodeTextColor(0, 0, 128);
 
 // The program's icon, painted at the screen's pixel ratio so that it stays sharp when
-// the desktop is scaled.
+// the desktop is scaled; read when it is first painted.
 class IconView : public QWidget {
 public:
-    explicit IconView(QWidget* parent) : QWidget(parent), icon_(shell::app_icon())
-    {
-        setFixedSize(32, 32);
-    }
+    explicit IconView(QWidget* parent) : QWidget(parent) { setFixedSize(32, 32); }
 
 protected:
     void paintEvent(QPaintEvent*) override
     {
+        const int pixels = qCeil(width() * devicePixelRatioF());
+        if (pixels != icon_pixels_) {
+            icon_ = shell::app_icon({pixels});
+            icon_pixels_ = pixels;
+        }
         QPainter painter(this);
         icon_.paint(&painter, rect());
     }
 
 private:
     QIcon icon_;
+    int icon_pixels_ = 0;
 };
 
 // Keeps Check2 over the left end of Command7 wherever the layout puts the button.

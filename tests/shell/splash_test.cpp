@@ -206,18 +206,22 @@ TEST_F(SplashTest, AboutBoxOverAMinimizedMainWindowIsTiedToItOnlyOnceItIsBack)
 
 TEST(AppIcon, ComesFromTheThemeFilesAtTheDevicePixelRatio)
 {
-    const QIcon icon = shell::app_icon();
-    ASSERT_FALSE(icon.isNull());
     const auto file = [](int size) {
         return QImage(QStringLiteral(":/icons/pigmentor-%1.png").arg(size))
             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
     };
     // At scale 1.5 and 2 the larger file itself, not the 32-pixel one scaled up.
     for (const auto& [ratio, pixels] : {std::pair {1.0, 32}, {1.5, 48}, {2.0, 64}}) {
+        const QIcon icon = shell::app_icon({pixels});
+        ASSERT_FALSE(icon.isNull());
         const QPixmap pixmap = icon.pixmap(QSize(32, 32), ratio);
         EXPECT_EQ(pixmap.size(), QSize(pixels, pixels)) << ratio;
         EXPECT_EQ(
             pixmap.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), file(pixels))
             << ratio;
     }
+    // A size between two files takes the larger; one beyond the largest takes the largest;
+    // a file is added once.
+    EXPECT_EQ(shell::app_icon({40, 44, 300}).availableSizes(),
+        QList<QSize>({QSize(48, 48), QSize(256, 256)}));
 }
