@@ -6,17 +6,27 @@
 #include <QScreen>
 #include <QTest>
 
+#include <functional>
+
 using ExitTest = WindowTest;
 
-// Every size a window takes while it runs, in order.
+// Every size a window takes while it runs, in order; on_resize runs at each.
 struct SizeWatch : QObject {
-    explicit SizeWatch(QWidget* window) { window->installEventFilter(this); }
+    explicit SizeWatch(QWidget* window, std::function<void()> on_resize = {})
+        : on_resize(std::move(on_resize))
+    {
+        window->installEventFilter(this);
+    }
     bool eventFilter(QObject* o, QEvent* e) override
     {
-        if (e->type() == QEvent::Resize)
+        if (e->type() == QEvent::Resize) {
             sizes << static_cast<QWidget*>(o)->size();
+            if (on_resize)
+                on_resize();
+        }
         return false;
     }
+    std::function<void()> on_resize;
     QList<QSize> sizes;
 };
 
@@ -57,36 +67,14 @@ TEST_F(ExitTest, StationPreferencesAreSavedBeforeTheAnimation)
     station::Form3* s = w.show_station();
     item(s, "oval")->trigger();
     const QRect before = w.geometry();
-    bool saved_first = false;
-    int shrinks = 0;
-    QObject::connect(&w, &QObject::objectNameChanged, [] {});
-    w.set_process_end([&] {
-        ++process_ends;
-        saved_first = read("pmtmprefs.ini") == "#TRUE#\r\n";
-    });
-    class Watch : public QObject {
-    public:
-        int* shrinks;
-        QByteArray* prefs_at_first;
-        std::function<QByteArray()> read;
-        bool eventFilter(QObject*, QEvent* e) override
-        {
-            if (e->type() == QEvent::Resize) {
-                if (++*shrinks == 1)
-                    *prefs_at_first = read();
-            }
-            return false;
-        }
-    } watch;
     QByteArray prefs_at_first_shrink;
-    watch.shrinks = &shrinks;
-    watch.prefs_at_first = &prefs_at_first_shrink;
-    watch.read = [&] { return read("pmtmprefs.ini"); };
-    w.installEventFilter(&watch);
+    SizeWatch watch(&w, [&] {
+        if (prefs_at_first_shrink.isEmpty())
+            prefs_at_first_shrink = read("pmtmprefs.ini");
+    });
     w.close();
     EXPECT_EQ(process_ends, 1);
-    EXPECT_TRUE(saved_first);
-    EXPECT_GT(shrinks, 10);
+    EXPECT_GT(watch.sizes.size(), 10);
     EXPECT_EQ(prefs_at_first_shrink, QByteArray("#TRUE#\r\n"));
     EXPECT_LT(w.width(), before.width());
     EXPECT_LE(w.height(), 2);

