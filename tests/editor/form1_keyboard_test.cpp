@@ -1,5 +1,3 @@
-// The main window by keyboard alone: the bars take the focus and move by keys with the
-// same change handling as a click; the Menu key and Shift+F10 bring up the right-click menu.
 #include "../support/window_test.h"
 
 #include <QLineEdit>
@@ -10,8 +8,7 @@ using Form1Keyboard = WindowTest;
 
 namespace {
 
-// Tabs from the first control until the widget has the focus; the number of presses, or
-// -1 when Tab never reaches it.
+// Presses of Tab until the widget has the focus, or -1 when Tab never reaches it.
 int tabs_to(QWidget* window, QWidget* target)
 {
     for (int presses = 0; presses < 40; ++presses) {
@@ -39,15 +36,17 @@ TEST_F(Form1Keyboard, TabThenPageUpMovesTheGreenBarAsAClickDoes)
     EXPECT_EQ(codes, QStringList({"000700", "000E00"})); // each press: one full change, at once
     EXPECT_EQ(v.Text4->text(), "000E00");
     EXPECT_EQ(v.Text2->text(), "14");
-    QTest::keyClick(v.CLR[1], Qt::Key_PageDown);
-    QTest::keyClick(v.CLR[1], Qt::Key_Left);
-    EXPECT_EQ(v.Label1->text(), "000600");
-    QTest::keyClick(v.CLR[1], Qt::Key_Right);
-    EXPECT_EQ(v.Label1->text(), "000700");
-    QTest::keyClick(v.CLR[1], Qt::Key_End);
-    EXPECT_EQ(v.Label1->text(), "00FF00");
-    QTest::keyClick(v.CLR[1], Qt::Key_Home);
-    EXPECT_EQ(v.Label1->text(), "000000");
+    EXPECT_EQ(w.CommonDialog1().color, 14 * 256);
+    const struct {
+        std::vector<Qt::Key> keys;
+        const char* code;
+    } steps[] = {{{Qt::Key_PageDown, Qt::Key_Left}, "000600"}, {{Qt::Key_Right}, "000700"},
+        {{Qt::Key_End}, "00FF00"}, {{Qt::Key_Home}, "000000"}};
+    for (const auto& step : steps) {
+        for (Qt::Key key : step.keys)
+            QTest::keyClick(v.CLR[1], key);
+        EXPECT_EQ(v.Label1->text(), step.code);
+    }
     EXPECT_EQ(w.CommonDialog1().color, 0);
 }
 
@@ -56,18 +55,16 @@ TEST_F(Form1Keyboard, AutoSafeStepsApplyToKeys)
     editor::Form1& w = open_main();
     const editor::Form1View& v = w.view();
     w.psets(102, 0, 0);
-    v.autosafef->trigger();
     v.CLR[0]->setFocus();
-    QTest::keyClick(v.CLR[0], Qt::Key_Right);
-    EXPECT_EQ(v.CLR[0]->value(), 153);
-    EXPECT_EQ(v.Label1->text(), "990000");
-    QTest::keyClick(v.CLR[0], Qt::Key_PageUp);
-    EXPECT_EQ(v.CLR[0]->value(), 204);
-    v.autosafef->trigger(); // off again: back to the small steps
-    QTest::keyClick(v.CLR[0], Qt::Key_Right);
-    EXPECT_EQ(v.CLR[0]->value(), 205);
-    QTest::keyClick(v.CLR[0], Qt::Key_PageUp);
-    EXPECT_EQ(v.CLR[0]->value(), 212);
+    for (int step : {51, 1}) {
+        v.autosafef->trigger(); // on, then off again
+        const int from = v.CLR[0]->value();
+        QTest::keyClick(v.CLR[0], Qt::Key_Right);
+        EXPECT_EQ(v.CLR[0]->value(), from + step);
+        QTest::keyClick(v.CLR[0], Qt::Key_PageUp);
+        EXPECT_EQ(v.CLR[0]->value(), from + step + (step == 51 ? 51 : 7));
+    }
+    EXPECT_EQ(v.Label1->text(), "D40000");
 }
 
 TEST_F(Form1Keyboard, ABarTakesTheFocusByClickAndShowsIt)
@@ -104,7 +101,6 @@ TEST_F(Form1Keyboard, MenuKeyAndShiftF10PopUpTheRightClickMenuAtTheFocus)
         EXPECT_EQ(fake.popups[0].menu.data(), v.rightclik);
         EXPECT_EQ(fake.popups[0].pos, c.focus->mapToGlobal(c.focus->rect().center()));
     }
-    // Nothing changed on the way: the box kept its text, the bar its value.
     EXPECT_EQ(v.Text4->text(), "000000");
     EXPECT_EQ(v.CLR[1]->value(), 0);
     // F10 alone stays the desktop's (the menu bar); it pops nothing up.
