@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 using core::CssRefusal;
@@ -22,73 +24,36 @@ CssRefusal refusal(const QString& text)
     return core::parse_css_color(text).refusal;
 }
 
-TEST(CssParse, HexForms)
+// Every accepted form: hex, rgb() with commas, spaces, numbers and percentages, hsl() with
+// and without units, oklch(), names, case and white space.
+TEST(CssParse, AcceptedForms)
 {
-    EXPECT_EQ(accepted("#ABC"), (Rgb {0xAA, 0xBB, 0xCC}));
-    EXPECT_EQ(accepted("#abc"), (Rgb {0xAA, 0xBB, 0xCC}));
-    EXPECT_EQ(accepted("#ff9900"), (Rgb {255, 153, 0}));
-    EXPECT_EQ(accepted("#FF9900"), (Rgb {255, 153, 0}));
-    EXPECT_EQ(accepted("#000"), (Rgb {0, 0, 0}));
-    EXPECT_EQ(accepted("#fff"), (Rgb {255, 255, 255}));
-    EXPECT_EQ(accepted("#abcf"), (Rgb {0xAA, 0xBB, 0xCC}));
-    EXPECT_EQ(accepted("#0A00ABff"), (Rgb {10, 0, 171}));
-}
-
-TEST(CssParse, RgbFormsWithCommasSpacesNumbersAndPercentages)
-{
-    const Rgb orange {255, 153, 0};
-    EXPECT_EQ(accepted("rgb(255, 153, 0)"), orange);
-    EXPECT_EQ(accepted("rgb(255,153,0)"), orange);
-    EXPECT_EQ(accepted("rgb(255 153 0)"), orange);
-    EXPECT_EQ(accepted("RGB( 255 , 153 , 0 )"), orange);
-    EXPECT_EQ(accepted("rgba(255, 153, 0, 1)"), orange);
-    EXPECT_EQ(accepted("rgba(255, 153, 0, 100%)"), orange);
-    EXPECT_EQ(accepted("rgb(255 153 0 / 1.0)"), orange);
-    EXPECT_EQ(accepted("rgb(255 153 0/1)"), orange);
-    EXPECT_EQ(accepted("rgb(100%, 0%, 0%)"), (Rgb {255, 0, 0}));
-    EXPECT_EQ(accepted("rgb(100% 60% 0%)"), orange);
-    EXPECT_EQ(accepted("rgb(50%, 50%, 50%)"), (Rgb {128, 128, 128})); // 127.5 rounds up
-    EXPECT_EQ(accepted("rgb(254.6, 0.4, +1e1)"), (Rgb {255, 0, 10}));
-    EXPECT_EQ(accepted("rgb(none 0 .5e2)"), (Rgb {0, 0, 50}));
-    EXPECT_EQ(accepted("rgb(0, 0, 0)"), (Rgb {0, 0, 0}));
-}
-
-TEST(CssParse, HslFormsWithAndWithoutDegrees)
-{
-    EXPECT_EQ(accepted("hsl(36, 100%, 50%)"), (Rgb {255, 153, 0}));
-    EXPECT_EQ(accepted("hsl(360, 100%, 50%)"), (Rgb {255, 0, 0}));
-    EXPECT_EQ(accepted("hsl(0, 100%, 50%)"), (Rgb {255, 0, 0}));
-    EXPECT_EQ(accepted("hsl(-240, 100%, 50%)"), (Rgb {0, 255, 0}));
-    EXPECT_EQ(accepted("hsl(120deg, 100%, 25%)"), (Rgb {0, 128, 0}));
-    EXPECT_EQ(accepted("hsl(120DEG 100% 25%)"), (Rgb {0, 128, 0}));
-    EXPECT_EQ(accepted("hsl(0.5turn 100 50)"), (Rgb {0, 255, 255}));
-    EXPECT_EQ(accepted("hsla(240, 100%, 50%, 1)"), (Rgb {0, 0, 255}));
-    EXPECT_EQ(accepted("hsl(240 100% 50% / 100%)"), (Rgb {0, 0, 255}));
-    EXPECT_EQ(accepted("hsl(77, 0%, 100%)"), (Rgb {255, 255, 255}));
-    EXPECT_EQ(accepted("hsl(77, 55%, 0%)"), (Rgb {0, 0, 0}));
-}
-
-TEST(CssParse, OklchForms)
-{
-    EXPECT_EQ(accepted("oklch(1 0 0)"), (Rgb {255, 255, 255}));
-    EXPECT_EQ(accepted("oklch(0% 0 0)"), (Rgb {0, 0, 0}));
-    EXPECT_EQ(accepted("oklch(0.628 0.2577 29.23)"), (Rgb {255, 0, 0}));
-    EXPECT_EQ(accepted("oklch(62.8% 0.2577 29.23deg / 1)"), (Rgb {255, 0, 0}));
+    const Rgb orange {255, 153, 0}, red {255, 0, 0}, blue {0, 0, 255}, steel {51, 102, 153};
+    const std::pair<const char*, Rgb> cases[] = {{"#ABC", {0xAA, 0xBB, 0xCC}},
+        {"#abcf", {0xAA, 0xBB, 0xCC}}, {"#FF9900", orange}, {"#0A00ABff", {10, 0, 171}},
+        {"rgb(255, 153, 0)", orange}, {"rgb(255,153,0)", orange}, {"rgb(255 153 0)", orange},
+        {"RGB( 255 , 153 , 0 )", orange}, {"rgba(255, 153, 0, 1)", orange},
+        {"rgba(255, 153, 0, 100%)", orange}, {"rgb(255 153 0 / 1.0)", orange},
+        {"rgb(255 153 0/1)", orange}, {"rgb(100%, 0%, 0%)", red}, {"rgb(100% 60% 0%)", orange},
+        {"rgb(50%, 50%, 50%)", {128, 128, 128}}, // 127.5 rounds up
+        {"rgb(254.6, 0.4, +1e1)", {255, 0, 10}}, {"rgb(none 0 .5e2)", {0, 0, 50}},
+        {"hsl(36, 100%, 50%)", orange}, {"hsl(360, 100%, 50%)", red},
+        {"hsl(-240, 100%, 50%)", {0, 255, 0}}, {"hsl(120deg, 100%, 25%)", {0, 128, 0}},
+        {"hsl(120DEG 100% 25%)", {0, 128, 0}}, {"hsl(0.5turn 100 50)", {0, 255, 255}},
+        {"hsla(240, 100%, 50%, 1)", blue}, {"hsl(240 100% 50% / 100%)", blue},
+        {"hsl(77, 0%, 100%)", {255, 255, 255}}, {"hsl(77, 55%, 0%)", {0, 0, 0}},
+        {"oklch(1 0 0)", {255, 255, 255}}, {"oklch(0% 0 0)", {0, 0, 0}},
+        {"oklch(0.628 0.2577 29.23)", red}, {"oklch(62.8% 0.2577 29.23deg / 1)", red},
+        {"orange", {255, 165, 0}}, {"RebeccaPurple", {0x66, 0x33, 0x99}},
+        {"  DarkSlateGrey\r\n", {47, 79, 79}}, {"\n\t#336699\n", steel},
+        {"rgb(51,\n 102,\r\n 153)\n", steel}, {"hsl(\n210\n50%\n40%\n)", steel}};
+    for (const auto& [text, rgb] : cases)
+        EXPECT_EQ(accepted(text), rgb) << text;
     // Beyond sRGB: the same lightness and hue with less chroma, never a wrapped channel.
     const Rgb wide = accepted("oklch(0.7 0.4 145)");
     EXPECT_LT(wide.red, wide.green);
     EXPECT_LT(wide.blue, wide.green);
     EXPECT_NEAR(core::to_oklab(wide).L, 0.7, 0.01);
-}
-
-TEST(CssParse, NamesCaseAndWhiteSpace)
-{
-    EXPECT_EQ(accepted("orange"), (Rgb {255, 165, 0}));
-    EXPECT_EQ(accepted("RebeccaPurple"), (Rgb {0x66, 0x33, 0x99}));
-    EXPECT_EQ(accepted("  DarkSlateGrey\r\n"), (Rgb {47, 79, 79}));
-    EXPECT_EQ(accepted("\n\t#336699\n"), (Rgb {0x33, 0x66, 0x99}));
-    EXPECT_EQ(accepted("rgb(51,\n 102,\r\n 153)\n"), (Rgb {51, 102, 153}));
-    EXPECT_EQ(accepted("hsl(\n210\n50%\n40%\n)"), (Rgb {51, 102, 153}));
 }
 
 TEST(CssParse, RefusalsThatAreNotColors)
@@ -141,16 +106,13 @@ TEST(CssParse, RefusalMessagesSayWhatIsAccepted)
 TEST(CssFormat, HexRgbAndNames)
 {
     const Rgb orange {255, 153, 0};
-    EXPECT_EQ(core::css_hex(orange), "#ff9900");
     EXPECT_EQ(core::css_hex({10, 0, 171}), "#0a00ab");
     EXPECT_EQ(core::css_short_hex(orange), QStringLiteral("#f90"));
-    EXPECT_EQ(core::css_short_hex({0, 0, 0}), QStringLiteral("#000"));
     EXPECT_FALSE(core::css_short_hex({255, 153, 1}));
     EXPECT_FALSE(core::css_short_hex({0x12, 0x11, 0x11}));
     EXPECT_EQ(core::css_rgb(orange), "rgb(255, 153, 0)");
     EXPECT_EQ(core::css_name({255, 165, 0}), QStringLiteral("orange"));
     EXPECT_EQ(core::css_name({0, 255, 255}), QStringLiteral("aqua"));
-    EXPECT_EQ(core::css_name({128, 128, 128}), QStringLiteral("gray"));
     EXPECT_EQ(core::css_name({0x66, 0x33, 0x99}), QStringLiteral("rebeccapurple"));
     EXPECT_FALSE(core::css_name(orange));
 }
@@ -172,15 +134,16 @@ TEST(CssFormat, HslAndOklchTexts)
     EXPECT_EQ(core::css_hsl({255, 153, 0}), "hsl(36, 100%, 50%)");
     EXPECT_EQ(core::css_hsl({0, 0, 0}), "hsl(0, 0%, 0%)");
     EXPECT_EQ(core::css_hsl({255, 255, 255}), "hsl(0, 0%, 100%)");
-    EXPECT_EQ(core::css_hsl({255, 0, 0}), "hsl(0, 100%, 50%)");
+    // Whole numbers wherever they convert back; one decimal where none does.
+    EXPECT_EQ(core::css_hsl({0, 0, 17}), "hsl(240, 100%, 3.3%)");
+    EXPECT_EQ(core::css_hsl({51, 102, 153}), "hsl(210, 50%, 40%)");
     EXPECT_EQ(core::css_oklch({255, 255, 255}), "oklch(1.000 0.000 0.000)");
-    EXPECT_EQ(core::css_oklch({0, 0, 0}), "oklch(0.000 0.000 0.000)");
     EXPECT_EQ(core::css_oklch({255, 0, 0}), "oklch(0.628 0.258 29.234)");
 }
 
-// Every colour of a 16-level grid comes back from its own hex, rgb() and hsl() texts;
-// its oklch() text, rounded to three decimals, lands within a fraction of a
-// just noticeable difference (0.02).
+// Every colour of a 16-level grid (4096) comes back from its own hex, rgb() and hsl()
+// texts, the hsl() text with one decimal at most; its oklch() text, rounded to three
+// decimals, lands within a fraction of a just noticeable difference (0.02).
 TEST(CssFormat, GridRoundTrips)
 {
     int oklch_exact = 0;
@@ -190,6 +153,8 @@ TEST(CssFormat, GridRoundTrips)
                 const Rgb c {r, g, b};
                 const QString hsl = core::css_hsl(c);
                 ASSERT_EQ(accepted(hsl), c) << hsl.toStdString();
+                const qsizetype dot = hsl.indexOf(QLatin1Char('.'));
+                ASSERT_TRUE(dot < 0 || !hsl[dot + 2].isDigit()) << hsl.toStdString();
                 ASSERT_EQ(accepted(core::css_hex(c)), c);
                 ASSERT_EQ(accepted(*core::css_short_hex(c)), c);
                 ASSERT_EQ(accepted(core::css_rgb(c)), c);
@@ -199,21 +164,6 @@ TEST(CssFormat, GridRoundTrips)
                 oklch_exact += back == c;
             }
     EXPECT_GT(oklch_exact, 3000);
-}
-
-// Whole numbers wherever they convert back; one decimal where none does, never more
-// on the grid.
-TEST(CssFormat, HslTextsUseAsFewDecimalsAsTheyCan)
-{
-    EXPECT_EQ(core::css_hsl({0, 0, 17}), "hsl(240, 100%, 3.3%)");
-    EXPECT_EQ(core::css_hsl({51, 102, 153}), "hsl(210, 50%, 40%)");
-    for (int r = 0; r < 256; r += 17)
-        for (int g = 0; g < 256; g += 17)
-            for (int b = 0; b < 256; b += 17) {
-                const QString text = core::css_hsl({r, g, b});
-                const qsizetype dot = text.indexOf(QLatin1Char('.'));
-                ASSERT_TRUE(dot < 0 || !text[dot + 2].isDigit()) << text.toStdString();
-            }
 }
 
 TEST(Oklab, KnownValuesAndRoundTrip)

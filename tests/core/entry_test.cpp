@@ -2,42 +2,34 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace core;
 
 TEST(ChannelText, DigitsOnly)
 {
-    EXPECT_TRUE(check_rgb_text(U"255"));
-    EXPECT_TRUE(check_rgb_text(U"007"));
-    EXPECT_TRUE(check_rgb_text(U"7"));
-    EXPECT_FALSE(check_rgb_text(U"12a"));
-    EXPECT_FALSE(check_rgb_text(U"a"));
-    EXPECT_FALSE(check_rgb_text(U"-5"));
-    EXPECT_FALSE(check_rgb_text(U"1 2"));
-    EXPECT_FALSE(check_rgb_text(U""));
-    EXPECT_FALSE(check_rgb_text(U"١٢٣")); // digits of another script are not 0-9
+    for (const char32_t* good : {U"255", U"007", U"7"})
+        EXPECT_TRUE(check_rgb_text(good));
+    // Digits of another script are not 0-9.
+    for (const char32_t* bad : {U"12a", U"a", U"-5", U"1 2", U"", U"١٢٣"})
+        EXPECT_FALSE(check_rgb_text(bad));
 }
 
-TEST(HexEntry, AcceptsSixHexDigitsInEitherCase)
+// Six hex digits in either case; refusals come in their order: length first.
+TEST(HexEntry, AcceptsSixHexDigitsInEitherCaseAndRefusesInOrder)
 {
     const HexEntry e = hex_entry(U"ff00cc");
     EXPECT_EQ(e.refusal, Refusal::None);
     EXPECT_EQ(e.rgb, (Rgb {255, 0, 204}));
     EXPECT_EQ(hex_entry(U"0a141E").rgb, (Rgb {10, 20, 30}));
-}
-
-TEST(HexEntry, RefusalsComeInTheirOrder)
-{
-    EXPECT_EQ(hex_entry(U"FFF").refusal, Refusal::TooShort);
-    EXPECT_EQ(hex_entry(U"").refusal, Refusal::TooShort);
-    EXPECT_EQ(hex_entry(U"#FF00CC").refusal, Refusal::HashPrefix);
-    EXPECT_EQ(hex_entry(U"#FF00C").refusal, Refusal::HashPrefix);
-    EXPECT_EQ(hex_entry(U"#FF").refusal, Refusal::TooShort); // length comes first
-    EXPECT_EQ(hex_entry(U"FF:0CC").refusal, Refusal::InvalidCharacters);
-    EXPECT_EQ(hex_entry(U"FF0GCC").refusal, Refusal::InvalidCharacters);
-    EXPECT_EQ(hex_entry(U"FF 0CC").refusal, Refusal::InvalidCharacters);
-    EXPECT_EQ(hex_entry(U"FF-0CC").refusal, Refusal::InvalidCharacters);
-    EXPECT_EQ(hex_entry(U"ÄÖÜ").refusal, Refusal::TooShort);
-    EXPECT_EQ(hex_entry(U"ÄÖÜäöü").refusal, Refusal::InvalidCharacters);
+    const std::pair<const char32_t*, Refusal> refused[] = {{U"FFF", Refusal::TooShort},
+        {U"", Refusal::TooShort}, {U"#FF00CC", Refusal::HashPrefix},
+        {U"#FF00C", Refusal::HashPrefix}, {U"#FF", Refusal::TooShort},
+        {U"FF:0CC", Refusal::InvalidCharacters}, {U"FF0GCC", Refusal::InvalidCharacters},
+        {U"FF 0CC", Refusal::InvalidCharacters}, {U"FF-0CC", Refusal::InvalidCharacters},
+        {U"ÄÖÜ", Refusal::TooShort}, {U"ÄÖÜäöü", Refusal::InvalidCharacters}};
+    for (const auto& [text, refusal] : refused)
+        EXPECT_EQ(hex_entry(text).refusal, refusal) << int(refusal);
 }
 
 TEST(PasteEntry, BlankTrimmedAndTooLong)

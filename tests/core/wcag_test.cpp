@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -20,26 +21,30 @@ std::string shown(const Rgb& a, const Rgb& b)
     return core::ratio_text(core::shown_hundredths(a, b));
 }
 
+// The ratio and what is shown of it: cut to hundredths, not rounded.
 TEST(Wcag, KnownPairsShowTruncatedRatios)
 {
-    EXPECT_EQ(shown({0x77, 0x77, 0x77}, kWhite), "4.47:1"); // 4.478: cut, not rounded
-    EXPECT_EQ(shown({0x76, 0x76, 0x76}, kWhite), "4.54:1");
-    EXPECT_EQ(shown({255, 0, 0}, kWhite), "3.99:1"); // 3.998, not 4.00
-    EXPECT_EQ(shown({0, 0, 255}, kBlack), "2.44:1");
-    EXPECT_EQ(shown(kBlack, kWhite), "21.00:1");
-    EXPECT_EQ(shown(kWhite, kBlack), "21.00:1");
-    EXPECT_EQ(shown({12, 34, 56}, {12, 34, 56}), "1.00:1");
+    const Rgb grey {12, 34, 56};
+    const std::tuple<Rgb, Rgb, double, const char*> pairs[] = {
+        {{0x77, 0x77, 0x77}, kWhite, 4.478, "4.47:1"}, {{0x76, 0x76, 0x76}, kWhite, 4.542, "4.54:1"},
+        {{255, 0, 0}, kWhite, 3.998, "3.99:1"}, {{0, 0, 255}, kBlack, 2.444, "2.44:1"},
+        {kBlack, kWhite, 21.0, "21.00:1"}, {kWhite, kBlack, 21.0, "21.00:1"},
+        {grey, grey, 1.0, "1.00:1"}};
+    for (const auto& [a, b, ratio, text] : pairs) {
+        EXPECT_NEAR(core::contrast_ratio(a, b), ratio, 0.0005) << text;
+        EXPECT_EQ(shown(a, b), text);
+    }
+    EXPECT_DOUBLE_EQ(core::contrast_ratio(kWhite, {255, 0, 0}), core::contrast_ratio({255, 0, 0}, kWhite));
+    EXPECT_DOUBLE_EQ(core::relative_luminance(kBlack), 0.0);
+    EXPECT_NEAR(core::relative_luminance(kWhite), 1.0, 1e-12);
 }
 
 TEST(Wcag, TruncationAtTheEdges)
 {
     EXPECT_EQ(core::shown_hundredths(4.4999), 449);
     EXPECT_EQ(core::shown_hundredths(4.5), 450);
-    EXPECT_EQ(core::shown_hundredths(21.0), 2100);
     EXPECT_EQ(core::shown_hundredths(20.999999999999996), 2100); // a floating-point hair
     EXPECT_EQ(core::shown_hundredths(6.9999), 699);
-    EXPECT_EQ(core::ratio_text(450), "4.50:1");
-    EXPECT_EQ(core::ratio_text(100), "1.00:1");
     EXPECT_EQ(core::ratio_text(705), "7.05:1");
     // Whatever shows as a hundredth is never above the true ratio, over many pairs.
     for (int g = 0; g < 256; g += 3)
@@ -67,12 +72,12 @@ TEST(Wcag, VerdictsFollowTheShownValue)
     EXPECT_TRUE(core::passes(red, Use::NonText, Level::AA));
     EXPECT_FALSE(core::passes(red, Use::LargeText, Level::AAA));
     // Thresholds are inclusive.
-    EXPECT_TRUE(core::passes(450, Use::NormalText, Level::AA));
-    EXPECT_FALSE(core::passes(449, Use::NormalText, Level::AA));
-    EXPECT_TRUE(core::passes(700, Use::NormalText, Level::AAA));
-    EXPECT_FALSE(core::passes(699, Use::NormalText, Level::AAA));
-    EXPECT_TRUE(core::passes(300, Use::LargeText, Level::AA));
-    EXPECT_FALSE(core::passes(299, Use::NonText, Level::AA));
+    for (const auto& [at, use, level] : {std::tuple {450, Use::NormalText, Level::AA},
+             {700, Use::NormalText, Level::AAA}, {300, Use::LargeText, Level::AA},
+             {300, Use::NonText, Level::AA}}) {
+        EXPECT_TRUE(core::passes(at, use, level)) << at;
+        EXPECT_FALSE(core::passes(at - 1, use, level)) << at;
+    }
 
     EXPECT_EQ(core::verdict_text(447, Use::NormalText), "AA \u2717  AAA \u2717");
     EXPECT_EQ(core::verdict_text(447, Use::LargeText), "AA \u2713  AAA \u2717");
@@ -99,10 +104,7 @@ TEST(Wcag, SuggestionReachesTheLevelWithASmallChange)
     ASSERT_TRUE(aa);
     EXPECT_GE(core::shown_hundredths(*aa, kWhite), 450);
     EXPECT_LT(delta(*aa, grey), 0.01);
-    EXPECT_EQ(*aa, (Rgb {0x76, 0x76, 0x76})); // one step darker is the nearest
-    // The grey stays a grey: no hue is invented.
-    EXPECT_EQ(aa->red, aa->green);
-    EXPECT_EQ(aa->green, aa->blue);
+    EXPECT_EQ(*aa, (Rgb {0x76, 0x76, 0x76})); // one step darker, still a grey
 
     const auto aaa = core::suggest_passing(grey, kWhite, 700, false);
     ASSERT_TRUE(aaa);
@@ -136,8 +138,6 @@ TEST(Wcag, SafeOnlySuggestionIsASafePaletteColour)
     const Rgb grey {0x77, 0x77, 0x77};
     const auto s = core::suggest_passing(grey, kWhite, 450, true);
     ASSERT_TRUE(s);
-    EXPECT_TRUE(is_safe(*s));
-    EXPECT_GE(core::shown_hundredths(*s, kWhite), 450);
     EXPECT_EQ(*s, (Rgb {102, 102, 102}));
     // Nearest of all passing Safe colours.
     for (int r = 0; r <= 255; r += 51)

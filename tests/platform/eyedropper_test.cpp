@@ -60,13 +60,13 @@ TEST(EyedropperOverlay, ArrowKeysMoveOnePixelAndEnterPicks)
     EXPECT_EQ(o.answers, 1);
 }
 
-TEST(EyedropperOverlay, EscapeCancelsAndEdgesHold)
+TEST(EyedropperOverlay, EdgesHoldAndEscapeCancels)
 {
     Overlay o({{QRect(0, 0, 20, 10), numbered_image(20, 10)}});
-    for (int i = 0; i < 30; ++i)
+    for (int i = 0; i < 30; ++i) {
         QTest::keyClick(o.widget, Qt::Key_Left);
-    for (int i = 0; i < 30; ++i)
         QTest::keyClick(o.widget, Qt::Key_Up);
+    }
     EXPECT_EQ(o.widget->chosen(), QPoint(0, 0));
     QTest::keyClick(o.widget, Qt::Key_Escape);
     ASSERT_TRUE(o.result);
@@ -76,18 +76,14 @@ TEST(EyedropperOverlay, EscapeCancelsAndEdgesHold)
 
 TEST(EyedropperOverlay, ClickPicksThePixelUnderThePointerRightClickCancels)
 {
-    {
+    for (const auto button : {Qt::LeftButton, Qt::RightButton}) {
         Overlay o({{QRect(0, 0, 80, 60), numbered_image(80, 60)}});
-        QTest::mouseClick(o.widget, Qt::LeftButton, {}, QPoint(12, 34));
+        QTest::mouseClick(o.widget, button, {}, QPoint(12, 34));
         ASSERT_TRUE(o.result);
-        EXPECT_EQ(o.result->outcome, ScreenPick::Outcome::Picked);
-        EXPECT_EQ(o.result->color, QColor(36, 102, 77));
-    }
-    {
-        Overlay o({{QRect(0, 0, 80, 60), numbered_image(80, 60)}});
-        QTest::mouseClick(o.widget, Qt::RightButton, {}, QPoint(12, 34));
-        ASSERT_TRUE(o.result);
-        EXPECT_EQ(o.result->outcome, ScreenPick::Outcome::Cancelled);
+        const bool left = button == Qt::LeftButton;
+        EXPECT_EQ(o.result->outcome,
+            left ? ScreenPick::Outcome::Picked : ScreenPick::Outcome::Cancelled);
+        EXPECT_EQ(o.result->color, left ? QColor(36, 102, 77) : QColor()) << left;
     }
 }
 

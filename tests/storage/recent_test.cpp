@@ -37,7 +37,7 @@ std::vector<Rgb> grey_ramp(int n)
     return colors;
 }
 
-TEST(RecentFile, WritesUpperCaseCodesWithCrLfNewestFirst)
+TEST(RecentFile, WritesUpperCaseCodesWithCrLfNewestFirstUnlessReadOnly)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(recent_file_name());
@@ -49,6 +49,12 @@ TEST(RecentFile, WritesUpperCaseCodesWithCrLfNewestFirst)
     EXPECT_TRUE(read_recent(path).empty());
     // No temporary file is left beside it.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList {recent_file_name()});
+    // A read-only file stays as it is.
+    put(dir, "FF9900\r\n");
+    QFile::setPermissions(path, QFileDevice::ReadOwner);
+    EXPECT_FALSE(write_recent(path, {{0, 0, 0}}));
+    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(bytes_of(path), QByteArray("FF9900\r\n"));
 }
 
 TEST(RecentFile, ListKeepsSixteenDistinctNewestFirst)
@@ -95,16 +101,6 @@ TEST(RecentFile, DamagedFilesGivePartialOrEmptyLists)
     // Too big to be ours: refused unread, even though it starts well.
     EXPECT_TRUE(read_recent(put(dir, "336699\r\n" + QByteArray(10 * 1024 * 1024, 'A'))).empty());
     EXPECT_TRUE(read_recent(dir.filePath(QStringLiteral("missing.ini"))).empty());
-}
-
-TEST(RecentFile, ReadOnlyFileStaysAsItIs)
-{
-    QTemporaryDir dir;
-    const QString path = put(dir, "FF9900\r\n");
-    QFile::setPermissions(path, QFileDevice::ReadOwner);
-    EXPECT_FALSE(write_recent(path, {{0, 0, 0}}));
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_EQ(bytes_of(path), QByteArray("FF9900\r\n"));
 }
 
 } // namespace
