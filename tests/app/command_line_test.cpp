@@ -53,11 +53,11 @@ TEST(CommandLine, UnknownOptionsAndFilesAreOneLineErrors)
 
 TEST(CommandLine, FilesKeepTheirOrderAndToolkitOptionsPassThrough)
 {
-    const CommandLine line = parse({"-style", "Fusion", "one.pmt", "--platform=offscreen", "b.PMTM",
-        "-reverse", "dir.v2/c.pmt", "-"});
-    ASSERT_EQ(line.action, CommandLine::Action::Error); // "-" alone is no colour file
-    const CommandLine good = parse({"-style", "Fusion", "one.pmt", "--platform=offscreen", "b.PMTM",
-        "-reverse", "dir.v2/c.pmt"});
+    QStringList args {"/usr/bin/pigmentor", "-style", "Fusion", "one.pmt", "--platform=offscreen",
+        "b.PMTM", "-reverse", "dir.v2/c.pmt", "-"};
+    ASSERT_EQ(parse_command_line(args).action, CommandLine::Action::Error); // "-" is no file
+    args.removeLast();
+    const CommandLine good = parse_command_line(args);
     ASSERT_EQ(good.action, CommandLine::Action::Run);
     EXPECT_EQ(good.files, (QStringList {"one.pmt", "b.PMTM", "dir.v2/c.pmt"}));
     EXPECT_EQ(good.toolkit_args,

@@ -60,7 +60,9 @@ TEST_F(SplashTest, NoPreferencesFileShowsARectangularSplashThenTheMainWindow)
     EXPECT_FALSE(fake.tray->isShown());
 }
 
-TEST_F(SplashTest, ShowSplashOffOpensTheMainWindowAtOnce)
+// Line 4 at 0: no splash; a short file: a plain splash, the missing lines 0; line 1 at 2:
+// no station.
+TEST_F(SplashTest, ShowSplashOffShortFilesAndLineOneAtTwo)
 {
     write("pmtprefs.ini", "0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n");
     QPointer<shell::Splashscreen> splash = start();
@@ -69,6 +71,21 @@ TEST_F(SplashTest, ShowSplashOffOpensTheMainWindowAtOnce)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(splash);
     EXPECT_EQ(main_shows, 1);
+
+    write("pmtprefs.ini", "1\r\n");
+    splash = start();
+    ASSERT_TRUE(splash);
+    EXPECT_FALSE(has_shape(splash.data()));
+    splash->close();
+    EXPECT_NE(main->station(), nullptr);
+    EXPECT_EQ(main->preferences()[0], 1);
+    EXPECT_EQ(main->preferences()[1], 0);
+
+    write("pmtprefs.ini", "2\r\n0\r\n0\r\n0\r\n1\r\n0\r\n");
+    start();
+    EXPECT_EQ(main->station(), nullptr);
+    EXPECT_TRUE(fake.tray->isShown());
+    EXPECT_TRUE(main->window_modes()->Timer1()->isActive()); // mode 1
 }
 
 TEST_F(SplashTest, AnyOtherValueShowsTheEllipseAndLoadsTheStationWhenAsked)
@@ -85,27 +102,6 @@ TEST_F(SplashTest, AnyOtherValueShowsTheEllipseAndLoadsTheStationWhenAsked)
     EXPECT_TRUE(main->station()->isVisible());
     EXPECT_TRUE(fake.tray->isShown());
     EXPECT_FALSE(main->window_modes()->Timer1()->isActive()); // mode 2
-}
-
-TEST_F(SplashTest, ShortPreferencesFile)
-{
-    write("pmtprefs.ini", "1\r\n");
-    QPointer<shell::Splashscreen> splash = start();
-    ASSERT_TRUE(splash);
-    EXPECT_FALSE(has_shape(splash.data()));
-    splash->close();
-    EXPECT_NE(main->station(), nullptr);
-    EXPECT_EQ(main->preferences()[0], 1);
-    EXPECT_EQ(main->preferences()[1], 0);
-}
-
-TEST_F(SplashTest, TwoOnLineOneDoesNotLoadTheStation)
-{
-    write("pmtprefs.ini", "2\r\n0\r\n0\r\n0\r\n1\r\n0\r\n");
-    start();
-    EXPECT_EQ(main->station(), nullptr);
-    EXPECT_TRUE(fake.tray->isShown());
-    EXPECT_TRUE(main->window_modes()->Timer1()->isActive()); // mode 1
 }
 
 // With Stay on top the box minimizes the main window; tied to it only once it is back,
