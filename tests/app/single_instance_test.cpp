@@ -30,37 +30,58 @@ std::future<bool> later_start(const QString& path, const QStringList& files)
     });
 }
 
-bool finish(std::future<bool>& later)
+template <class T> T finish(std::future<T>& later)
 {
     for (int i = 0; i < 500; ++i) {
         if (later.wait_for(std::chrono::milliseconds(10)) == std::future_status::ready)
             return later.get();
         QCoreApplication::processEvents();
     }
-    return false;
+    return T();
 }
 
-// What a crashed run leaves: a socket file that nobody listens on.
-void leave_stale_socket(const QString& path)
+sockaddr_un address_of(const QString& path)
 {
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
     const QByteArray native = QFile::encodeName(path);
     std::memcpy(address.sun_path, native.constData(), native.size());
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
+    return address;
+}
+
+// Sends bytes as a stranger would, then reads until the first instance closes the connection.
+std::future<QByteArray> send(const QString& path, const QByteArray& bytes, bool close_early)
+{
+    return std::async(std::launch::async, [path, bytes, close_early] {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        const sockaddr_un address = address_of(path);
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+            return QByteArray("no connection");
+        ::send(fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL);
+        if (close_early)
+            ::shutdown(fd, SHUT_WR);
+        char answer[16];
+        const ssize_t n = ::recv(fd, answer, sizeof answer, 0); // 0: closed on us
+        ::close(fd);
+        return QByteArray(answer, n > 0 ? int(n) : 0);
+    });
 }
 
 } // namespace
 
-TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirst)
+TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocket)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.socket"));
+    // What a crashed run leaves: a socket file that nobody listens on.
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = address_of(path);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+    ASSERT_TRUE(QFileInfo::exists(path));
+
     SingleInstance first(path);
-    // Nobody runs yet: nothing is handed over, and the first start listens.
-    EXPECT_FALSE(first.hand_over({}, 500));
+    EXPECT_FALSE(first.hand_over({"/x.pmt"}, 500)); // refused at once, not a hang
     ASSERT_TRUE(first.listen());
     QSignalSpy activated(&first, &SingleInstance::activated);
 
@@ -81,21 +102,6 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirst)
     EXPECT_EQ(activated.size(), 2);
 }
 
-TEST(SingleInstance, StaleSocketOfACrashedRunIsCleanedUp)
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("p.socket"));
-    leave_stale_socket(path);
-    ASSERT_TRUE(QFileInfo::exists(path));
-    SingleInstance start(path);
-    EXPECT_FALSE(start.hand_over({"/x.pmt"}, 500)); // refused at once, not a hang
-    ASSERT_TRUE(start.listen());
-    QSignalSpy activated(&start, &SingleInstance::activated);
-    auto later = later_start(path, {"/y.pmt"});
-    EXPECT_TRUE(finish(later));
-    EXPECT_EQ(activated.size(), 1);
-}
-
 TEST(SingleInstance, AStrangerOnTheSocketIsNotAnswered)
 {
     QTemporaryDir dir;
@@ -103,43 +109,19 @@ TEST(SingleInstance, AStrangerOnTheSocketIsNotAnswered)
     SingleInstance first(path);
     ASSERT_TRUE(first.listen());
     QSignalSpy activated(&first, &SingleInstance::activated);
-    // Sends bytes, then reads until the first instance closes the connection.
-    auto send = [path](QByteArray bytes, bool close_early) {
-        return std::async(std::launch::async, [path, bytes, close_early] {
-            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-            sockaddr_un address {};
-            address.sun_family = AF_UNIX;
-            const QByteArray native = QFile::encodeName(path);
-            std::memcpy(address.sun_path, native.constData(), native.size());
-            if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0)
-                return QByteArray("no connection");
-            ::send(fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL);
-            if (close_early)
-                ::shutdown(fd, SHUT_WR);
-            char answer[16];
-            const ssize_t n = ::recv(fd, answer, sizeof answer, 0); // 0: closed on us
-            ::close(fd);
-            return QByteArray(answer, n > 0 ? int(n) : 0);
-        });
-    };
-    auto finish_bytes = [](std::future<QByteArray>& f) {
-        for (int i = 0;
-             i < 300 && f.wait_for(std::chrono::milliseconds(10)) != std::future_status::ready; ++i)
-            QCoreApplication::processEvents();
-        return f.get();
-    };
-    auto stranger = send(QByteArray(64, 'x'), false);
-    EXPECT_EQ(finish_bytes(stranger), QByteArray());
+    auto stranger = send(path, QByteArray(64, 'x'), false);
+    EXPECT_EQ(finish(stranger), QByteArray());
     // A start that dies half-way through its message opens nothing.
-    auto cut = send("pigmentor-open 1\n/a.pmt\n", true);
-    EXPECT_EQ(finish_bytes(cut), QByteArray());
+    auto cut = send(path, "pigmentor-open 1\n/a.pmt\n", true);
+    EXPECT_EQ(finish(cut), QByteArray());
     EXPECT_EQ(activated.size(), 0);
     // And the first instance still answers a proper start afterwards.
-    auto proper = send("pigmentor-open 1\n%2Fx%0Ay.pmt\n\n", false);
-    EXPECT_EQ(finish_bytes(proper), QByteArray("K"));
+    auto proper = send(path, "pigmentor-open 1\n%2Fx%0Ay.pmt\n\n", false);
+    EXPECT_EQ(finish(proper), QByteArray("K"));
     ASSERT_EQ(activated.size(), 1);
     EXPECT_EQ(activated[0][0].toStringList(), QStringList {"/x\ny.pmt"});
 }
+
 TEST(SingleInstance, OneSocketPerUserSettingsFolderAndDisplay)
 {
     const QString a
@@ -156,12 +138,14 @@ TEST(SingleInstance, OneSocketPerUserSettingsFolderAndDisplay)
 TEST(SingleInstance, RuntimeFolderMustBeOursAlone)
 {
     QTemporaryDir dir;
-    const QString own = dir.filePath(QStringLiteral("own"));
-    ASSERT_EQ(::mkdir(QFile::encodeName(own).constData(), 0700), 0);
+    const auto made = [&](const char* name) {
+        const QString path = dir.filePath(QLatin1String(name));
+        EXPECT_EQ(::mkdir(QFile::encodeName(path).constData(), 0700), 0);
+        return path;
+    };
+    const QString own = made("own");
     EXPECT_TRUE(app::private_folder(own));
-
-    const QString shared = dir.filePath(QStringLiteral("shared"));
-    ASSERT_EQ(::mkdir(QFile::encodeName(shared).constData(), 0700), 0);
+    const QString shared = made("shared");
     ::chmod(QFile::encodeName(shared).constData(), 0777);
     EXPECT_FALSE(app::private_folder(shared));
 
@@ -172,8 +156,7 @@ TEST(SingleInstance, RuntimeFolderMustBeOursAlone)
 
     EXPECT_FALSE(app::private_folder(dir.filePath(QStringLiteral("missing"))));
     if (::geteuid() == 0) {
-        const QString foreign = dir.filePath(QStringLiteral("foreign"));
-        ASSERT_EQ(::mkdir(QFile::encodeName(foreign).constData(), 0700), 0);
+        const QString foreign = made("foreign");
         ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
         EXPECT_FALSE(app::private_folder(foreign)); // another user's folder
     }
