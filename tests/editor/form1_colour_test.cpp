@@ -63,7 +63,7 @@ TEST_F(Form1Colour, StartsBlackAndPsetsPassesThroughIntermediateColoursInChannel
     EXPECT_EQ(seen.size(), 2); // red was already 0
 }
 
-TEST_F(Form1Colour, ChannelBoxesCheckClampAndTolerateEmpty)
+TEST_F(Form1Colour, ChannelBoxesCheckClampTolerateEmptyAndLeadingZeros)
 {
     editor::Form1& w = open_main();
     type_into(box(w, 0), "300");
@@ -86,13 +86,10 @@ TEST_F(Form1Colour, ChannelBoxesCheckClampAndTolerateEmpty)
     EXPECT_EQ(w.view().Label1->text(), "FF2800");
     w.CLR(0)->setValue(254);
     EXPECT_EQ(box(w, 2)->text(), "0");
-}
 
-TEST_F(Form1Colour, PastingAndTypingLeadingZeros)
-{
-    editor::Form1& w = open_main();
+    // Leading zeros: pasted over the whole text, then typed.
     w.CLR(0)->setValue(12);
-    box(w, 0)->setText("007"); // pasted over the whole text
+    box(w, 0)->setText("007");
     EXPECT_EQ(w.CLR(0)->value(), 7);
     EXPECT_EQ(box(w, 0)->text(), "7");
     box(w, 0)->setText("007"); // already 7: nothing rewrites the box
@@ -162,6 +159,10 @@ TEST_F(Form1Colour, PasteWithF2FromTheClipboard)
 {
     editor::Form1& w = open_main();
     QLineEdit* code = w.view().Text4;
+    auto paste = [&](const QString& text) {
+        fake.clipboard = text;
+        w.view().pastehex->trigger();
+    };
     code->setFocus();
     fake.clipboard = "996633";
     QTest::keyClick(code, Qt::Key_F2);
@@ -169,32 +170,27 @@ TEST_F(Form1Colour, PasteWithF2FromTheClipboard)
     EXPECT_EQ(code->text(), "996633");
 
     code->setText("abc");
-    fake.clipboard = "#996633";
-    w.view().pastehex->trigger();
+    paste("#996633");
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, "Please enter the Hex Code ONLY, no #!");
     EXPECT_EQ(fake.boxes[0].icon, core::Icon::Information);
     EXPECT_EQ(code->text(), "996633");
 
     code->setText("abc");
-    fake.clipboard.clear(); // empty, or a picture: no text
-    w.view().pastehex->trigger();
+    paste(QString()); // empty, or a picture: no text
     ASSERT_EQ(fake.boxes.size(), 2u);
     EXPECT_EQ(fake.boxes[1].title, "Blank Clipboard");
     EXPECT_EQ(fake.boxes[1].text,
         "F2 is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!");
     EXPECT_EQ(code->text(), "abc"); // the blank clipboard leaves the box alone
 
-    fake.clipboard = "12345";
-    w.view().pastehex->trigger();
+    paste("12345");
     EXPECT_EQ(fake.boxes.back().title, "Code too short");
     EXPECT_EQ(code->text(), "996633");
 
-    fake.clipboard = "  0a141e\r\n";
-    w.view().pastehex->trigger();
+    paste("  0a141e\r\n");
     EXPECT_EQ(rgb_of(w), "10,20,30");
-    fake.clipboard = QString(200000, 'F');
-    w.view().pastehex->trigger();
+    paste(QString(200000, 'F'));
     EXPECT_EQ(fake.boxes.back().title, "Invalid Characters");
     EXPECT_EQ(rgb_of(w), "10,20,30");
 }
@@ -216,11 +212,23 @@ TEST_F(Form1Colour, PickerStartsFromTheColourAndCancelChangesNothing)
     EXPECT_EQ(rgb_of(w), "9,8,7");
 }
 
-TEST_F(Form1Colour, AutoSafeSnapsEveryChangeAndItsControlsAgree)
+TEST_F(Form1Colour, SafePaletteOnceAndAutoSafeOnEveryChangeWithControlsThatAgree)
 {
     editor::Form1& w = open_main();
     const editor::Form1View& v = w.view();
     expect_auto_safe(w, false);
+    // Safe Palette alone snaps once, from the button and either menu.
+    w.psets(76, 178, 25);
+    v.Command7->click();
+    EXPECT_EQ(rgb_of(w), "51,153,0");
+    w.psets(77, 179, 26);
+    v.safepal_file->trigger();
+    EXPECT_EQ(rgb_of(w), "102,204,51");
+    int runs = 0;
+    QObject::connect(w.CLR(0), &QScrollBar::valueChanged, [&] { ++runs; });
+    v.safepalette_right->trigger();
+    EXPECT_EQ(runs, 0); // already safe: nothing changes
+
     w.psets(10, 11, 12);
     v.Check2->click();
     EXPECT_EQ(rgb_of(w), "0,0,0");
@@ -234,27 +242,21 @@ TEST_F(Form1Colour, AutoSafeSnapsEveryChangeAndItsControlsAgree)
     EXPECT_EQ(w.CommonDialog1().color, core::color_value(0, 51, 102));
     v.gold->trigger();
     EXPECT_EQ(v.Label1->text(), "FFCC00");
+    // The bars step by 51 by key too, and by 1 and 7 again once it is off.
     w.CLR(0)->setValue(102);
+    w.CLR(0)->setFocus();
+    QTest::keyClick(w.CLR(0), Qt::Key_Right);
+    EXPECT_EQ(v.Label1->text(), "99CC00");
+    QTest::keyClick(w.CLR(0), Qt::Key_PageUp);
+    EXPECT_EQ(w.CLR(0)->value(), 204);
 
     // Off again from the menu: the colour stays, the controls come back.
     v.autosafef->trigger();
-    EXPECT_EQ(v.Label1->text(), "66CC00");
+    EXPECT_EQ(v.Label1->text(), "CCCC00");
     expect_auto_safe(w, false);
+    QTest::keyClick(w.CLR(0), Qt::Key_Right);
+    QTest::keyClick(w.CLR(0), Qt::Key_PageUp);
+    EXPECT_EQ(w.CLR(0)->value(), 212);
     v.autosafe_right->trigger();
     expect_auto_safe(w, true);
-}
-
-TEST_F(Form1Colour, SafePaletteOnceFromButtonAndMenus)
-{
-    editor::Form1& w = open_main();
-    w.psets(76, 178, 25);
-    w.view().Command7->click();
-    EXPECT_EQ(rgb_of(w), "51,153,0");
-    w.psets(77, 179, 26);
-    w.view().safepal_file->trigger();
-    EXPECT_EQ(rgb_of(w), "102,204,51");
-    int runs = 0;
-    QObject::connect(w.CLR(0), &QScrollBar::valueChanged, [&] { ++runs; });
-    w.view().safepalette_right->trigger();
-    EXPECT_EQ(runs, 0); // already safe: nothing changes
 }

@@ -1,5 +1,3 @@
-// The main window's CSS commands, screen pick, information line and recent colours,
-// driven through its real menus, buttons and swatches over the fake platform.
 #include "../support/window_test.h"
 
 #include "core/css.h"
@@ -73,31 +71,23 @@ TEST_F(Form1Css, RefusedCssPastesSayWhyAndChangeNothing)
     w.psets(10, 20, 30);
     v.Text4->setText("abc");
     BarLog log(w);
-    struct Case {
-        QString clipboard;
-        const char* title;
-    } cases[] = {
-        {"#ff000080", "Transparent Color"},
-        {"rgba(0, 0, 0, 0.5)", "Transparent Color"},
-        {"transparent", "Transparent Color"},
-        {"hsl(120 50%)", "Not a CSS Color"},
-        {"rgb(256, 0, 0)", "Not a CSS Color"},
-        {"#12345", "Not a CSS Color"},
-        {"", "Not a CSS Color"},
-        {QStringLiteral("#fff") + QString(1 << 20, QLatin1Char(' ')), "Not a CSS Color"},
-    };
-    for (const Case& c : cases) {
-        fake.boxes.clear();
-        fake.clipboard = c.clipboard;
-        v.pastecss->trigger();
-        ASSERT_EQ(fake.boxes.size(), 1u) << c.title;
-        EXPECT_EQ(fake.boxes[0].title, QString::fromLatin1(c.title));
-        EXPECT_EQ(fake.boxes[0].icon, core::Icon::Stop);
-        const bool opaque = QString::fromLatin1(c.title) == "Not a CSS Color";
-        EXPECT_EQ(fake.boxes[0].text,
-            QString::fromStdString(core::css_refusal_message(
-                opaque ? core::CssRefusal::NotAColor : core::CssRefusal::NotOpaque)
-                                       .text));
+    const QStringList see_through = {"#ff000080", "rgba(0, 0, 0, 0.5)", "transparent"};
+    const QStringList not_colours = {"hsl(120 50%)", "rgb(256, 0, 0)", "#12345", "",
+        QStringLiteral("#fff") + QString(1 << 20, QLatin1Char(' '))};
+    for (bool transparent : {true, false}) {
+        for (const QString& text : transparent ? see_through : not_colours) {
+            SCOPED_TRACE(text.left(20).toStdString());
+            fake.boxes.clear();
+            fake.clipboard = text;
+            v.pastecss->trigger();
+            ASSERT_EQ(fake.boxes.size(), 1u);
+            EXPECT_EQ(fake.boxes[0].title, transparent ? "Transparent Color" : "Not a CSS Color");
+            EXPECT_EQ(fake.boxes[0].icon, core::Icon::Stop);
+            const auto why
+                = transparent ? core::CssRefusal::NotOpaque : core::CssRefusal::NotAColor;
+            EXPECT_EQ(
+                fake.boxes[0].text, QString::fromStdString(core::css_refusal_message(why).text));
+        }
     }
     EXPECT_TRUE(log.writes.isEmpty());
     EXPECT_EQ(v.Label1->text(), "0A141E");
@@ -105,11 +95,13 @@ TEST_F(Form1Css, RefusedCssPastesSayWhyAndChangeNothing)
     EXPECT_TRUE(w.view().recent->colors().empty());
 }
 
-TEST_F(Form1Css, CopyAsCssFollowsTheAlertOptionWithTheHexCopysBox)
+TEST_F(Form1Css, InformationLineAndCopyAsCssWhichFollowsTheAlertOptionAsTheHexCopyDoes)
 {
     editor::Form1& w = open_main();
     const editor::Form1View& v = w.view();
+    EXPECT_EQ(v.cssInfo->text(), "black   hsl(0, 0%, 0%)");
     w.psets(255, 153, 0);
+    EXPECT_EQ(v.cssInfo->text(), QStringLiteral("≈ orange   hsl(36, 100%, 50%)"));
     v.Check1->click(); // the "#" option does not touch CSS texts
     struct Case {
         QAction* item;
@@ -131,13 +123,18 @@ TEST_F(Form1Css, CopyAsCssFollowsTheAlertOptionWithTheHexCopysBox)
             QStringLiteral("[%1] was copied to your clipboard.\rPress Control + V to paste it!")
                 .arg(QString::fromLatin1(c.copied)));
     }
-    // No name for FF9900, no short form for FF9901: those items are greyed and copy nothing.
+    // No name for FF9900, no short form for FFA500: those items are greyed and copy nothing.
     emit v.copycss.menu->aboutToShow();
     EXPECT_FALSE(v.copycss.name->isEnabled());
     fake.clipboard = "untouched";
     v.copycss.name->trigger();
     EXPECT_EQ(fake.clipboard, "untouched");
     w.psets(255, 165, 0);
+    // A whole degree would give FFA600: the hue keeps the one decimal it needs.
+    EXPECT_EQ(v.cssInfo->text(), "orange   hsl(38.8, 100%, 50%)");
+    v.CLR[2]->setValue(1);
+    EXPECT_EQ(v.cssInfo->text(), QStringLiteral("≈ orange   hsl(38.7, 100%, 50.2%)"));
+    v.CLR[2]->setValue(0);
     emit v.copycss.menu->aboutToShow();
     EXPECT_EQ(v.copycss.name->text(), "orange");
     EXPECT_FALSE(v.copycss.short_hex->isEnabled());
@@ -152,21 +149,6 @@ TEST_F(Form1Css, CopyAsCssFollowsTheAlertOptionWithTheHexCopysBox)
     v.copycss.hex->trigger();
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, QString::fromStdString(core::clipboard_failure().text));
-}
-
-// That it fits with the longest name on every desktop look is checked with the window's look.
-TEST_F(Form1Css, InformationLineFollowsTheColour)
-{
-    editor::Form1& w = open_main();
-    const editor::Form1View& v = w.view();
-    EXPECT_EQ(v.cssInfo->text(), "black   hsl(0, 0%, 0%)");
-    w.psets(255, 165, 0);
-    // A whole degree would give FFA600: the hue keeps the one decimal it needs.
-    EXPECT_EQ(v.cssInfo->text(), "orange   hsl(38.8, 100%, 50%)");
-    v.CLR[2]->setValue(1);
-    EXPECT_EQ(v.cssInfo->text(), QStringLiteral("≈ orange   hsl(38.7, 100%, 50.2%)"));
-    w.psets(255, 153, 0);
-    EXPECT_EQ(v.cssInfo->text(), QStringLiteral("≈ orange   hsl(36, 100%, 50%)"));
 }
 
 TEST_F(Form1Css, PickFromScreenWritesThePickedPixelThroughTheBars)
@@ -256,22 +238,18 @@ TEST_F(Form1Css, RecentSwatchRightClickCopiesOrForgetsAndAllSurvivesARestart)
     EXPECT_EQ(read("pmtrecent.ini"), QByteArray("FF9900\r\n"));
 
     main.reset();
-    editor::Form1& again = open_main();
-    EXPECT_EQ(recent_codes(again), QStringList({"FF9900"}));
-}
+    EXPECT_EQ(recent_codes(open_main()), QStringList({"FF9900"}));
 
-TEST_F(Form1Css, OversizedOrBinaryRecentFileGivesAnEmptyRow)
-{
+    // An oversized or binary file gives an empty row that still takes new colours.
     QByteArray binary;
     for (int i = 0; i < 3000; ++i)
         binary += char((i * 37) % 256);
     for (const QByteArray& bytes : {QByteArray(10 * 1024 * 1024, 'A'), binary}) {
         write("pmtrecent.ini", bytes);
-        editor::Form1& w = open_main();
-        EXPECT_LE(w.view().recent->colors().size(), 16u);
-        w.psets(1, 2, 3);
-        w.view().Command1->click();
-        EXPECT_EQ(recent_codes(w).front(), "010203");
-        main.reset();
+        editor::Form1& again = open_main();
+        EXPECT_LE(again.view().recent->colors().size(), 16u);
+        again.psets(1, 2, 3);
+        again.view().Command1->click();
+        EXPECT_EQ(recent_codes(again).front(), "010203");
     }
 }

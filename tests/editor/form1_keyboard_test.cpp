@@ -50,23 +50,6 @@ TEST_F(Form1Keyboard, TabThenPageUpMovesTheGreenBarAsAClickDoes)
     EXPECT_EQ(w.CommonDialog1().color, 0);
 }
 
-TEST_F(Form1Keyboard, AutoSafeStepsApplyToKeys)
-{
-    editor::Form1& w = open_main();
-    const editor::Form1View& v = w.view();
-    w.psets(102, 0, 0);
-    v.CLR[0]->setFocus();
-    for (int step : {51, 1}) {
-        v.autosafef->trigger(); // on, then off again
-        const int from = v.CLR[0]->value();
-        QTest::keyClick(v.CLR[0], Qt::Key_Right);
-        EXPECT_EQ(v.CLR[0]->value(), from + step);
-        QTest::keyClick(v.CLR[0], Qt::Key_PageUp);
-        EXPECT_EQ(v.CLR[0]->value(), from + step + (step == 51 ? 51 : 7));
-    }
-    EXPECT_EQ(v.Label1->text(), "D40000");
-}
-
 TEST_F(Form1Keyboard, ABarTakesTheFocusByClickAndShowsIt)
 {
     editor::Form1& w = open_main();
