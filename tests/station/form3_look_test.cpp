@@ -1,14 +1,8 @@
 #include "station_test.h"
 
 #include <QAccessible>
-#include <QFontInfo>
-#include <QTest>
 
 #include <map>
-
-using station::Background;
-using station::Object;
-using station::Text;
 
 namespace {
 
@@ -42,16 +36,20 @@ TEST_F(StationTest, FitsEveryDesktopFontAndPalette)
             testsupport::DesktopLook look(points, dark);
             station::Form3& s = open_station();
             const station::Form3View& v = s.view();
-            testsupport::LayoutOptions options;
-            options.exempt = {v.Shape1, v.Shape2, v.Label3}; // the sample overlaps by design
-            EXPECT_EQ(testsupport::layout_problems(&s, options), QStringList());
-
             // A fixed border, as big as the content asks.
             EXPECT_EQ(s.minimumSize(), s.maximumSize());
             EXPECT_EQ(s.size(), s.sizeHint());
 
+            // The widest texts the contrast panel shows.
+            s.Option(Text)->click();
+            enter_code(s, "777777");
+            v.contrast_menu.views[size_t(core::Vision::Achromatopsia)]->trigger();
+            QApplication::processEvents();
+            EXPECT_EQ(layout_problems(s), QStringList());
+
             // Sample left; targets above the bars; the hex display and Copy under them; the
-            // command column on the right; the three small frames in a row below.
+            // command column on the right; the three small frames in a row below; the
+            // contrast panel below the sample, inside the window.
             auto in_client
                 = [&](QWidget* w) { return QRect(w->mapTo(v.client, QPoint()), w->size()); };
             EXPECT_LT(in_client(v.Shape1).right(), in_client(v.Option1).left());
@@ -66,6 +64,11 @@ TEST_F(StationTest, FitsEveryDesktopFontAndPalette)
             EXPECT_LT(v.Frame5->geometry().right(), v.Frame6->geometry().left());
             EXPECT_LT(v.Command3->geometry().bottom(), v.Command4->geometry().top());
             EXPECT_LT(v.Check2->geometry().bottom(), v.Command6->geometry().top());
+            const QRect panel = v.contrastPanel->geometry();
+            EXPECT_GE(v.contrastPanel->mapTo(&s, QPoint(0, 0)).y(),
+                v.Shape1->mapTo(&s, QPoint(0, v.Shape1->height())).y());
+            EXPECT_TRUE(s.rect().contains(
+                v.contrastPanel->mapTo(&s, panel.bottomRight() - panel.topLeft())));
 
             // No family of our own; sizes follow the desktop's font, bold where designed.
             const QFont desk = QApplication::font();
@@ -98,9 +101,7 @@ TEST_F(StationTest, FollowsThePaletteChangedWhileOpen)
     {
         testsupport::DesktopLook dark(0, true);
         QApplication::processEvents(); // the change reaches the windows as an event
-        testsupport::LayoutOptions options;
-        options.exempt = {v.Shape1, v.Shape2, v.Label3};
-        EXPECT_EQ(testsupport::layout_problems(&s, options), QStringList());
+        EXPECT_EQ(layout_problems(s), QStringList());
         EXPECT_NE(v.Frame6->palette().color(QPalette::WindowText), QColor(0, 64, 0));
     }
     QApplication::processEvents();
@@ -108,7 +109,7 @@ TEST_F(StationTest, FollowsThePaletteChangedWhileOpen)
     EXPECT_EQ(v.Frame6->palette().color(QPalette::WindowText), QColor(0, 64, 0));
 }
 
-TEST_F(StationTest, OpensOnTheFirstTargetAndEnterRunsGo)
+TEST_F(StationTest, KeyboardOpensOnTheFirstTargetEnterRunsGoAndBarsMoveAsByClick)
 {
     station::Form3& s = open_station();
     const station::Form3View& v = s.view();
@@ -137,18 +138,25 @@ TEST_F(StationTest, OpensOnTheFirstTargetAndEnterRunsGo)
     QTest::keyClick(v.Option1, Qt::Key_Right);
     EXPECT_TRUE(v.Option2->isChecked());
     EXPECT_EQ(rgb_of(s), "0,0,0");
-    // Tab from the last button reaches the bars.
     v.Command6->setFocus();
     QTest::keyClick(v.Command6, Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), s.CLR(0));
     QTest::keyClick(s.CLR(0), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), s.CLR(1));
-}
 
-TEST_F(StationTest, BarsMoveByKeyAsByClick)
-{
-    station::Form3& s = open_station();
-    const station::Form3View& v = s.view();
+    // Every shortcut of the window, its added menus' included, is used once.
+    QMap<QString, QString> keys;
+    for (QAction* a : s.findChildren<QAction*>()) {
+        if (a->shortcut().isEmpty())
+            continue;
+        const QString key = a->shortcut().toString();
+        EXPECT_FALSE(keys.contains(key))
+            << key.toStdString() << " " << a->objectName().toStdString() << " "
+            << keys.value(key).toStdString();
+        keys[key] = a->objectName();
+    }
+
+    // The bars, focused by a click, move by key as by click.
     s.Option(Object)->click();
     QScrollBar* green = s.CLR(1);
     QTest::mouseClick(green, Qt::LeftButton, {}, QPoint(green->width() / 2, green->height() / 2));
@@ -167,7 +175,7 @@ TEST_F(StationTest, BarsMoveByKeyAsByClick)
     EXPECT_EQ(v.Text7->text(), "00FF00");
     QTest::keyClick(green, Qt::Key_Home);
     EXPECT_EQ(s.target_color(Object), QColor(Qt::black));
-    EXPECT_EQ(s.target_color(Background), QColor(Qt::white));
+    EXPECT_EQ(s.target_color(Background), QColor(0x33, 0x66, 0x99));
 
     // Auto Safe: one palette step a key.
     v.Check1->click();
@@ -176,23 +184,6 @@ TEST_F(StationTest, BarsMoveByKeyAsByClick)
     EXPECT_EQ(green->value(), 153);
     QTest::keyClick(green, Qt::Key_PageDown);
     EXPECT_EQ(v.Label1->text(), "006600");
-}
-
-TEST_F(StationTest, KeyboardOpensTheRightClickMenuAtTheFocus)
-{
-    station::Form3& s = open_station();
-    const station::Form3View& v = s.view();
-    v.Text7->setFocus();
-    QTest::keyClick(v.Text7, Qt::Key_F10, Qt::ShiftModifier);
-    ASSERT_EQ(fake.popups.size(), 1u);
-    EXPECT_EQ(fake.popups[0].menu, v.rightclik);
-    EXPECT_EQ(fake.popups[0].pos, v.Text7->mapToGlobal(v.Text7->rect().center()));
-    s.CLR(2)->setFocus();
-    QTest::keyClick(s.CLR(2), Qt::Key_Menu);
-    ASSERT_EQ(fake.popups.size(), 2u);
-    EXPECT_EQ(fake.popups[1].menu, v.rightclik);
-    EXPECT_EQ(fake.popups[1].pos, s.CLR(2)->mapToGlobal(s.CLR(2)->rect().center()));
-    EXPECT_EQ(s.CLR(2)->value(), 255); // the key does nothing else
 }
 
 TEST_F(StationTest, EveryControlNamedOnceForReaders)
@@ -209,9 +200,6 @@ TEST_F(StationTest, EveryControlNamedOnceForReaders)
             << name.toStdString() << " also names " << seen[name].toStdString();
         seen[name] = w->objectName();
     }
-    EXPECT_EQ(accessible(s.CLR(1), QAccessible::Name), "Green");
-    EXPECT_EQ(accessible(v.Text3, QAccessible::Name), "Blue value");
-    EXPECT_EQ(accessible(v.Text7, QAccessible::Name), "Hex code entry");
     v.Check1->click(); // the button's caption turns "Auto Safe"; its name stays its own
     EXPECT_EQ(accessible(v.Command4, QAccessible::Name), "Safe Palette");
     v.Check1->click();
@@ -227,22 +215,4 @@ TEST_F(StationTest, EveryControlNamedOnceForReaders)
     EXPECT_EQ(sample(), "Background FF0000, object 0000FF, text FF0000");
     v.newtheme->trigger();
     EXPECT_EQ(sample(), "Background FFFFFF, object 000000, text 000000");
-}
-
-TEST_F(StationTest, ThemeFileFromOutsideLoadsAsFromTheDialog)
-{
-    station::Form3& s = open_station();
-    s.Option(Text)->click();
-    write("t.pmtm", "336699\r\n0000FF\r\nFF0000\r\n");
-    s.load_theme_file(file("t.pmtm"));
-    EXPECT_TRUE(fake.file_dialogs.empty());
-    EXPECT_TRUE(s.Option(Background)->isChecked());
-    EXPECT_EQ(s.target_color(Background), QColor(0x33, 0x66, 0x99));
-    EXPECT_EQ(s.target_color(Object), QColor(0, 0, 255));
-    EXPECT_EQ(s.target_color(Text), QColor(255, 0, 0));
-    EXPECT_EQ(s.view().Label1->text(), "336699");
-
-    s.load_theme_file(file("missing.pmtm"));
-    EXPECT_EQ(s.target_color(Background), QColor(0x33, 0x66, 0x99));
-    EXPECT_TRUE(fake.boxes.empty());
 }

@@ -1,24 +1,12 @@
 #include "station_test.h"
 
-#include <QMenuBar>
 #include <QPushButton>
-#include <QTest>
 
-using testsupport::find;
-
-TEST_F(StationTest, OpensWhiteBackgroundBlackObjectAndText)
+TEST_F(StationTest, OpensWhiteOnBlackAndSwitchingTargetsLosesNoChannel)
 {
     station::Form3& s = open_station();
     const station::Form3View& v = s.view();
-    EXPECT_EQ(s.windowTitle(), "Pigmentor - Color Matching Station");
-    EXPECT_TRUE(s.Option(station::Background)->isChecked());
     EXPECT_EQ(rgb_of(s), "255,255,255");
-    EXPECT_EQ(v.Label1->text(), "FFFFFF");
-    EXPECT_EQ(v.Text7->text(), "FFFFFF");
-    EXPECT_EQ(s.channelBox(0)->text(), "255");
-    EXPECT_EQ(s.target_color(station::Object), QColor(Qt::black));
-    EXPECT_EQ(s.target_color(station::Text), QColor(Qt::black));
-    EXPECT_EQ(v.Label3->text(), "Sample Text 123");
     // The object stands in the lower middle of the background, the text near its top.
     const QRect back = v.Shape1->geometry(), object = v.Shape2->geometry();
     EXPECT_TRUE(back.contains(object));
@@ -26,19 +14,14 @@ TEST_F(StationTest, OpensWhiteBackgroundBlackObjectAndText)
     EXPECT_GT(object.center().y(), back.center().y());
     EXPECT_TRUE(back.contains(v.Label3->geometry().center()));
     EXPECT_LT(v.Label3->geometry().bottom(), object.top());
-}
 
-TEST_F(StationTest, SwitchingTargetsLosesNoChannel)
-{
-    station::Form3& s = open_station();
-    const station::Form3View& v = s.view();
-    s.Option(station::Object)->click();
+    s.Option(Object)->click();
     EXPECT_EQ(rgb_of(s), "0,0,0");
     set_bars(s, 10, 20, 30);
-    s.Option(station::Background)->click();
+    s.Option(Background)->click();
     EXPECT_EQ(rgb_of(s), "255,255,255");
-    EXPECT_EQ(s.target_color(station::Background), QColor(Qt::white));
-    s.Option(station::Object)->click();
+    EXPECT_EQ(s.target_color(Background), QColor(Qt::white));
+    s.Option(Object)->click();
     EXPECT_EQ(rgb_of(s), "10,20,30");
     EXPECT_EQ(v.Label1->text(), "0A141E");
     EXPECT_EQ(v.Text7->text(), "0A141E");
@@ -46,14 +29,14 @@ TEST_F(StationTest, SwitchingTargetsLosesNoChannel)
 
     int runs = 0;
     QObject::connect(s.CLR(0), &QScrollBar::valueChanged, [&] { ++runs; });
-    s.Option(station::Text)->click(); // black text after 10,20,30: all three change
+    s.Option(Text)->click(); // black text after 10,20,30: all three change
     EXPECT_EQ(runs, 1);
-    s.Option(station::Object)->click();
-    s.select_target(station::Object); // already selected: nothing happens
+    s.Option(Object)->click();
+    s.select_target(Object); // already selected: nothing happens
     EXPECT_EQ(runs, 2);
 }
 
-TEST_F(StationTest, ChannelBoxesAndHexDisplay)
+TEST_F(StationTest, ChannelBoxesAndHexEntryRefuseAndKeep)
 {
     station::Form3& s = open_station();
     const station::Form3View& v = s.view();
@@ -62,43 +45,40 @@ TEST_F(StationTest, ChannelBoxesAndHexDisplay)
     set_bars(s, 0, 10, 255);
     EXPECT_EQ(v.Label1->text(), "000AFF");
     EXPECT_EQ(v.Text7->text(), "000AFF");
-    s.CLR(0)->setValue(12);
-    type_into(s.channelBox(0), "007");
-    EXPECT_EQ(s.CLR(0)->value(), 7);
-    EXPECT_EQ(s.channelBox(0)->text(), "7");
-    s.channelBox(1)->clear();
-    EXPECT_EQ(s.target_color(station::Background), QColor(7, 10, 255));
+    EXPECT_EQ(s.target_color(Background), QColor(0, 10, 255));
     type_into(s.channelBox(2), "b");
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, "Only 0-9 numbers are allowed in RBG values!");
     EXPECT_EQ(s.channelBox(2)->text(), "255");
-}
 
-TEST_F(StationTest, HexEntryKeepsWhatTheStationKeeps)
-{
-    station::Form3& s = open_station();
-    const station::Form3View& v = s.view();
-    s.Option(station::Object)->click();
+    s.Option(Object)->click();
     type_into(v.Text7, "ff9900");
     QTest::keyClick(v.Text7, Qt::Key_Return);
-    EXPECT_EQ(s.target_color(station::Object), QColor(255, 153, 0));
+    EXPECT_EQ(s.target_color(Object), QColor(255, 153, 0));
     EXPECT_EQ(v.Text7->text(), "FF9900");
-    EXPECT_EQ(s.target_color(station::Background), QColor(Qt::white));
-
-    v.Text7->setText("ff99");
-    v.Command5->click();
-    EXPECT_EQ(fake.boxes.back().title, "Code too short");
-    EXPECT_EQ(v.Text7->text(), "FF99"); // upper-cased, kept
-    v.Text7->setText("#ff00c");
-    v.Command5->click();
-    EXPECT_EQ(fake.boxes.back().text, "Please enter the Hex Code ONLY, no #!");
-    EXPECT_EQ(v.Text7->text(), "#FF00C");
-    v.Text7->setText("GG0000");
-    v.Command5->click();
-    EXPECT_EQ(fake.boxes.back().title, "Invalid Characters");
-    EXPECT_EQ(v.Text7->text(), "000000");
-    EXPECT_EQ(s.target_color(station::Object), QColor(255, 153, 0));
-    EXPECT_EQ(fake.boxes.size(), 3u);
+    EXPECT_EQ(s.target_color(Background), QColor(0, 10, 255));
+    const struct {
+        const char* typed;
+        const char* title;
+        const char* text;
+        const char* left;
+    } refusals[] = {
+        {"ff99", "Code too short", nullptr, "FF99"}, // upper-cased, kept
+        {"#ff00c", nullptr, "Please enter the Hex Code ONLY, no #!", "#FF00C"},
+        {"GG0000", "Invalid Characters", nullptr, "000000"},
+    };
+    for (const auto& r : refusals) {
+        v.Text7->setText(r.typed);
+        v.Command5->click();
+        if (r.title) {
+            EXPECT_EQ(fake.boxes.back().title, r.title);
+        } else {
+            EXPECT_EQ(fake.boxes.back().text, r.text);
+        }
+        EXPECT_EQ(v.Text7->text(), r.left);
+    }
+    EXPECT_EQ(s.target_color(Object), QColor(255, 153, 0));
+    EXPECT_EQ(fake.boxes.size(), 4u);
 }
 
 TEST_F(StationTest, PasteRestoresTheDisplayedCode)
@@ -124,7 +104,7 @@ TEST_F(StationTest, PasteRestoresTheDisplayedCode)
     EXPECT_EQ(v.Text7->text(), "FFFFFF");
     fake.clipboard = "336699\n";
     v.pastehex->trigger();
-    EXPECT_EQ(s.target_color(station::Background), QColor(0x33, 0x66, 0x99));
+    EXPECT_EQ(s.target_color(Background), QColor(0x33, 0x66, 0x99));
 }
 
 TEST_F(StationTest, AutoSafeSnapsEveryTargetItReaches)
@@ -143,21 +123,15 @@ TEST_F(StationTest, AutoSafeSnapsEveryTargetItReaches)
     EXPECT_TRUE(s.channelBox(1)->isReadOnly());
     EXPECT_EQ(s.CLR(0)->pageStep(), 51);
 
-    v.preset_items[6]->trigger();
-    EXPECT_EQ(v.Label1->text(), "00FF00");
-    s.CLR(0)->setValue(0);
-    s.CLR(0)->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(s.CLR(0)->value(), 51);
-
     // A target reached with Auto Safe on ends up on the palette.
     v.autosafep->trigger();
-    s.Option(station::Object)->click();
+    s.Option(Object)->click();
     set_bars(s, 10, 20, 50);
-    s.Option(station::Background)->click();
+    s.Option(Background)->click();
     v.autosafepr->trigger();
-    s.Option(station::Object)->click();
+    s.Option(Object)->click();
     EXPECT_EQ(v.Label1->text(), "000033");
-    EXPECT_EQ(s.target_color(station::Object), QColor(0, 0, 0x33));
+    EXPECT_EQ(s.target_color(Object), QColor(0, 0, 0x33));
 
     v.Check1->click();
     EXPECT_EQ(v.Command4->text(), "Safe Palette");
@@ -166,18 +140,26 @@ TEST_F(StationTest, AutoSafeSnapsEveryTargetItReaches)
     EXPECT_EQ(s.CLR(0)->singleStep(), 1);
 }
 
-TEST_F(StationTest, PickerColoursOnlyTheSelectedTarget)
+TEST_F(StationTest, PickerAndPresetsColourOnlyTheSelectedTargetAndCloseKeepsMain)
 {
     station::Form3& s = open_station();
     const station::Form3View& v = s.view();
-    s.Option(station::Text)->click();
+    s.Option(Text)->click();
     fake.color_answers.push_back(QColor(1, 2, 3));
     v.choosec->trigger();
     EXPECT_EQ(fake.color_dialog_starts.back(), QColor(Qt::black));
-    EXPECT_EQ(s.target_color(station::Text), QColor(1, 2, 3));
-    EXPECT_EQ(s.target_color(station::Object), QColor(Qt::black));
+    EXPECT_EQ(s.target_color(Text), QColor(1, 2, 3));
+    EXPECT_EQ(s.target_color(Object), QColor(Qt::black));
     v.Command3->click(); // cancelled
-    EXPECT_EQ(s.target_color(station::Text), QColor(1, 2, 3));
+    EXPECT_EQ(s.target_color(Text), QColor(1, 2, 3));
+
+    s.Option(Object)->click();
+    v.preset_items[3]->trigger();
+    EXPECT_EQ(v.Label1->text(), "996633");
+    EXPECT_EQ(s.target_color(Text), QColor(1, 2, 3));
+    v.Command6->click();
+    EXPECT_FALSE(s.isVisible());
+    EXPECT_TRUE(main->isVisible());
 }
 
 TEST_F(StationTest, CopiesFollowTheMainWindowsOptions)
@@ -200,14 +182,14 @@ TEST_F(StationTest, CopiesFollowTheMainWindowsOptions)
     EXPECT_EQ(fake.boxes.back().text,
         "[R:255 G:255 B:255] was copied to your clipboard.\rPress Ctrl + V to paste it!");
 
-    s.Option(station::Text)->click();
+    s.Option(Text)->click();
     set_bars(s, 1, 2, 3);
-    s.Option(station::Background)->click();
+    s.Option(Background)->click();
     v.right_textrgb->trigger();
     EXPECT_EQ(fake.clipboard, "R:1 G:2 B:3");
     v.texthexcopyr->trigger();
     EXPECT_EQ(fake.clipboard, "#010203");
-    EXPECT_TRUE(s.Option(station::Background)->isChecked());
+    EXPECT_TRUE(s.Option(Background)->isChecked());
 
     find<QAction>(main.get(), "alertcopy_right")->trigger();
     fake.boxes.clear();
@@ -223,7 +205,7 @@ TEST_F(StationTest, CopiesFollowTheMainWindowsOptions)
     EXPECT_EQ(fake.clipboard, "#FFFFFF");
 }
 
-TEST_F(StationTest, CopyButtonPopsItsMenuAtTheGivenPoint)
+TEST_F(StationTest, MenusPopWhereTheyShould)
 {
     station::Form3& s = open_station();
     const station::Form3View& v = s.view();
@@ -234,18 +216,9 @@ TEST_F(StationTest, CopyButtonPopsItsMenuAtTheGivenPoint)
     // coordinates but taken as the client area's.
     const QRect b = v.Command2->geometry();
     EXPECT_EQ(fake.popups[0].pos, v.client->mapToGlobal(QPoint(b.left() + 8, b.bottom() + 1 - 11)));
-    QStringList items;
-    for (QAction* a : v.copymenur->actions())
-        items << a->text();
-    EXPECT_EQ(items, QStringList({"Background Hex Code", "Object Hex Code", "Text Hex Code"}));
-}
 
-TEST_F(StationTest, RightClickOverTheSampleButNotOverItsText)
-{
-    station::Form3& s = open_station();
-    const station::Form3View& v = s.view();
-    // A right button pressed where a point of `on` lies, delivered to whatever control
-    // is really there, as the window system would.
+    // Right button pressed where a point of `on` lies, delivered to whatever control is
+    // really there: over the sample, but not over its text.
     auto right_click = [&](QWidget* on, QPoint pos) {
         fake.popups.clear();
         const QPoint in_window = on->mapTo(&s, pos);
@@ -253,8 +226,7 @@ TEST_F(StationTest, RightClickOverTheSampleButNotOverItsText)
         QTest::mousePress(hit, Qt::RightButton, {}, hit->mapFrom(&s, in_window));
         return fake.popups.size();
     };
-    const QRect back = v.Shape1->geometry();
-    EXPECT_EQ(right_click(v.Frame1, back.bottomLeft() + QPoint(4, -4)), 1u);
+    EXPECT_EQ(right_click(v.Frame1, v.Shape1->geometry().bottomLeft() + QPoint(4, -4)), 1u);
     EXPECT_EQ(fake.popups[0].menu, v.rightclik);
     EXPECT_EQ(right_click(v.Frame1, v.Shape2->geometry().center()), 1u);
     EXPECT_EQ(right_click(v.Label3, v.Label3->rect().center()), 0u);
@@ -262,27 +234,20 @@ TEST_F(StationTest, RightClickOverTheSampleButNotOverItsText)
     EXPECT_EQ(right_click(v.Text7, QPoint(3, 3)), 0u);
     EXPECT_EQ(right_click(s.CLR(1), QPoint(50, 5)), 0u);
     EXPECT_EQ(right_click(v.Label2, QPoint(3, 3)), 0u);
-    // Between the frames and the command column.
     const QPoint gap((v.Frame1->geometry().right() + v.Command3->geometry().left()) / 2,
         v.Command3->geometry().center().y());
     EXPECT_EQ(right_click(v.client, gap), 1u);
-}
 
-TEST_F(StationTest, PresetsCloseAndMenus)
-{
-    station::Form3& s = open_station();
-    const station::Form3View& v = s.view();
-    s.Option(station::Object)->click();
-    v.preset_items[3]->trigger();
-    EXPECT_EQ(v.Label1->text(), "996633");
-    QStringList bar;
-    for (QAction* a : s.menuBar()->actions())
-        bar << a->text();
-    // The window's own three menus first, in their order; added menus only after them.
-    EXPECT_EQ(bar.mid(0, 3), QStringList({"&File", "&Options", "&Presets"}));
-    EXPECT_EQ(v.exit->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_F4));
-    EXPECT_EQ(v.texthexcopy->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
-    v.Command6->click();
-    EXPECT_FALSE(s.isVisible());
-    EXPECT_TRUE(main->isVisible());
+    // From the keyboard, at the focused control.
+    fake.popups.clear();
+    v.Text7->setFocus();
+    QTest::keyClick(v.Text7, Qt::Key_F10, Qt::ShiftModifier);
+    s.CLR(2)->setFocus();
+    QTest::keyClick(s.CLR(2), Qt::Key_Menu);
+    ASSERT_EQ(fake.popups.size(), 2u);
+    EXPECT_EQ(fake.popups[0].menu, v.rightclik);
+    EXPECT_EQ(fake.popups[0].pos, v.Text7->mapToGlobal(v.Text7->rect().center()));
+    EXPECT_EQ(fake.popups[1].menu, v.rightclik);
+    EXPECT_EQ(fake.popups[1].pos, s.CLR(2)->mapToGlobal(s.CLR(2)->rect().center()));
+    EXPECT_EQ(s.CLR(2)->value(), 255); // the key does nothing else
 }
