@@ -6,7 +6,8 @@
 
 using namespace core;
 
-TEST(HexCode, BuildsSixUpperCaseDigitsZeroPadded)
+// Six upper-case digits, zero-padded; read back from characters 1-5 and the last one.
+TEST(HexCode, BuildsAndParsesUpperCaseDigitsOnly)
 {
     EXPECT_EQ(build_hex_code(0, 0, 0), "000000");
     EXPECT_EQ(build_hex_code(255, 255, 255), "FFFFFF");
@@ -17,21 +18,12 @@ TEST(HexCode, BuildsSixUpperCaseDigitsZeroPadded)
         ASSERT_EQ(code.size(), 6u);
         EXPECT_EQ(code.find_first_of("abcdef#"), std::string::npos);
     }
-}
-
-TEST(HexCode, ParsesFirstFiveAndLastCharacter)
-{
     EXPECT_EQ(parse_hex_code(U"0A00AB"), (Rgb {10, 0, 171}));
     EXPECT_EQ(parse_hex_code(U"FFCC00"), (Rgb {255, 204, 0}));
     // Lower case has no digit value: callers upper-case first.
     EXPECT_FALSE(parse_hex_code(U"ffcc00"));
     EXPECT_FALSE(parse_hex_code(U"0A1"));
-    // The split takes characters 1-5 and the last one.
     EXPECT_EQ(parse_hex_code(U"0A141E99"), (Rgb {10, 20, 0x19}));
-}
-
-TEST(HexCode, FindrgbhexGivesDigitValuesOfUpperCaseOnly)
-{
     EXPECT_EQ(findrgbhex(U'C'), 12);
     EXPECT_EQ(findrgbhex(U'7'), 7);
     EXPECT_FALSE(findrgbhex(U'a'));

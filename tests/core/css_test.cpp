@@ -166,15 +166,9 @@ TEST(CssFormat, GridRoundTrips)
     EXPECT_GT(oklch_exact, 3000);
 }
 
-TEST(Oklab, KnownValuesAndRoundTrip)
+// Known values: the oklch() texts of white and red above.
+TEST(Oklab, RoundTripAndClamping)
 {
-    const core::Oklab white = core::to_oklab({255, 255, 255});
-    EXPECT_NEAR(white.L, 1.0, 1e-4);
-    EXPECT_NEAR(white.a, 0.0, 1e-4);
-    const core::Oklab red = core::to_oklab({255, 0, 0});
-    EXPECT_NEAR(red.L, 0.62796, 1e-4);
-    EXPECT_NEAR(red.a, 0.22486, 1e-4);
-    EXPECT_NEAR(red.b, 0.12585, 1e-4);
     for (int v = 0; v < 256; v += 5) {
         const Rgb c {v, 255 - v, (v * 7) % 256};
         bool inside = false;

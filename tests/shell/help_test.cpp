@@ -9,30 +9,7 @@
 
 namespace {
 
-class HelpTest : public WindowTest {
-protected:
-    void SetUp() override
-    {
-        WindowTest::SetUp();
-        write("index.html",
-            "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head><body>"
-            "<h1>Contents</h1><a href=\"a.html\">A</a> <a href=\"https://example.org/x\">out</a>"
-            "</body></html>");
-        write("a.html", "<html><body><h1>Page A</h1><a href=\"index.html\">back</a></body></html>");
-        write("style.css", "h1 { color: #003366; }\ncode { background: #eeeeee; }\n");
-    }
-    QString page() const { return window->browser()->source().fileName(); }
-    std::unique_ptr<shell::HelpWindow> open()
-    {
-        auto w = std::make_unique<shell::HelpWindow>(fake, dir.path());
-        w->setAttribute(Qt::WA_DeleteOnClose, false);
-        w->show_contents();
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        return w;
-    }
-    std::unique_ptr<shell::HelpWindow> window;
-};
+const char kStyle[] = "h1 { color: #003366; }\ncode { background: #eeeeee; }\n";
 
 double contrast(const QColor& a, const QColor& b)
 {
@@ -50,7 +27,7 @@ QColor colour_in(const QString& css, const QString& selector, const QString& pro
 
 TEST(HelpStyle, ColoursStayOnLightPagesAndBecomeLegibleOnDarkOnes)
 {
-    const QString css = QStringLiteral("h1 { color: #003366; }\ncode { background: #eeeeee; }\n");
+    const QString css = QString::fromLatin1(kStyle);
     const QPalette light = QApplication::style()->standardPalette();
     EXPECT_EQ(shell::themed_style_sheet(css, light), css);
 
@@ -63,9 +40,22 @@ TEST(HelpStyle, ColoursStayOnLightPagesAndBecomeLegibleOnDarkOnes)
     EXPECT_GE(contrast(dark.color(QPalette::Text), code), 4.5);
 }
 
+using HelpTest = WindowTest;
+
 TEST_F(HelpTest, LinksStayInsideBackForwardAndContents)
 {
-    window = open();
+    write("index.html",
+        "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head><body>"
+        "<h1>Contents</h1><a href=\"a.html\">A</a> <a href=\"https://example.org/x\">out</a>"
+        "</body></html>");
+    write("a.html", "<html><body><h1>Page A</h1><a href=\"index.html\">back</a></body></html>");
+    write("style.css", kStyle);
+    auto window = std::make_unique<shell::HelpWindow>(fake, dir.path());
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show_contents();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    const auto page = [&] { return window->browser()->source().fileName(); };
     EXPECT_EQ(page(), "index.html");
     EXPECT_FALSE(window->back()->isEnabled());
     // The pages take the style sheet: the heading is drawn in its colour.

@@ -2,15 +2,23 @@
 
 #include "shell/window_modes.h"
 
+#include <QTest>
+#include <QWindow>
+
 using PrefsDialogTest = WindowTest;
 
 TEST_F(PrefsDialogTest, OpensFromTheFileAndCancelOrTitleBarCloseWriteNothing)
 {
     write("pmtprefs.ini", "1\r\n0\r\n1\r\n0\r\n2\r\n1\r\n");
     editor::Form1& w = open_main();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
     item(&w, "prefs")->trigger();
     shell::prefres* d = shown_window<shell::prefres>("prefres");
     ASSERT_NE(d, nullptr);
+    // In front of the main window it disables, which hands any activation back to it.
+    EXPECT_EQ(d->windowHandle()->transientParent(), w.windowHandle());
+    QApplication::setActiveWindow(&w);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == d; }, 1000));
     EXPECT_EQ(d->check(1)->checkState(), Qt::Checked);
     EXPECT_EQ(d->check(2)->checkState(), Qt::Unchecked);
     EXPECT_EQ(d->check(3)->checkState(), Qt::Checked);
@@ -18,8 +26,9 @@ TEST_F(PrefsDialogTest, OpensFromTheFileAndCancelOrTitleBarCloseWriteNothing)
     EXPECT_TRUE(d->tray(2)->isChecked());
     EXPECT_FALSE(w.isEnabled());
 
-    d->Command2()->click(); // Cancel: nothing written, main window back
+    d->Command2()->click(); // Cancel: nothing written, main window back and active
     EXPECT_TRUE(w.isEnabled());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("1\r\n0\r\n1\r\n0\r\n2\r\n1\r\n"));
 
     // The title bar's close ends like Cancel and restores a topmost main window.

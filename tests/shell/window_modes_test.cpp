@@ -20,7 +20,13 @@ protected:
         return open_main();
     }
     shell::WindowModes& modes() { return *main->window_modes(); }
-    void tray_menu() { fake.tray->menuRequested(QPoint(5, 5)); }
+    // Opens the tray menu: Minimize and Restore offered one at a time, as the window is.
+    void expect_tray_menu_offers_minimize(bool minimize)
+    {
+        fake.tray->menuRequested(QPoint(5, 5));
+        EXPECT_EQ(modes().minimize()->isEnabled(), minimize);
+        EXPECT_EQ(modes().restore()->isEnabled(), !minimize);
+    }
 };
 
 } // namespace
@@ -45,19 +51,15 @@ TEST_F(WindowModesTest, TrayOnlyHidesAMinimizedWindowAndRestoresIt)
     w.showMinimized();
     modes().Timer1_Timer();
     EXPECT_FALSE(w.isVisible());
-    tray_menu();
+    expect_tray_menu_offers_minimize(false);
     ASSERT_EQ(fake.popups.size(), 1u);
     EXPECT_EQ(fake.popups[0].menu, modes().newmenu());
     EXPECT_EQ(fake.popups[0].default_action, modes().helo());
-    EXPECT_FALSE(modes().minimize()->isEnabled());
-    EXPECT_TRUE(modes().restore()->isEnabled());
     modes().restore()->trigger();
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(w.isMinimized());
 
-    tray_menu();
-    EXPECT_TRUE(modes().minimize()->isEnabled());
-    EXPECT_FALSE(modes().restore()->isEnabled());
+    expect_tray_menu_offers_minimize(true);
     modes().minimize()->trigger(); // hidden at once, not minimized
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(w.isMinimized());
@@ -74,15 +76,11 @@ TEST_F(WindowModesTest, TrayOnlyHidesAMinimizedWindowAndRestoresIt)
 TEST_F(WindowModesTest, BothModeMinimizesAndRestoresNormally)
 {
     editor::Form1& w = open_with_tray_mode(2);
-    tray_menu();
-    EXPECT_TRUE(modes().minimize()->isEnabled());
-    EXPECT_FALSE(modes().restore()->isEnabled());
+    expect_tray_menu_offers_minimize(true);
     modes().minimize()->trigger();
     EXPECT_TRUE(w.isMinimized());
     modes().Timer1_Timer(); // the timer does not run in this mode, and would not hide
-    tray_menu();
-    EXPECT_FALSE(modes().minimize()->isEnabled());
-    EXPECT_TRUE(modes().restore()->isEnabled());
+    expect_tray_menu_offers_minimize(false);
     modes().restore()->trigger();
     EXPECT_FALSE(w.isMinimized());
     EXPECT_TRUE(w.isVisible());
@@ -133,9 +131,7 @@ TEST_F(WindowModesTest, AWindowHiddenInTheTrayStaysHiddenUntilRestoreThenComesBa
     EXPECT_TRUE(w.isEnabled());
     EXPECT_FALSE(w.isVisible()); // "&Close" does not itself show it
     EXPECT_FALSE(w.windowHandle() && w.windowHandle()->isVisible()); // nor map it behind Qt
-    tray_menu();
-    EXPECT_FALSE(modes().minimize()->isEnabled());
-    EXPECT_TRUE(modes().restore()->isEnabled());
+    expect_tray_menu_offers_minimize(false);
 
     modes().restore()->trigger();
     EXPECT_TRUE(w.isVisible());
@@ -143,9 +139,7 @@ TEST_F(WindowModesTest, AWindowHiddenInTheTrayStaysHiddenUntilRestoreThenComesBa
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
     EXPECT_TRUE(fake.topmost[&w]);
     EXPECT_TRUE(item(&w, "staytop")->isChecked());
-    tray_menu();
-    EXPECT_TRUE(modes().minimize()->isEnabled());
-    EXPECT_FALSE(modes().restore()->isEnabled());
+    expect_tray_menu_offers_minimize(true);
 
     // The preferences dialog, unlike the About box, brings the hidden window back active.
     item(&w, "prefs")->trigger();
@@ -159,18 +153,4 @@ TEST_F(WindowModesTest, AWindowHiddenInTheTrayStaysHiddenUntilRestoreThenComesBa
     EXPECT_TRUE(w.isEnabled());
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
     EXPECT_TRUE(fake.topmost[&w]);
-}
-
-TEST_F(WindowModesTest, ThePreferencesDialogStaysInFrontOfTheDisabledMainWindow)
-{
-    editor::Form1& w = open_with_tray_mode(0);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    item(&w, "prefs")->trigger();
-    auto* dialog = shown_window<shell::prefres>("prefres");
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->windowHandle()->transientParent(), w.windowHandle());
-    QApplication::setActiveWindow(&w);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == dialog; }, 1000));
-    dialog->Command2()->click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
 }
