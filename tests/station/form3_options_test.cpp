@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <QPushButton>
 
-TEST_F(StationTest, SampleTextHidesTakesItsOwnTextAndFont)
+TEST_F(StationTest, SampleTextHidesAndTakesItsOwnTextAndFont)
 {
     station::Form3& s = open_station();
     const station::Form3View& v = s.view();
