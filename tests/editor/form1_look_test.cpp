@@ -5,7 +5,6 @@
 
 #include <QAccessible>
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -100,7 +99,7 @@ TEST_F(Form1Look, ColoursFollowADesktopThatTurnsDark)
     EXPECT_EQ(v.Text1->palette().color(QPalette::Base), QColor(255, 192, 192));
 }
 
-TEST_F(Form1Look, EveryFocusableControlHasItsOwnName)
+TEST_F(Form1Look, EveryFocusableControlHasItsOwnNameAndThePreviewTellsItsCode)
 {
     editor::Form1& w = open_main();
     QSet<QString> names;
@@ -120,11 +119,8 @@ TEST_F(Form1Look, EveryFocusableControlHasItsOwnName)
     EXPECT_EQ(w.findChild<QWidget*>("Check3"), nullptr);
     for (QCheckBox* box : w.findChildren<QCheckBox*>())
         EXPECT_FALSE(box->text() == "Check3" || box->isHidden()) << box->objectName().toStdString();
-}
 
-TEST_F(Form1Look, PreviewDescribesTheCodeItShows)
-{
-    editor::Form1& w = open_main();
+    // The preview describes the code it shows.
     const editor::Form1View& v = w.view();
     EXPECT_EQ(accessible(v.Shape1, QAccessible::Description), "000000");
     fake.clipboard = "ff9900";

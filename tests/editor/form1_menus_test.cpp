@@ -63,7 +63,7 @@ TEST_F(Form1Menus, ShortcutsAsDesignedAndNoneTakenTwice)
     }
 }
 
-TEST_F(Form1Menus, RightClickOnlyOverTheSurfaceAndFrames)
+TEST_F(Form1Menus, RightClickMenuOverTheSurfaceAndFramesOnlyOrByKeysAtTheFocus)
 {
     editor::Form1& w = open_main();
     auto right_click = [&](QWidget* target, QPoint pos) {
@@ -86,32 +86,49 @@ TEST_F(Form1Menus, RightClickOnlyOverTheSurfaceAndFrames)
     fake.popups.clear();
     QTest::mousePress(v.Frame2, Qt::LeftButton, {}, bare_spot(v.Frame2));
     EXPECT_TRUE(fake.popups.empty());
+
+    // By keys, at the focused control: the Menu key and Shift+F10.
+    struct {
+        QWidget* focus;
+        QKeyCombination keys;
+    } cases[] = {
+        {v.Text4, Qt::SHIFT | Qt::Key_F10}, // a text box gives the keys up
+        {v.CLR[1], QKeyCombination(Qt::Key_Menu)},
+        {v.Command9, Qt::SHIFT | Qt::Key_F10},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.focus->objectName().toStdString());
+        fake.popups.clear();
+        c.focus->setFocus();
+        QTest::keyClick(c.focus, c.keys.key(), c.keys.keyboardModifiers());
+        ASSERT_EQ(fake.popups.size(), 1u);
+        EXPECT_EQ(fake.popups[0].menu.data(), v.rightclik);
+        EXPECT_EQ(fake.popups[0].pos, c.focus->mapToGlobal(c.focus->rect().center()));
+    }
+    EXPECT_EQ(v.Text4->text(), "000000");
+    EXPECT_EQ(v.CLR[1]->value(), 0);
+    // F10 alone stays the desktop's (the menu bar); it pops nothing up.
+    fake.popups.clear();
+    QTest::keyClick(v.Command9, Qt::Key_F10);
+    EXPECT_TRUE(fake.popups.empty());
 }
 
-TEST_F(Form1Menus, OneStationHoweverOftenItIsOpened)
+TEST_F(Form1Menus, OneStationHoweverOpenedAndSendingSelectsTheTargetAndSendsTheBoxes)
 {
     editor::Form1& w = open_main();
+    w.psets(10, 20, 30);
     w.view().match->trigger();
-    station::Form3* first = w.station();
-    ASSERT_NE(first, nullptr);
+    station::Form3* s = w.station();
+    ASSERT_NE(s, nullptr);
     w.view().Command9->click();
     w.view().colormatcher_right->trigger();
-    EXPECT_EQ(w.station(), first);
+    w.view().cmobject->trigger();
+    EXPECT_EQ(w.station(), s);
     int stations = 0;
     for (QWidget* t : QApplication::topLevelWidgets())
         stations += qobject_cast<station::Form3*>(t) != nullptr;
     EXPECT_EQ(stations, 1);
-    EXPECT_TRUE(first->isVisible());
-    EXPECT_TRUE(w.isVisible());
-}
-
-TEST_F(Form1Menus, SendToMatcherSelectsTheTargetAndSendsTheBoxes)
-{
-    editor::Form1& w = open_main();
-    w.psets(10, 20, 30);
-    w.view().cmobject->trigger();
-    station::Form3* s = w.station();
-    ASSERT_NE(s, nullptr);
+    EXPECT_TRUE(s->isVisible() && w.isVisible());
     EXPECT_TRUE(s->Option(station::Object)->isChecked());
     EXPECT_EQ(s->target_color(station::Object), QColor(10, 20, 30));
     EXPECT_EQ(s->target_color(station::Background), QColor(Qt::white));
