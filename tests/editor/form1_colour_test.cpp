@@ -115,7 +115,7 @@ TEST_F(Form1Colour, ChannelBoxesCheckClampTolerateEmptyAndLeadingZeros)
     EXPECT_EQ(values, QList<int>({0, 7}));
 }
 
-TEST_F(Form1Colour, TypedCodeAppliesWithEnterOnceTheBoxHadFocus)
+TEST_F(Form1Colour, TypedCodeAppliesWithEnterOnceTheBoxHadFocusOrIsRefusedAndRestored)
 {
     editor::Form1& w = open_main();
     const editor::Form1View& v = w.view();
@@ -141,11 +141,8 @@ TEST_F(Form1Colour, TypedCodeAppliesWithEnterOnceTheBoxHadFocus)
     v.Command5->click();
     EXPECT_EQ(v.Text4->text(), "00ff00");
     EXPECT_TRUE(fake.boxes.empty());
-}
 
-TEST_F(Form1Colour, RefusedCodesShowOneMessageAndRestoreTheCode)
-{
-    editor::Form1& w = open_main();
+    // A refused code shows one message and the code is restored.
     w.psets(51, 102, 153);
     struct Case {
         const char* typed;
@@ -164,7 +161,7 @@ TEST_F(Form1Colour, RefusedCodesShowOneMessageAndRestoreTheCode)
     }
 }
 
-TEST_F(Form1Colour, PasteWithF2FromTheClipboard)
+TEST_F(Form1Colour, PasteWithF2AndThePicker)
 {
     editor::Form1& w = open_main();
     QLineEdit* code = w.view().Text4;
@@ -202,11 +199,8 @@ TEST_F(Form1Colour, PasteWithF2FromTheClipboard)
     paste(QString(200000, 'F'));
     EXPECT_EQ(fake.boxes.back().title, "Invalid Characters");
     EXPECT_EQ(rgb_of(w), "10,20,30");
-}
 
-TEST_F(Form1Colour, PickerStartsFromTheColourAndCancelChangesNothing)
-{
-    editor::Form1& w = open_main();
+    // The picker starts from the colour; a cancel changes nothing.
     w.psets(64, 128, 255);
     w.view().Command6->click();
     ASSERT_EQ(fake.color_dialog_starts.size(), 1u);

@@ -25,7 +25,7 @@ void expect_in_step(editor::Form1& w, int hash, int alert)
 
 } // namespace
 
-TEST_F(Form1Copy, HexAndRgbCopiesTheirHashAndAlertAndAFailedClipboard)
+TEST_F(Form1Copy, HexAndRgbCopiesByButtonMenuOrShortcutTheirHashAndAlertAndAFailedClipboard)
 {
     editor::Form1& w = open_main();
     const editor::Form1View& v = w.view();
@@ -60,6 +60,18 @@ TEST_F(Form1Copy, HexAndRgbCopiesTheirHashAndAlertAndAFailedClipboard)
     v.copyhex_right->trigger();
     EXPECT_TRUE(fake.boxes.empty());
 
+    // The shortcuts win over a focused text box; Ctrl+A is Auto Safe there, not "select all".
+    type_into(v.Text4, "ff9900");
+    QTest::keyClick(v.Text4, Qt::Key_Return);
+    QTest::keyClick(v.Text4, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(fake.clipboard, "#FF9900");
+    QTest::keyClick(w.channelBox(0), Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(fake.clipboard, "R:255 G:153 B:0");
+    v.Text4->setFocus();
+    QTest::keyClick(v.Text4, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(v.Check2->checkState(), Qt::Checked);
+    EXPECT_EQ(v.Label1->text(), "FF9900");
+
     // A clipboard that will not take it says so, alert or not, and changes no option.
     fake.clipboard_fails = true;
     v.copyhex->trigger();
@@ -67,22 +79,6 @@ TEST_F(Form1Copy, HexAndRgbCopiesTheirHashAndAlertAndAFailedClipboard)
     EXPECT_EQ(fake.boxes[0].icon, core::Icon::Stop);
     EXPECT_TRUE(fake.boxes[0].text.contains("nothing was copied"));
     expect_in_step(w, 1, 0);
-}
-
-TEST_F(Form1Copy, ShortcutsWinOverTheFocusedTextBox)
-{
-    editor::Form1& w = open_main();
-    type_into(w.view().Text4, "ff9900");
-    QTest::keyClick(w.view().Text4, Qt::Key_Return);
-    QTest::keyClick(w.view().Text4, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(fake.clipboard, "FF9900");
-    QTest::keyClick(w.channelBox(0), Qt::Key_R, Qt::ControlModifier);
-    EXPECT_EQ(fake.clipboard, "R:255 G:153 B:0");
-    // Ctrl+A is Auto Safe here, not "select all".
-    w.view().Text4->setFocus();
-    QTest::keyClick(w.view().Text4, Qt::Key_A, Qt::ControlModifier);
-    EXPECT_EQ(w.view().Check2->checkState(), Qt::Checked);
-    EXPECT_EQ(w.view().Label1->text(), "FF9900");
 }
 
 TEST_F(Form1Copy, OptionIndicatorsStayInStepUnderAnyClicks)

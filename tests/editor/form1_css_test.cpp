@@ -36,7 +36,7 @@ QStringList recent_codes(const editor::Form1& w)
 
 } // namespace
 
-TEST_F(Form1Css, PasteCssWritesThroughTheBarsRedFirstAndF2StaysAsItWas)
+TEST_F(Form1Css, PasteCssAndScreenPickWriteThroughTheBarsRedFirstAndF2StaysAsItWas)
 {
     editor::Form1& w = open_main();
     const editor::Form1View& v = w.view();
@@ -56,6 +56,28 @@ TEST_F(Form1Css, PasteCssWritesThroughTheBarsRedFirstAndF2StaysAsItWas)
     EXPECT_EQ(v.Label1->text(), "336699");
     v.pastecss->trigger();
     EXPECT_EQ(v.Label1->text(), "FF9900");
+
+    // A pick from the screen writes through the bars too; a cancel changes nothing; a desktop
+    // without any way to pick says so.
+    log.writes.clear();
+    fake.boxes.clear();
+    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Picked, QColor(0x12, 0xAB, 0x34)});
+    v.pickScreen->click();
+    EXPECT_EQ(fake.screen_picks, 1);
+    EXPECT_EQ(log.writes, QStringList({"0:18", "1:171", "2:52"}));
+    EXPECT_EQ(v.Label1->text(), "12AB34");
+
+    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Cancelled, {}});
+    v.pickscreen->trigger();
+    EXPECT_EQ(v.Label1->text(), "12AB34");
+    EXPECT_TRUE(fake.boxes.empty());
+    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Unavailable, {}});
+    v.pickscreen_right->trigger();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].title, QString::fromLatin1(platform::kPickTitle));
+    EXPECT_EQ(fake.boxes[0].text, QString::fromLatin1(platform::kPickUnavailableText));
+    EXPECT_EQ(v.Label1->text(), "12AB34");
+    EXPECT_EQ(fake.screen_picks, 3);
 
     // Auto Safe snaps a pasted CSS colour like any other.
     v.Check2->click();
@@ -149,31 +171,6 @@ TEST_F(Form1Css, InformationLineAndCopyAsCssWhichFollowsTheAlertOptionAsTheHexCo
     v.copycss.hex->trigger();
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, QString::fromStdString(core::clipboard_failure().text));
-}
-
-TEST_F(Form1Css, PickFromScreenWritesThePickedPixelThroughTheBars)
-{
-    editor::Form1& w = open_main();
-    const editor::Form1View& v = w.view();
-    BarLog log(w);
-    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Picked, QColor(0x12, 0xAB, 0x34)});
-    v.pickScreen->click();
-    EXPECT_EQ(fake.screen_picks, 1);
-    EXPECT_EQ(log.writes, QStringList({"0:18", "1:171", "2:52"}));
-    EXPECT_EQ(v.Label1->text(), "12AB34");
-
-    // A cancel changes nothing; a desktop without any way to pick says so.
-    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Cancelled, {}});
-    v.pickscreen->trigger();
-    EXPECT_EQ(v.Label1->text(), "12AB34");
-    EXPECT_TRUE(fake.boxes.empty());
-    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Unavailable, {}});
-    v.pickscreen_right->trigger();
-    ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_EQ(fake.boxes[0].title, QString::fromLatin1(platform::kPickTitle));
-    EXPECT_EQ(fake.boxes[0].text, QString::fromLatin1(platform::kPickUnavailableText));
-    EXPECT_EQ(v.Label1->text(), "12AB34");
-    EXPECT_EQ(fake.screen_picks, 3);
 }
 
 TEST_F(Form1Css, RecentColoursFromAppliesAndCopiesNewestFirst)
