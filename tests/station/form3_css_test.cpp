@@ -21,10 +21,7 @@ TEST_F(StationTest, CssCopiesForEachTargetPasteAndPickForTheSelectedOne)
         const char* copied;
     } cases[] = {
         {v.css[Background].hex, "#ffffff"},
-        {v.css[Background].short_hex, "#fff"},
-        {v.css[Background].name, "white"},
         {v.css[Object].name, "orange"},
-        {v.css[Object].rgb, "rgb(255, 165, 0)"},
         {v.css[Text].hsl, "hsl(210, 50%, 40%)"},
         {v.css_right[Text].short_hex, "#369"},
         {v.css_right[Object].hex, "#ffa500"},
