@@ -112,18 +112,14 @@ TEST_F(StationTest, SuggestionsGoThroughTheBarsRedFirstOrSayWhyNot)
     m.suggestaa->trigger();
     EXPECT_TRUE(order.empty());
     m.suggestaaa->trigger();
-    EXPECT_GE(core::shown_hundredths(
-                  {s.CLR(0)->value(), s.CLR(1)->value(), s.CLR(2)->value()}, {255, 255, 255}),
-        700);
+    EXPECT_GE(core::shown_hundredths(editing::channels(s), {255, 255, 255}), 700);
 
     // The background is judged on the text for text levels, on the object for 3:1.
     s.Option(Text)->click();
     enter_code(s, "777777");
     s.Option(Background)->click();
     m.suggestaa->trigger();
-    EXPECT_GE(core::shown_hundredths(
-                  {0x77, 0x77, 0x77}, {s.CLR(0)->value(), s.CLR(1)->value(), s.CLR(2)->value()}),
-        450);
+    EXPECT_GE(core::shown_hundredths({0x77, 0x77, 0x77}, editing::channels(s)), 450);
     EXPECT_EQ(code_of(s.target_color(Text)), "777777");
     s.Option(Object)->click();
     enter_code(s, "FF6666");
@@ -140,10 +136,9 @@ TEST_F(StationTest, SuggestionsGoThroughTheBarsRedFirstOrSayWhyNot)
     v.Check1->click();
     EXPECT_EQ(v.Text7->text(), "999999"); // the snap alone fails AA on white
     m.suggestaa->trigger();
-    const QColor safe = s.target_color(Text);
-    EXPECT_EQ(safe.red() % 51 + safe.green() % 51 + safe.blue() % 51, 0);
-    EXPECT_GE(
-        core::shown_hundredths({safe.red(), safe.green(), safe.blue()}, {255, 255, 255}), 450);
+    const core::Rgb safe = widgets::to_rgb(s.target_color(Text));
+    EXPECT_EQ(safe.red % 51 + safe.green % 51 + safe.blue % 51, 0);
+    EXPECT_GE(core::shown_hundredths(safe, {255, 255, 255}), 450);
 
     // A level out of reach says so before anything moves; AA is always within reach.
     v.Check1->click();
