@@ -100,12 +100,8 @@ TEST_F(Form1Files, DamagedSettingsKeepWhatWasReadAndTheNextSaveIsValid)
         {"", 0, 1, "0,0,0"},
         {"1", 1, 1, "0,0,0"},
         {"1\r\n-1\r\n\"9  9  9  \"\r\n", 1, 1, "0,0,0"},
-        {"99999\r\n0\r\n", 0, 1, "0,0,0"},
-        {"1.5\r\n0\r\n", 0, 1, "0,0,0"},
         {"0\r\n0\r\n\"12 300255\"\r\n", 0, 0, "12,0,0"},
         {"0\r\n0\r\n\"12 34 56 \r\n", 0, 0, "0,0,0"},
-        {"text\r\n", 0, 1, "0,0,0"},
-        {QByteArray("\x01\xff\x00\r\n", 5), 0, 1, "0,0,0"},
         {QByteArray(10 * 1024 * 1024, '1'), 0, 1, "0,0,0"},
     };
     for (const Case& c : cases) {
