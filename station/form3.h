@@ -52,7 +52,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend struct Form3Access; // for tests of the procedures below
 
     void connect_controls();
     void connect_menus();
