@@ -3,6 +3,7 @@
 #include "storage/recent.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,7 +12,6 @@ namespace editor {
 
 RecentSwatch::RecentSwatch(QWidget* parent) : QAbstractButton(parent)
 {
-    setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::PointingHandCursor);
     setColor(nullptr);
 }
@@ -44,6 +44,20 @@ void RecentSwatch::paintEvent(QPaintEvent*)
     p.setPen(palette().color(holds_ ? QPalette::WindowText : QPalette::Mid));
     p.setBrush(Qt::NoBrush);
     p.drawRect(box);
+    if (hasFocus()) {
+        // The focus: a second frame in the highlight colour just inside the first.
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.drawRect(rect().adjusted(1, 1, -1, -1));
+    }
+}
+
+void RecentSwatch::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+        emit stepped(event->key() == Qt::Key_Left ? -1 : 1);
+        return;
+    }
+    QAbstractButton::keyPressEvent(event);
 }
 
 void RecentSwatch::mousePressEvent(QMouseEvent* event)
@@ -80,6 +94,11 @@ RecentColors::RecentColors(QWidget* parent) : QWidget(parent)
             if (s->holdsColor())
                 emit applyRequested(s->color());
         });
+        connect(s, &RecentSwatch::stepped, this, [this, i](int step) {
+            const int next = i + step;
+            if (next >= 0 && next < kSwatches && swatches_[size_t(next)]->holdsColor())
+                swatches_[size_t(next)]->setFocus(Qt::OtherFocusReason);
+        });
         connect(s, &RecentSwatch::rightClicked, this, [this, s](const QPoint& pos) {
             menu_color_ = s->color();
             emit menuRequested(pos);
@@ -110,8 +129,15 @@ void RecentColors::forget(const core::Rgb& c)
 void RecentColors::set_colors(std::vector<core::Rgb> colors, bool save)
 {
     colors_ = std::move(colors);
-    for (int i = 0; i < kSwatches; ++i)
-        swatches_[size_t(i)]->setColor(size_t(i) < colors_.size() ? &colors_[size_t(i)] : nullptr);
+    for (int i = 0; i < kSwatches; ++i) {
+        RecentSwatch* s = swatches_[size_t(i)];
+        s->setColor(size_t(i) < colors_.size() ? &colors_[size_t(i)] : nullptr);
+        // The row is one Tab stop, at the newest colour; Left and Right move along it and
+        // Space applies the swatch that has the focus.
+        s->setFocusPolicy(!s->holdsColor() ? Qt::NoFocus
+                : i == 0                   ? Qt::StrongFocus
+                                           : Qt::ClickFocus);
+    }
     // A file that cannot be written (read-only, full disk) leaves the list in memory.
     if (save && !file_.isEmpty())
         storage::write_recent(file_, colors_);

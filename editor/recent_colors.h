@@ -29,9 +29,11 @@ public:
 
 signals:
     void rightClicked(const QPoint& global);
+    void stepped(int step); // Left (-1) or Right (+1) pressed on it
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:

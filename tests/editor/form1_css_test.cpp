@@ -194,6 +194,19 @@ TEST_F(Form1Css, RecentColoursFromAppliesAndCopiesNewestFirst)
     EXPECT_EQ(v.Label1->text(), "336699");
     EXPECT_EQ(recent_codes(w).front(), "336699");
 
+    // By keyboard: the row is one Tab stop, at the newest colour; Right moves along the
+    // held colours only, and Space applies the one that has the focus.
+    EXPECT_TRUE(v.recent->swatch(0)->focusPolicy() & Qt::TabFocus);
+    EXPECT_FALSE(v.recent->swatch(1)->focusPolicy() & Qt::TabFocus);
+    EXPECT_EQ(v.recent->swatch(3)->focusPolicy(), Qt::NoFocus);
+    v.recent->swatch(0)->setFocus();
+    QTest::keyClick(v.recent->swatch(0), Qt::Key_Right);
+    QTest::keyClick(v.recent->swatch(1), Qt::Key_Right);
+    QTest::keyClick(v.recent->swatch(2), Qt::Key_Right); // no colour beyond the third
+    ASSERT_TRUE(v.recent->swatch(2)->hasFocus());
+    QTest::keyClick(v.recent->swatch(2), Qt::Key_Space);
+    EXPECT_EQ(v.Label1->text(), "346699");
+
     // Sixteen at most.
     for (int i = 0; i < 20; ++i)
         w.psets(i, i, i), v.Command1->click();
