@@ -19,7 +19,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -223,13 +222,18 @@ void Form1::autosafe_toggle(bool checked)
 
 void Form1::copythehex()
 {
+    copy_hex(view_.Label1->text().toStdString(), editing::channels(*this));
+}
+
+void Form1::copy_hex(const std::string& code, const core::Rgb& color)
+{
     const int hash = widgets::check_value(view_.Check1);
     if (hash != 0 && hash != 1)
         return; // a grayed option copies nothing
-    const std::string text = core::hex_copy_text(view_.Label1->text().toStdString(), hash == 1);
+    const std::string text = core::hex_copy_text(code, hash == 1);
     if (!editing::copy_to_clipboard(*this, text))
         return;
-    remember_color();
+    view_.recent->remember(color);
     if (view_.Check3.value() == 1)
         editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::MainHex));
 }

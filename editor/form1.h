@@ -84,6 +84,8 @@ private:
     void autosafe_toggle(bool checked);
     // Copies and their options.
     void copythehex();
+    // The hex copy of a code with the "#" and alert options; the colour joins the recent ones.
+    void copy_hex(const std::string& code, const core::Rgb& color);
     void copyrgb();
     void Check1_Click();
     void numsign_toggle(bool checked);
@@ -94,7 +96,6 @@ private:
     void pastecss_Click();
     void pickscreen_Click();
     void remember_color();
-    void copy_recent(const core::Rgb& c);
     // Files.
     void savecolor();
     void opencolor();

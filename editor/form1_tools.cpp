@@ -32,7 +32,9 @@ void Form1::connect_tools()
         editing::write_channels(*this, c);
         remember_color();
     });
-    connect(v.recent, &RecentColors::copyRequested, this, &Form1::copy_recent);
+    // A swatch's copy is the hex copy of its colour, with the "#" and alert options.
+    connect(v.recent, &RecentColors::copyRequested, this,
+        [this](const core::Rgb& c) { copy_hex(core::build_hex_code(c), c); });
     connect(v.recent, &RecentColors::menuRequested, this,
         [this](const QPoint& at) { platform_.popupMenu(view_.recent->menu(), at); });
 }
@@ -51,20 +53,6 @@ void Form1::pickscreen_Click()
 void Form1::remember_color()
 {
     view_.recent->remember(editing::channels(*this));
-}
-
-// A swatch's copy is the hex copy of its colour, with the "#" and alert options.
-void Form1::copy_recent(const core::Rgb& c)
-{
-    const int hash = widgets::check_value(view_.Check1);
-    if (hash != 0 && hash != 1)
-        return;
-    const std::string text = core::hex_copy_text(core::build_hex_code(c), hash == 1);
-    if (!editing::copy_to_clipboard(*this, text))
-        return;
-    view_.recent->remember(c);
-    if (view_.Check3.value() == 1)
-        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::MainHex));
 }
 
 } // namespace editor

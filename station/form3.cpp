@@ -9,8 +9,6 @@
 
 #include <QCloseEvent>
 #include <QFontInfo>
-#include <QKeyEvent>
-#include <QScopeGuard>
 
 namespace station {
 

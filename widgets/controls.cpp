@@ -126,9 +126,9 @@ void enter_clicks_default(QWidget* window, std::function<QPushButton*()> current
     auto* filter = new EnterClicksDefault(window, std::move(current_default));
     window->installEventFilter(filter);
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        // Not the menus (windows of their own) and not the push buttons.
-        if (w->window() == window && !qobject_cast<QPushButton*>(w)
-            && w->focusPolicy() != Qt::NoFocus)
+        // Not the menus (windows of their own) and not the push buttons. Every other
+        // control, also one that takes the focus only later.
+        if (w->window() == window && !qobject_cast<QPushButton*>(w))
             w->installEventFilter(filter);
     }
 }
