@@ -48,16 +48,7 @@ TEST_F(Form1Menus, ShortcutsAsDesignedAndNoneTakenTwice)
         ASSERT_NE(a, nullptr) << i.name;
         EXPECT_EQ(a->shortcut(), i.shortcut) << i.name;
     }
-    QMap<QString, QString> seen;
-    for (QAction* a : w.findChildren<QAction*>()) {
-        if (a->shortcut().isEmpty())
-            continue;
-        const QString keys = a->shortcut().toString();
-        EXPECT_FALSE(seen.contains(keys))
-            << keys.toStdString() << ": " << seen.value(keys).toStdString() << " and "
-            << a->objectName().toStdString();
-        seen.insert(keys, a->objectName());
-    }
+    EXPECT_EQ(testsupport::shortcuts_taken_twice(&w), QStringList());
 }
 
 TEST_F(Form1Menus, RightClickMenuOverTheSurfaceAndFramesOnlyOrByKeysAtTheFocus)

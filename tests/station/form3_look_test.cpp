@@ -143,16 +143,7 @@ TEST_F(StationTest, KeyboardOpensOnTheFirstTargetEnterRunsGoAndBarsMoveAsByClick
     EXPECT_EQ(QApplication::focusWidget(), s.CLR(0));
 
     // Every shortcut of the window, its added menus' included, is used once.
-    QMap<QString, QString> keys;
-    for (QAction* a : s.findChildren<QAction*>()) {
-        if (a->shortcut().isEmpty())
-            continue;
-        const QString key = a->shortcut().toString();
-        EXPECT_FALSE(keys.contains(key))
-            << key.toStdString() << " " << a->objectName().toStdString() << " "
-            << keys.value(key).toStdString();
-        keys[key] = a->objectName();
-    }
+    EXPECT_EQ(testsupport::shortcuts_taken_twice(&s), QStringList());
 
     // The bars, focused by a click, move by key as by click.
     s.Option(Object)->click();

@@ -3,11 +3,13 @@
 #include "core/contrast.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QCheckBox>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -213,6 +215,22 @@ QPalette DesktopLook::dark_palette()
     p.setColor(QPalette::Shadow, Qt::black);
     p.setColor(QPalette::PlaceholderText, QColor(0xaa, 0xaa, 0xaa));
     return p;
+}
+
+QStringList shortcuts_taken_twice(const QWidget* window)
+{
+    QStringList clashes;
+    QMap<QString, QString> seen;
+    for (const QAction* a : window->findChildren<QAction*>()) {
+        if (a->shortcut().isEmpty())
+            continue;
+        const QString keys = a->shortcut().toString();
+        if (seen.contains(keys))
+            clashes << keys + QStringLiteral(": ") + seen.value(keys) + QStringLiteral(" and ")
+                    + a->objectName();
+        seen.insert(keys, a->objectName());
+    }
+    return clashes;
 }
 
 } // namespace testsupport
