@@ -5,12 +5,12 @@
 # platform theme reads the font and the dark palette from GTK's settings.ini).
 # Writes docs/main-window.png, docs/station.png (default) and docs/*-dark.png for the
 # README, and every picture to build/screenshots/.
-# Needs: xvfb, xdotool, imagemagick, dbus, python3-pyatspi, qt6-gtk-platformtheme
+# Needs: xvfb, openbox, xdotool, imagemagick, dbus, python3-pyatspi, qt6-gtk-platformtheme
 # (installed when missing).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
-for p in xvfb xdotool xclip imagemagick dbus-x11 at-spi2-core python3-pyatspi qt6-gtk-platformtheme gnome-themes-extra; do
+for p in xvfb openbox xdotool xclip imagemagick dbus-x11 at-spi2-core python3-pyatspi qt6-gtk-platformtheme gnome-themes-extra; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="${missing:-} $p"
 done
 if [ -n "${missing:-}" ]; then
@@ -38,6 +38,8 @@ sleep 0.5
 # shellcheck source=../tests/e2e/lib.sh
 source "$root/tests/e2e/lib.sh"
 atspi tree "(none)" >/dev/null || true
+# A real window manager, as on a desktop: windows placed, decorated and stacked by it.
+start_wm || true
 
 shoot() { # window id, file
   import -window "$1" "$2" && mogrify +repage "$2"
