@@ -2,7 +2,6 @@
 
 #include "core/oklab.h"
 
-#include <QColor>
 #include <QStringList>
 
 #include <algorithm>
@@ -19,34 +18,25 @@ constexpr double kPi = 3.14159265358979323846;
 // ---- Names ----
 
 struct NamedColor {
-    QString name;
+    const char* name;
     Rgb rgb;
-    Oklab lab;
 };
 
-// Qt's table of SVG colour names, sorted, without "transparent", plus the one CSS
-// name Qt lacks. Built once on first use.
-const std::vector<NamedColor>& named_colors()
+constexpr NamedColor kNamedColors[] = {
+#include "core/css_names.inc"
+};
+
+// The names' Oklab values, for the nearest-name search; worked out on its first use.
+const std::vector<Oklab>& named_labs()
 {
-    static const std::vector<NamedColor> table = [] {
-        std::vector<NamedColor> names;
-        QStringList list = QColor::colorNames();
-        if (!list.contains(QStringLiteral("rebeccapurple")))
-            list.append(QStringLiteral("rebeccapurple"));
-        list.sort();
-        for (const QString& name : list) {
-            if (name == QLatin1String("transparent"))
-                continue;
-            const QColor q = name == QLatin1String("rebeccapurple") ? QColor(0x66, 0x33, 0x99)
-                                                                    : QColor::fromString(name);
-            if (!q.isValid() || q.alpha() != 255)
-                continue;
-            const Rgb rgb {q.red(), q.green(), q.blue()};
-            names.push_back({name, rgb, to_oklab(rgb)});
-        }
-        return names;
+    static const std::vector<Oklab> labs = [] {
+        std::vector<Oklab> v;
+        v.reserve(std::size(kNamedColors));
+        for (const NamedColor& named : kNamedColors)
+            v.push_back(to_oklab(named.rgb));
+        return v;
     }();
-    return table;
+    return labs;
 }
 
 // ---- Tokens of a functional form ----
@@ -434,8 +424,8 @@ CssColor parse_css_color(const QString& text)
     if (open < 0) {
         if (t == QLatin1String("transparent"))
             return refuse(CssRefusal::NotOpaque);
-        for (const NamedColor& named : named_colors())
-            if (named.name == t)
+        for (const NamedColor& named : kNamedColors)
+            if (t == QLatin1String(named.name))
                 return {CssRefusal::None, named.rgb};
         return refuse(CssRefusal::NotAColor);
     }
@@ -521,9 +511,9 @@ QString css_oklch(const Rgb& c)
 
 std::optional<QString> css_name(const Rgb& c)
 {
-    for (const NamedColor& named : named_colors())
+    for (const NamedColor& named : kNamedColors)
         if (named.rgb == c)
-            return named.name;
+            return QString::fromLatin1(named.name);
     return std::nullopt;
 }
 
@@ -532,16 +522,17 @@ NearestName nearest_css_name(const Rgb& c)
     if (auto exact = css_name(c))
         return {*exact, true};
     const Oklab lab = to_oklab(c);
-    const NamedColor* best = nullptr;
-    double best_distance = 0;
-    for (const NamedColor& named : named_colors()) {
-        const double d = delta_e(lab, named.lab);
-        if (!best || d < best_distance) {
-            best = &named;
+    const std::vector<Oklab>& labs = named_labs();
+    size_t best = 0;
+    double best_distance = delta_e(lab, labs[0]);
+    for (size_t i = 1; i < labs.size(); ++i) {
+        const double d = delta_e(lab, labs[i]);
+        if (d < best_distance) {
+            best = i;
             best_distance = d;
         }
     }
-    return {best ? best->name : QString(), false};
+    return {QString::fromLatin1(kNamedColors[best].name), false};
 }
 
 } // namespace core

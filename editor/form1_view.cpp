@@ -140,10 +140,8 @@ QLineEdit* make_box(QWidget* parent, const char* name, const QString& text, int 
 
 void fit_box(QLineEdit* box)
 {
-    const QFontMetrics fm(box->font());
-    int digit = 0;
-    for (const QChar c : QStringLiteral("0123456789ABCDEF"))
-        digit = std::max(digit, fm.horizontalAdvance(c));
+    const int digit
+        = QFontMetrics(box->font()).horizontalAdvance(widgets::widest_hex_digit(box->font()));
     const int frame = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, box);
     const QMargins m = box->textMargins();
     // The line edit keeps 2 pixels each side of its text; one more digit's room is slack.

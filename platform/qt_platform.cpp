@@ -16,6 +16,8 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <memory>
+
 namespace platform {
 
 namespace {
@@ -45,10 +47,26 @@ QString displayed(QString text)
 class QtTrayIcon : public TrayIcon {
 public:
     QtTrayIcon(const QIcon& icon, const QString& tooltip, QObject* parent)
-        : TrayIcon(parent), icon_(icon)
+        : TrayIcon(parent), icon_(icon), tooltip_(tooltip)
     {
-        icon_.setToolTip(tooltip);
-        connect(&icon_, &QSystemTrayIcon::activated, this,
+    }
+    void setShown(bool shown) override
+    {
+        // The notification area is reached the first time the icon goes there.
+        if (shown && !tray_)
+            make();
+        if (tray_)
+            tray_->setVisible(shown);
+    }
+    bool isShown() const override { return tray_ && tray_->isVisible(); }
+    bool trayAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
+private:
+    void make()
+    {
+        tray_ = std::make_unique<QSystemTrayIcon>(icon_);
+        tray_->setToolTip(tooltip_);
+        connect(tray_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
                 if (reason == QSystemTrayIcon::Context)
                     emit menuRequested(QCursor::pos());
@@ -57,12 +75,10 @@ public:
                     emit restoreRequested();
             });
     }
-    void setShown(bool shown) override { icon_.setVisible(shown); }
-    bool isShown() const override { return icon_.isVisible(); }
-    bool trayAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
-private:
-    QSystemTrayIcon icon_;
+    QIcon icon_;
+    QString tooltip_;
+    std::unique_ptr<QSystemTrayIcon> tray_;
 };
 
 } // namespace

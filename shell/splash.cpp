@@ -67,7 +67,14 @@ Splashscreen::Splashscreen(Mode mode, platform::Platform& platform, const QStrin
     unseen_guard_.setSingleShot(true);
     unseen_guard_.setInterval(3000);
     connect(&unseen_guard_, &QTimer::timeout, this, &Splashscreen::start_timer_once);
+}
 
+// The controls, made only when the window is going to show: a start-up with the
+// splash switched off never needs them.
+void Splashscreen::build_controls()
+{
+    if (label1_)
+        return;
     label2_ = new QLabel(QString::fromLatin1(kVersionLabel), this);
     label2_->setObjectName(QStringLiteral("Label2"));
     label2_->setToolTip(QStringLiteral("Version Number"));
@@ -140,20 +147,21 @@ bool Splashscreen::load()
         const auto bytes = storage::read_small_file(prefs_file_);
         const std::vector<int> values
             = bytes ? storage::read_integers(*bytes, 4) : std::vector<int> {};
-        if (values.size() < 4) {
-            // Without a readable preference the splash shows, but not cut to shape.
-            unseen_guard_.start();
-            show();
-            return true;
-        }
-        if (values[3] == 0) {
+        if (values.size() >= 4 && values[3] == 0) {
             main_opened_ = true;
             show_main_();
             close();
             return false;
         }
+        build_controls();
         unseen_guard_.start();
+        if (values.size() < 4) {
+            // Without a readable preference the splash shows, but not cut to shape.
+            show();
+            return true;
+        }
     } else {
+        build_controls();
         command1_->show();
         command2_->show();
         if (main_) {

@@ -33,7 +33,8 @@ public:
         QWidget* main_window, std::function<void()> show_main);
     ~Splashscreen() override;
 
-    // Runs the load; false when the splash closed itself without being shown.
+    // Runs the load; false when the splash closed itself without being shown. The
+    // controls below exist from the load on.
     bool load();
 
     void moreinfo();
@@ -56,6 +57,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void build_controls();
     void shape_as_ellipse();
     void fit_credits();
     void start_timer_once();
@@ -70,10 +72,10 @@ private:
     bool shaped_ = false;
     bool timer_started_ = false;
     bool main_opened_ = false;
-    QPushButton* command1_;
-    QPushButton* command2_;
-    QLabel* label1_;
-    QLabel* label2_;
+    QPushButton* command1_ = nullptr;
+    QPushButton* command2_ = nullptr;
+    QLabel* label1_ = nullptr;
+    QLabel* label2_ = nullptr;
     std::unique_ptr<widgets::ValueCheckBox> check1_;
 };
 

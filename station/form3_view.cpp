@@ -129,17 +129,7 @@ int box_width(const QLineEdit* box, const QString& sample)
 // The widest six-digit code in a font.
 QString widest_code(const QFont& font)
 {
-    const QFontMetrics fm(font);
-    QString widest;
-    int most = -1;
-    for (QChar c : QStringLiteral("0123456789ABCDEF")) {
-        const QString code(6, c);
-        if (fm.horizontalAdvance(code) > most) {
-            most = fm.horizontalAdvance(code);
-            widest = code;
-        }
-    }
-    return widest;
+    return QString(6, widgets::widest_hex_digit(font));
 }
 
 } // namespace

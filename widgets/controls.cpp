@@ -265,6 +265,25 @@ QFont scaled_font(const QFont& base, double factor, bool bold)
     return f;
 }
 
+QChar widest_hex_digit(const QFont& font)
+{
+    // Boxes come in twos and threes of one font: the last answer is kept.
+    static QFont last_font;
+    static QChar last_digit;
+    if (last_digit.isNull() || font != last_font) {
+        const QFontMetrics fm(font);
+        int most = -1;
+        for (const QChar c : QStringLiteral("0123456789ABCDEF")) {
+            if (fm.horizontalAdvance(c) > most) {
+                most = fm.horizontalAdvance(c);
+                last_digit = c;
+            }
+        }
+        last_font = font;
+    }
+    return last_digit;
+}
+
 QColor legible(const QColor& design, const QColor& background, double ratio)
 {
     if (ratio_of(design, background) >= ratio)

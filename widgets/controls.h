@@ -107,6 +107,9 @@ inline QColor to_qcolor(const core::Rgb& c)
 // The design's font sizes are factors of the desktop's default font (its 8.25 pt is 1.0).
 QFont scaled_font(const QFont& base, double factor, bool bold = false);
 
+// The widest of the sixteen hex digits in a font, which sizes the code and channel boxes.
+QChar widest_hex_digit(const QFont& font);
+
 // A text colour the design fixes (a dark red caption, a navy code), kept as it is where it
 // reaches `ratio` against `background`; otherwise lightened (on a dark background) or
 // darkened (on a light one) in its own hue just enough to reach it.
