@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window's recent colours: a row of small swatches, newest first, kept in
-// pmtrecent.ini beside the other settings.
+// pmtrecent.ini beside the other settings. A swatch is made when a colour first reaches
+// its place; until then the row draws the place empty.
 
 #include "core/color.h"
 
@@ -53,11 +54,15 @@ public:
     void load(const QString& file);
 
     const std::vector<core::Rgb>& colors() const { return colors_; }
+    // The swatch at a place; null for a place no colour has reached yet.
     RecentSwatch* swatch(int i) const { return swatches_[size_t(i)]; }
-    // The right-click menu and its two items (recentcopy, recentforget).
-    QMenu* menu() const { return menu_; }
-    QAction* copyItem() const { return copy_; }
-    QAction* forgetItem() const { return forget_; }
+    // The right-click menu and its two items (recentcopy, recentforget), made on first use.
+    QMenu* menu();
+    QAction* copyItem();
+    QAction* forgetItem();
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
     // Moves the colour to the front (adding it when new) and saves the list.
     void remember(const core::Rgb& c);
@@ -69,8 +74,15 @@ signals:
     // A right click on a swatch: the window pops menu() up there.
     void menuRequested(const QPoint& global);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     void set_colors(std::vector<core::Rgb> colors, bool save);
+    RecentSwatch* make_swatch(int i);
+    QRect place(int i) const;
 
     QString file_;
     std::vector<core::Rgb> colors_;

@@ -198,7 +198,7 @@ TEST_F(Form1Css, RecentColoursFromAppliesAndCopiesNewestFirst)
     // held colours only, and Space applies the one that has the focus.
     EXPECT_TRUE(v.recent->swatch(0)->focusPolicy() & Qt::TabFocus);
     EXPECT_FALSE(v.recent->swatch(1)->focusPolicy() & Qt::TabFocus);
-    EXPECT_EQ(v.recent->swatch(3)->focusPolicy(), Qt::NoFocus);
+    EXPECT_EQ(v.recent->swatch(3), nullptr); // made when a colour first reaches its place
     v.recent->swatch(0)->setFocus();
     QTest::keyClick(v.recent->swatch(0), Qt::Key_Right);
     QTest::keyClick(v.recent->swatch(1), Qt::Key_Right);
@@ -219,7 +219,7 @@ TEST_F(Form1Css, RecentSwatchRightClickCopiesOrForgetsAndAllSurvivesARestart)
     editor::Form1& w = open_main();
     const editor::Form1View& v = w.view();
     EXPECT_EQ(recent_codes(w), QStringList({"336699", "FF9900"}));
-    EXPECT_FALSE(v.recent->swatch(2)->isEnabled());
+    EXPECT_EQ(v.recent->swatch(2), nullptr);
     EXPECT_EQ(v.recent->swatch(1)->toolTip(), "FF9900");
 
     v.Check1->click(); // the swatch copy is the hex copy, "#" and alert included
@@ -237,6 +237,8 @@ TEST_F(Form1Css, RecentSwatchRightClickCopiesOrForgetsAndAllSurvivesARestart)
     QTest::mouseClick(v.recent->swatch(1), Qt::RightButton);
     v.recent->forgetItem()->trigger();
     EXPECT_EQ(recent_codes(w), QStringList({"FF9900"}));
+    EXPECT_FALSE(v.recent->swatch(1)->isEnabled()); // emptied: no colour, no Tab stop
+    EXPECT_EQ(v.recent->swatch(1)->focusPolicy(), Qt::NoFocus);
     EXPECT_EQ(read("pmtrecent.ini"), QByteArray("FF9900\r\n"));
 
     main.reset();
