@@ -273,7 +273,7 @@ void Form1View::build_controls(QMainWindow* window)
     Label2 = make_label(Frame2, "Label2", QStringLiteral("Hex Code:"));
     Label1 = make_label(Frame2, "Label1", QStringLiteral("000000"));
     Label1->setToolTip(QStringLiteral("The Hex Code"));
-    Label1->setFont(widgets::scaled_font(window->font(), 1.3, true));
+    Label1->setFont(bold); // as Text4 and the channel captions
     Label1->setMinimumWidth(
         QFontMetrics(Label1->font()).horizontalAdvance(QStringLiteral("DDDDDD")));
     Label2->setBuddy(Label1);

@@ -67,7 +67,7 @@ TEST_F(Form1Look, FitsEveryDesktopFontAndPalette)
             EXPECT_EQ(c->font().family(), QApplication::font().family())
                 << c->objectName().toStdString();
         EXPECT_TRUE(v.Label1->font().bold());
-        EXPECT_GT(v.Label1->font().pointSizeF(), QApplication::font().pointSizeF());
+        EXPECT_EQ(v.Label1->font(), v.Text4->font());
 
         // Caption colours as designed on a light palette, lightened on a dark one.
         const QColor red_caption = v.Label7->palette().color(QPalette::WindowText);
