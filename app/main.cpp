@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QtMath>
 #include <QDir>
-#include <QLockFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -124,9 +123,8 @@ int main(int argc, char* argv[])
         app::instance_socket_path(app::runtime_folder(), folder.folder(), display));
     {
         // Two starts at the same moment: one listens, the other hands over.
-        QLockFile lock(instance.socket_path() + QStringLiteral(".lock"));
-        if (!instance.socket_path().isEmpty())
-            lock.tryLock(5000);
+        const QString path = instance.socket_path();
+        const app::StartLock lock(path.isEmpty() ? path : path + QStringLiteral(".lock"), 5000);
         if (instance.hand_over(files))
             return 0;
         instance.listen();

@@ -11,7 +11,12 @@
 
 #include <csignal>
 
+#include <chrono>
+#include <thread>
+
+#include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -244,6 +249,30 @@ bool private_folder(const QString& path)
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         return false;
     return S_ISDIR(st.st_mode) && st.st_uid == ::geteuid() && (st.st_mode & 077) == 0;
+}
+
+StartLock::StartLock(const QString& path, int timeout_ms)
+{
+    if (path.isEmpty())
+        return;
+    fd_ = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+        S_IRUSR | S_IWUSR);
+    if (fd_ < 0)
+        return;
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeout_ms);
+    while (!(held_ = ::flock(fd_, LOCK_EX | LOCK_NB) == 0)) {
+        if (errno != EWOULDBLOCK && errno != EINTR)
+            break;
+        if (std::chrono::steady_clock::now() >= give_up)
+            break;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+}
+
+StartLock::~StartLock()
+{
+    if (fd_ >= 0)
+        ::close(fd_); // frees the lock
 }
 
 QString runtime_folder()

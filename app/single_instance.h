@@ -46,6 +46,24 @@ private:
     std::map<int, std::unique_ptr<Client>> clients_;
 };
 
+// Serialises two starts at the same moment, so that one listens and the other hands over:
+// an advisory lock on a file beside the socket, held while the object lives. The file stays
+// where it is; the system frees the lock when its holder ends, however it ends. Gives up
+// after timeout_ms (the start then goes on as if it held it).
+class StartLock {
+public:
+    StartLock(const QString& path, int timeout_ms);
+    ~StartLock();
+    StartLock(const StartLock&) = delete;
+    StartLock& operator=(const StartLock&) = delete;
+
+    bool held() const { return held_; }
+
+private:
+    int fd_ = -1;
+    bool held_ = false;
+};
+
 // The user's runtime folder: $XDG_RUNTIME_DIR when it is a folder of ours that nobody else
 // may enter, otherwise a private folder of ours under /tmp, made when missing; empty when
 // neither can be had (another user's folder in the way).

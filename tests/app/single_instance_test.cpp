@@ -115,6 +115,22 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocketASt
     EXPECT_EQ(activated[0][0].toStringList(), QStringList {"/x\ny.pmt"});
 }
 
+TEST(SingleInstance, TwoStartsAtOnceTakeTurnsAtTheStartLock)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("p.socket.lock"));
+    {
+        const app::StartLock first(path, 0);
+        ASSERT_TRUE(first.held());
+        const app::StartLock second(path, 50); // waits, then goes on without it
+        EXPECT_FALSE(second.held());
+    }
+    // The file stays; the lock went with its holder.
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_TRUE(app::StartLock(path, 0).held());
+    EXPECT_FALSE(app::StartLock(QString(), 0).held());
+}
+
 TEST(SingleInstance, OneSocketPerUserSettingsFolderAndDisplay)
 {
     const QString a
