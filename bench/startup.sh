@@ -5,7 +5,8 @@
 # machine falls on all of them alike. bench/wait_map.cpp starts each program and waits for
 # the X server's MapNotify of its first window; it reports the wall time and the CPU time
 # to that moment and the peak memory once the program has settled.
-# Prints medians over the rounds and each program's ratio to the floor.
+# Prints medians over the rounds and each program's ratio to the floor: the median of the
+# ratios within each round, so that a slow stretch of the machine weighs on both sides.
 set -euo pipefail
 build=${1:-build}
 rounds=${RUNS:-15}
@@ -40,8 +41,10 @@ done
 declare -A wall cpu kib
 run_once() { # index -> appends to the program's samples
   local out
-  out=$(cd "$work" && "$wait_map" "$settle_ms" 20000 ${commands[$1]} 2>/dev/null) || return 0
-  read -r w c k <<<"$out"
+  local w=nan c=nan k=nan
+  if out=$(cd "$work" && "$wait_map" "$settle_ms" 20000 ${commands[$1]} 2>/dev/null); then
+    read -r w c k <<<"$out"
+  fi
   wall[${names[$1]}]+="$w "
   cpu[${names[$1]}]+="$c "
   kib[${names[$1]}]+="$k "
@@ -53,18 +56,25 @@ for _ in $(seq "$rounds"); do
   for i in "${!names[@]}"; do run_once "$i"; done
 done
 
-median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {if (NR) print a[int((NR+1)/2)]; else print "nan"}'; }
-declare -A mw mc mk
-for name in "${names[@]}"; do
-  mw[$name]=$(median <<<"${wall[$name]:-}")
-  mc[$name]=$(median <<<"${cpu[$name]:-}")
-  mk[$name]=$(median <<<"${kib[$name]:-}")
-done
+# stats SAMPLES [FLOOR_SAMPLES]: the median of the samples, or of their ratios to the
+# floor's samples of the same rounds; rounds where either run failed are left out.
+stats() {
+  awk -v a="$1" -v b="${2:-}" 'BEGIN {
+    n = split(a, x, " "); split(b, y, " "); m = 0
+    for (i = 1; i <= n; i++) {
+      if (x[i] == "nan" || (b != "" && (y[i] == "nan" || y[i] + 0 == 0))) continue
+      v[++m] = (b == "" ? x[i] : x[i] / y[i])
+    }
+    for (i = 2; i <= m; i++) { t = v[i]; for (j = i - 1; j >= 1 && v[j] > t; j--) v[j + 1] = v[j]; v[j + 1] = t }
+    if (m) print v[int((m + 1) / 2)]; else print "nan"
+  }'
+}
 
 echo "start-up to the first window mapped, median of $rounds interleaved rounds:"
 printf '  %-14s %9s %9s %11s   %s\n' program "wall ms" "CPU ms" "peak KiB" "ratio to floor: wall, CPU, memory"
 for name in "${names[@]}"; do
-  awk -v n="$name" -v w="${mw[$name]}" -v c="${mc[$name]}" -v k="${mk[$name]}" \
-      -v fw="${mw[floor]}" -v fc="${mc[floor]}" -v fk="${mk[floor]}" \
-    'BEGIN { printf "  %-14s %9.1f %9.1f %11d   %.2f x  %.2f x  %.2f x\n", n, w, c, k, w / fw, c / fc, k / fk }'
+  printf '  %-14s %9.1f %9.1f %11d   %.2f x  %.2f x  %.2f x\n' "$name" \
+    "$(stats "${wall[$name]:-}")" "$(stats "${cpu[$name]:-}")" "$(stats "${kib[$name]:-}")" \
+    "$(stats "${wall[$name]:-}" "${wall[floor]:-}")" "$(stats "${cpu[$name]:-}" "${cpu[floor]:-}")" \
+    "$(stats "${kib[$name]:-}" "${kib[floor]:-}")"
 done

@@ -103,12 +103,16 @@ int main(int argc, char* argv[])
     while (mapped_at < 0) {
         while (xcb_generic_event_t* event = xcb_poll_for_event(c)) {
             if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY && mapped_at < 0) {
+                // The clocks are read first: the program goes on (painting, above all)
+                // while the owner is asked for, and that is no part of its start-up.
+                const double at = now_ms();
+                const double used = cpu_ms(pid);
                 const auto* map = reinterpret_cast<xcb_map_notify_event_t*>(event);
                 // Another client's window (a tray, a panel) is not ours.
                 const long owner = window_pid(c, map->window, net_wm_pid);
                 if (owner == pid || owner < 0) {
-                    mapped_at = now_ms();
-                    cpu = cpu_ms(pid);
+                    mapped_at = at;
+                    cpu = used;
                 }
             }
             std::free(event);
