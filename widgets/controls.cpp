@@ -273,7 +273,7 @@ QChar widest_hex_digit(const QFont& font)
     if (last_digit.isNull() || font != last_font) {
         const QFontMetrics fm(font);
         int most = -1;
-        for (const QChar c : QStringLiteral("0123456789ABCDEF")) {
+        for (const QChar c : QStringLiteral("0ACD")) {
             if (fm.horizontalAdvance(c) > most) {
                 most = fm.horizontalAdvance(c);
                 last_digit = c;

@@ -107,7 +107,11 @@ inline QColor to_qcolor(const core::Rgb& c)
 // The design's font sizes are factors of the desktop's default font (its 8.25 pt is 1.0).
 QFont scaled_font(const QFont& base, double factor, bool bold = false);
 
-// The widest of the sixteen hex digits in a font, which sizes the code and channel boxes.
+// The widest hex digit of a font, which sizes the code and channel boxes: the widest of
+// 0, A, C and D. The figures of a text face share one width, and among A to F the round
+// C and D (or the broad A of some serif faces) are the widest; the boxes keep a digit's
+// room of slack besides. Measuring only these keeps the other glyphs unloaded until they
+// are shown.
 QChar widest_hex_digit(const QFont& font);
 
 // A text colour the design fixes (a dark red caption, a navy code), kept as it is where it

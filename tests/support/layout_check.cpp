@@ -2,6 +2,7 @@
 
 #include "core/contrast.h"
 
+#include <algorithm>
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
@@ -113,11 +114,16 @@ void check_text(QStringList& out, const QWidget* w)
         const QMargins m = edit->textMargins();
         const QRect room = edit->contentsRect().adjusted(
             frame + m.left() + 2, frame + m.top(), -frame - m.right() - 2, -frame - m.bottom());
-        // A box is wide enough for its longest allowed text in its widest digit or letter.
-        QString longest = edit->text();
-        if (edit->maxLength() <= 6)
-            longest = QString(edit->maxLength(), QLatin1Char('0'));
-        check_fit(out, w, fm.horizontalAdvance(longest), fm.height(), room);
+        // A box is wide enough for its longest allowed text in its widest character: a
+        // channel box (three places) takes decimal digits, a code box (six) hex digits.
+        int longest = fm.horizontalAdvance(edit->text());
+        if (edit->maxLength() <= 6) {
+            const QString digits = edit->maxLength() <= 3 ? QStringLiteral("0123456789")
+                                                          : QStringLiteral("0123456789ABCDEF");
+            for (const QChar c : digits)
+                longest = std::max(longest, fm.horizontalAdvance(QString(edit->maxLength(), c)));
+        }
+        check_fit(out, w, longest, fm.height(), room);
         check_contrast(out, w, QPalette::Text, QPalette::Base);
         return;
     }
