@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <cmath>
@@ -88,6 +87,30 @@ QByteArray join_lines(const QByteArray& bytes)
     return joined;
 }
 
+namespace {
+
+// Whether the text is an optional sign and a decimal number: digits only ("12", "-3"), or,
+// where a fraction is allowed, with a point as well ("4.", ".5", "+1.25"); at most
+// max_whole digits before the point.
+bool plain_number(const QByteArray& text, bool fraction, int max_whole)
+{
+    const auto digit = [&](qsizetype i) { return text[i] >= '0' && text[i] <= '9'; };
+    qsizetype i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    qsizetype whole = 0;
+    for (; i < text.size() && digit(i); ++i)
+        ++whole;
+    qsizetype part = 0;
+    if (fraction && i < text.size() && text[i] == '.') {
+        for (++i; i < text.size() && digit(i); ++i)
+            ++part;
+    }
+    return i == text.size() && whole + part > 0 && whole <= max_whole;
+}
+
+} // namespace
+
 std::optional<int> read_integer(const QByteArray& line)
 {
     QByteArray field = line;
@@ -95,8 +118,7 @@ std::optional<int> read_integer(const QByteArray& line)
     if (comma >= 0)
         field.truncate(comma);
     field = field.trimmed();
-    static const QRegularExpression whole(QStringLiteral("^[+-]?[0-9]{1,6}$"));
-    if (!whole.match(QString::fromLatin1(field)).hasMatch())
+    if (!plain_number(field, false, 6))
         return std::nullopt;
     const int value = field.toInt();
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max())
@@ -132,12 +154,10 @@ QByteArray color_file_bytes(const core::Rgb& c)
 
 std::optional<int> channel_number(const QByteArray& piece)
 {
-    static const QRegularExpression number(
-        QStringLiteral("^\\s*[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)\\s*$"));
-    const QString text = QString::fromLatin1(piece);
-    if (!number.match(text).hasMatch())
+    const QByteArray text = piece.trimmed();
+    if (!plain_number(text, true, std::numeric_limits<int>::max()))
         return std::nullopt;
-    const double value = std::floor(text.trimmed().toDouble());
+    const double value = std::floor(text.toDouble());
     if (value < 0 || value > 255)
         return std::nullopt;
     return int(value);

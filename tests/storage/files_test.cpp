@@ -173,6 +173,17 @@ TEST(ColorText, NineCharactersLeftAlignedWithCrLf)
     EXPECT_EQ(color_text({255, 102, 0}), QByteArray("2551020  "));
 }
 
+TEST(ColorText, NumbersAreASignAndDigitsAtMostAPointBetween)
+{
+    EXPECT_EQ(read_integer(" +5 "), 5);
+    EXPECT_EQ(read_integer("-32768, the rest"), -32768);
+    EXPECT_EQ(read_integer("012345"), 12345);
+    for (const char* refused : {"", "+", "1234567", "12a", "1.5", "40000", "- 1", "\xd9\xa1"})
+        EXPECT_FALSE(read_integer(refused)) << refused;
+    EXPECT_EQ(color_text_channels(".5 5. +7 "), (std::vector<int> {0, 5, 7}));
+    EXPECT_EQ(color_text_channels(" . 1  2  "), std::vector<int> {});
+}
+
 TEST(ColorText, ReadsFirstSixAndLastThreeStoppingAtTheFirstBadPiece)
 {
     EXPECT_EQ(color_text_channels("5  80 255"), (std::vector<int> {5, 80, 255}));
