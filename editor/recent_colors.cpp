@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 
 namespace editor {
 
@@ -99,7 +100,8 @@ QSize RecentColors::sizeHint() const
 QRect RecentColors::place(int i) const
 {
     const int side = fontMetrics().height();
-    return {i * (side + kSpacing), (height() - side) / 2, side, side};
+    return QStyle::visualRect(
+        layoutDirection(), rect(), {i * (side + kSpacing), (height() - side) / 2, side, side});
 }
 
 RecentSwatch* RecentColors::make_swatch(int i)
