@@ -1,6 +1,7 @@
 #include "station/form3_view.h"
 
 #include "core/presets.h"
+#include "widgets/editing.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -11,8 +12,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 #include <QVBoxLayout>
 
 #include <vector>
@@ -20,33 +19,6 @@
 namespace station {
 
 namespace {
-
-// A channel bar that shows when it has the keyboard focus.
-class ChannelBar : public QScrollBar {
-public:
-    explicit ChannelBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent)
-    {
-        setFocusPolicy(Qt::StrongFocus);
-        // Page Up raises the value, as the arrow to the right does.
-        setInvertedControls(false);
-    }
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        QScrollBar::paintEvent(event);
-        if (!hasFocus())
-            return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.backgroundColor = palette().color(QPalette::Window);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
-        // Some styles draw no focus frame on a scroll bar; a line in the highlight colour
-        // along the bottom edge shows it in every style.
-        painter.fillRect(QRect(0, height() - 2, width(), 2), palette().color(QPalette::Highlight));
-    }
-};
 
 // The sample: the background fills the item's room, the object and the text sit in it
 // where they always have, in proportion to the background's size.
@@ -252,13 +224,9 @@ void Form3View::build_controls(QMainWindow* window)
     Label4 = label(Frame1, "Label4", "Green", "Green", bold, right);
     Label5 = label(Frame1, "Label5", "Blue", "Blue", bold, right);
     for (int c = 0; c < 3; ++c) {
-        CLR[c] = new ChannelBar(Frame1);
+        CLR[c] = new editing::ChannelBar(Frame1); // 0 to 255, steps 1 and 7, no tracking
         CLR[c]->setObjectName(QStringLiteral("CLR(%1)").arg(c));
-        CLR[c]->setRange(0, 255);
-        CLR[c]->setSingleStep(1);
-        CLR[c]->setPageStep(7);
         CLR[c]->setValue(255);
-        CLR[c]->setTracking(false); // the colour follows when the thumb is released
     }
     Shape3 = new QFrame(Frame1);
     Shape3->setObjectName(QStringLiteral("Shape3"));
