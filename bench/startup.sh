@@ -9,7 +9,7 @@
 # ratios within each round, so that a slow stretch of the machine weighs on both sides.
 set -euo pipefail
 build=${1:-build}
-rounds=${RUNS:-15}
+rounds=${RUNS:-31}
 settle_ms=${SETTLE_MS:-300}
 wait_map=$build/bench/pigmentor_wait_map
 [ -x "$wait_map" ] || { echo "start-up benchmark skipped: $wait_map was not built (libxcb1-dev)"; exit 0; }
