@@ -166,13 +166,18 @@ void RecentColors::paintEvent(QPaintEvent*)
     }
 }
 
-void RecentColors::resizeEvent(QResizeEvent* event)
+void RecentColors::place_swatches()
 {
-    QWidget::resizeEvent(event);
     for (int i = 0; i < kSwatches; ++i) {
         if (RecentSwatch* s = swatches_[size_t(i)])
             s->setGeometry(place(i));
     }
+}
+
+void RecentColors::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    place_swatches();
 }
 
 void RecentColors::changeEvent(QEvent* event)
@@ -180,10 +185,7 @@ void RecentColors::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         updateGeometry();
-        for (int i = 0; i < kSwatches; ++i) {
-            if (RecentSwatch* s = swatches_[size_t(i)])
-                s->setGeometry(place(i));
-        }
+        place_swatches();
     }
 }
 

@@ -83,6 +83,7 @@ private:
     void set_colors(std::vector<core::Rgb> colors, bool save);
     RecentSwatch* make_swatch(int i);
     QRect place(int i) const;
+    void place_swatches();
 
     QString file_;
     std::vector<core::Rgb> colors_;
