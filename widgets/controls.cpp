@@ -267,21 +267,16 @@ QFont scaled_font(const QFont& base, double factor, bool bold)
 
 QChar widest_hex_digit(const QFont& font)
 {
-    // Boxes come in twos and threes of one font: the last answer is kept.
-    static QFont last_font;
-    static QChar last_digit;
-    if (last_digit.isNull() || font != last_font) {
-        const QFontMetrics fm(font);
-        int most = -1;
-        for (const QChar c : QStringLiteral("0ACD")) {
-            if (fm.horizontalAdvance(c) > most) {
-                most = fm.horizontalAdvance(c);
-                last_digit = c;
-            }
+    const QFontMetrics fm(font);
+    QChar widest;
+    int most = -1;
+    for (const QChar c : QStringLiteral("0ACD")) {
+        if (const int advance = fm.horizontalAdvance(c); advance > most) {
+            most = advance;
+            widest = c;
         }
-        last_font = font;
     }
-    return last_digit;
+    return widest;
 }
 
 QColor legible(const QColor& design, const QColor& background, double ratio)
