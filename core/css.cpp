@@ -2,6 +2,7 @@
 
 #include "core/oklab.h"
 
+#include <QColor>
 #include <QStringList>
 
 #include <algorithm>
@@ -18,25 +19,33 @@ constexpr double kPi = 3.14159265358979323846;
 // ---- Names ----
 
 struct NamedColor {
-    const char* name;
+    QString name;
     Rgb rgb;
+    Oklab lab;
 };
 
-constexpr NamedColor kNamedColors[] = {
-#include "core/css_names.inc"
-};
-
-// The names' Oklab values, for the nearest-name search; worked out on its first use.
-const std::vector<Oklab>& named_labs()
+// Qt's table of SVG colour names, sorted, without "transparent", plus the one CSS
+// name Qt lacks. Built on first use.
+const std::vector<NamedColor>& named_colors()
 {
-    static const std::vector<Oklab> labs = [] {
-        std::vector<Oklab> v;
-        v.reserve(std::size(kNamedColors));
-        for (const NamedColor& named : kNamedColors)
-            v.push_back(to_oklab(named.rgb));
-        return v;
+    static const std::vector<NamedColor> table = [] {
+        std::vector<NamedColor> names;
+        QStringList list = QColor::colorNames();
+        if (!list.contains(QLatin1String("rebeccapurple")))
+            list.append(QStringLiteral("rebeccapurple"));
+        list.sort();
+        names.reserve(list.size());
+        for (const QString& name : list) {
+            const QColor q = name == QLatin1String("rebeccapurple") ? QColor(0x66, 0x33, 0x99)
+                                                                    : QColor::fromString(name);
+            if (!q.isValid() || q.alpha() != 255)
+                continue; // "transparent"
+            const Rgb rgb {q.red(), q.green(), q.blue()};
+            names.push_back({name, rgb, to_oklab(rgb)});
+        }
+        return names;
     }();
-    return labs;
+    return table;
 }
 
 // ---- Tokens of a functional form ----
@@ -424,8 +433,8 @@ CssColor parse_css_color(const QString& text)
     if (open < 0) {
         if (t == QLatin1String("transparent"))
             return refuse(CssRefusal::NotOpaque);
-        for (const NamedColor& named : kNamedColors)
-            if (t == QLatin1String(named.name))
+        for (const NamedColor& named : named_colors())
+            if (named.name == t)
                 return {CssRefusal::None, named.rgb};
         return refuse(CssRefusal::NotAColor);
     }
@@ -511,9 +520,9 @@ QString css_oklch(const Rgb& c)
 
 std::optional<QString> css_name(const Rgb& c)
 {
-    for (const NamedColor& named : kNamedColors)
+    for (const NamedColor& named : named_colors())
         if (named.rgb == c)
-            return QString::fromLatin1(named.name);
+            return named.name;
     return std::nullopt;
 }
 
@@ -522,17 +531,16 @@ NearestName nearest_css_name(const Rgb& c)
     if (auto exact = css_name(c))
         return {*exact, true};
     const Oklab lab = to_oklab(c);
-    const std::vector<Oklab>& labs = named_labs();
-    size_t best = 0;
-    double best_distance = delta_e(lab, labs[0]);
-    for (size_t i = 1; i < labs.size(); ++i) {
-        const double d = delta_e(lab, labs[i]);
-        if (d < best_distance) {
-            best = i;
+    const NamedColor* best = nullptr;
+    double best_distance = 0;
+    for (const NamedColor& named : named_colors()) {
+        const double d = delta_e(lab, named.lab);
+        if (!best || d < best_distance) {
+            best = &named;
             best_distance = d;
         }
     }
-    return {QString::fromLatin1(kNamedColors[best].name), false};
+    return {best ? best->name : QString(), false};
 }
 
 } // namespace core

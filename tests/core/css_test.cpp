@@ -3,6 +3,8 @@
 #include "core/css.h"
 #include "core/oklab.h"
 
+#include <QColor>
+
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -115,6 +117,14 @@ TEST(CssFormat, HexRgbAndNames)
     EXPECT_EQ(core::css_name({0, 255, 255}), QStringLiteral("aqua"));
     EXPECT_EQ(core::css_name({0x66, 0x33, 0x99}), QStringLiteral("rebeccapurple"));
     EXPECT_FALSE(core::css_name(orange));
+    // Every name the toolkit knows is read, in any case, as the toolkit's colour.
+    for (const QString& name : QColor::colorNames()) {
+        const QColor q = QColor::fromString(name);
+        if (q.alpha() == 255) {
+            EXPECT_EQ(accepted(name.toUpper()), (Rgb {q.red(), q.green(), q.blue()}))
+                << name.toStdString();
+        }
+    }
 }
 
 TEST(CssFormat, NearestNameByOklab)
