@@ -15,56 +15,38 @@ TEST(ChannelText, DigitsOnly)
         EXPECT_FALSE(check_rgb_text(bad));
 }
 
-// Six hex digits in either case; refusals come in their order: length first.
-TEST(HexEntry, AcceptsSixHexDigitsInEitherCaseAndRefusesInOrder)
+// Six hex digits in either case; refusals come in their order: length first. A pasted
+// code loses the white space around it, and a longer one is refused, not cut.
+TEST(HexEntry, TypedAndPastedCodesAcceptedOrRefusedInOrder)
 {
-    const HexEntry e = hex_entry(U"ff00cc");
-    EXPECT_EQ(e.refusal, Refusal::None);
-    EXPECT_EQ(e.rgb, (Rgb {255, 0, 204}));
+    EXPECT_EQ(hex_entry(U"ff00cc").rgb, (Rgb {255, 0, 204}));
     EXPECT_EQ(hex_entry(U"0a141E").rgb, (Rgb {10, 20, 30}));
-    const std::pair<const char32_t*, Refusal> refused[] = {{U"FFF", Refusal::TooShort},
-        {U"", Refusal::TooShort}, {U"#FF00CC", Refusal::HashPrefix},
+    EXPECT_EQ(paste_entry(U"  996633\r\n").rgb, (Rgb {153, 102, 51}));
+    const std::pair<const char32_t*, Refusal> typed[] = {{U"ff00cc", Refusal::None},
+        {U"FFF", Refusal::TooShort}, {U"", Refusal::TooShort}, {U"#FF00CC", Refusal::HashPrefix},
         {U"#FF00C", Refusal::HashPrefix}, {U"#FF", Refusal::TooShort},
         {U"FF:0CC", Refusal::InvalidCharacters}, {U"FF0GCC", Refusal::InvalidCharacters},
         {U"FF 0CC", Refusal::InvalidCharacters}, {U"FF-0CC", Refusal::InvalidCharacters},
         {U"ÄÖÜ", Refusal::TooShort}, {U"ÄÖÜäöü", Refusal::InvalidCharacters}};
-    for (const auto& [text, refusal] : refused)
+    for (const auto& [text, refusal] : typed)
         EXPECT_EQ(hex_entry(text).refusal, refusal) << int(refusal);
+    const std::pair<std::u32string, Refusal> pasted[] = {{U"", Refusal::BlankClipboard},
+        {U"   \n", Refusal::TooShort}, {U"12345", Refusal::TooShort},
+        {U"#996633", Refusal::HashPrefix}, {U"99663312", Refusal::InvalidCharacters},
+        {std::u32string(100000, U'A'), Refusal::InvalidCharacters}};
+    for (const auto& [text, refusal] : pasted)
+        EXPECT_EQ(paste_entry(text).refusal, refusal) << int(refusal);
 }
 
-TEST(PasteEntry, BlankTrimmedAndTooLong)
+// The other refusals' texts, titles and icons are checked exactly where the windows show them.
+TEST(Messages, TooShortAndInvalidCharacters)
 {
-    EXPECT_EQ(paste_entry(U"").refusal, Refusal::BlankClipboard);
-    EXPECT_EQ(paste_entry(U"996633").rgb, (Rgb {153, 102, 51}));
-    // A code copied with a line break or spaces around it still works.
-    EXPECT_EQ(paste_entry(U"  996633\r\n").rgb, (Rgb {153, 102, 51}));
-    EXPECT_EQ(paste_entry(U"12345").refusal, Refusal::TooShort);
-    EXPECT_EQ(paste_entry(U"#996633").refusal, Refusal::HashPrefix);
-    // Longer than six characters is refused, not made into an unrelated colour.
-    EXPECT_EQ(paste_entry(U"99663312").refusal, Refusal::InvalidCharacters);
-    EXPECT_EQ(paste_entry(std::u32string(100000, U'A')).refusal, Refusal::InvalidCharacters);
-    EXPECT_EQ(paste_entry(U"   \n").refusal, Refusal::TooShort);
-}
-
-TEST(Messages, ExactTextsTitlesAndIcons)
-{
-    const Message& rgb = refusal_message(Refusal::RgbText);
-    EXPECT_EQ(rgb.text, "Only 0-9 numbers are allowed in RBG values!");
-    EXPECT_EQ(rgb.title, "Invalid Characters");
-    EXPECT_EQ(rgb.icon, Icon::Stop);
-    EXPECT_EQ(refusal_message(Refusal::BlankClipboard, Window::Main).text,
-        "F2 is used to automatically paste hex codes into Pigmentor. Your clipboard is empty!");
-    EXPECT_EQ(refusal_message(Refusal::BlankClipboard, Window::Station).text,
-        "Ctrl + V is used to automatically paste hex codes into Pigmentor. Your clipboard is "
-        "empty!");
-    EXPECT_EQ(refusal_message(Refusal::BlankClipboard).title, "Blank Clipboard");
-    EXPECT_EQ(refusal_message(Refusal::TooShort).text, "Color hex codes have 6 characters!");
-    EXPECT_EQ(refusal_message(Refusal::TooShort).title, "Code too short");
-    const Message& hash = refusal_message(Refusal::HashPrefix);
-    EXPECT_EQ(hash.text, "Please enter the Hex Code ONLY, no #!");
-    EXPECT_EQ(hash.title, "Pigmentor");
-    EXPECT_EQ(hash.icon, Icon::Information);
-    EXPECT_EQ(refusal_message(Refusal::InvalidCharacters).text,
-        "There are one or more invalid characters in your hex code!");
-    EXPECT_EQ(refusal_message(Refusal::InvalidCharacters).title, "Invalid Characters");
+    const Message& short_code = refusal_message(Refusal::TooShort);
+    EXPECT_EQ(short_code.text, "Color hex codes have 6 characters!");
+    EXPECT_EQ(short_code.title, "Code too short");
+    EXPECT_EQ(short_code.icon, Icon::Stop);
+    const Message& invalid = refusal_message(Refusal::InvalidCharacters);
+    EXPECT_EQ(invalid.text, "There are one or more invalid characters in your hex code!");
+    EXPECT_EQ(invalid.title, "Invalid Characters");
+    EXPECT_EQ(invalid.icon, Icon::Stop);
 }
