@@ -40,22 +40,27 @@ template <class T> T finish(std::future<T>& later)
     return T();
 }
 
-sockaddr_un address_of(const QString& path)
+// A socket bound to the path (as a crashed run leaves it) or connected to it; -1 on failure.
+int unix_socket(const QString& path, bool bind)
 {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
     const QByteArray native = QFile::encodeName(path);
     std::memcpy(address.sun_path, native.constData(), native.size());
-    return address;
+    const auto* a = reinterpret_cast<const sockaddr*>(&address);
+    if ((bind ? ::bind(fd, a, sizeof address) : ::connect(fd, a, sizeof address)) == 0)
+        return fd;
+    ::close(fd);
+    return -1;
 }
 
 // Sends bytes as a stranger would, then reads until the first instance closes the connection.
 std::future<QByteArray> send(const QString& path, const QByteArray& bytes, bool close_early)
 {
     return std::async(std::launch::async, [path, bytes, close_early] {
-        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        const sockaddr_un address = address_of(path);
-        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        const int fd = unix_socket(path, false);
+        if (fd < 0)
             return QByteArray("no connection");
         ::send(fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL);
         if (close_early)
@@ -74,10 +79,7 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocketASt
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.socket"));
     // What a crashed run leaves: a socket file that nobody listens on.
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    const sockaddr_un address = address_of(path);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-    ::close(fd);
+    ::close(unix_socket(path, true));
     ASSERT_TRUE(QFileInfo::exists(path));
 
     SingleInstance first(path);
@@ -87,28 +89,24 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocketASt
 
     auto later = later_start(path, {"/a/one.pmt", "/b/two words.pmtm"});
     EXPECT_TRUE(finish(later));
-    ASSERT_EQ(activated.size(), 1);
-    EXPECT_EQ(activated[0][0].toStringList(), (QStringList {"/a/one.pmt", "/b/two words.pmtm"}));
-
     // A start without files still brings the first one forward.
     auto bare = later_start(path, {});
     EXPECT_TRUE(finish(bare));
     ASSERT_EQ(activated.size(), 2);
+    EXPECT_EQ(activated[0][0].toStringList(), (QStringList {"/a/one.pmt", "/b/two words.pmtm"}));
     EXPECT_TRUE(activated[1][0].toStringList().isEmpty());
 
     // While the first runs, nobody else can take its place.
-    SingleInstance second(path);
-    EXPECT_FALSE(second.listen());
+    EXPECT_FALSE(SingleInstance(path).listen());
 
-    // A stranger on the socket is not answered.
+    // A stranger on the socket is not answered; a start that dies half-way through its
+    // message opens nothing; and the first still answers a proper start afterwards.
     activated.clear();
     auto stranger = send(path, QByteArray(64, 'x'), false);
     EXPECT_EQ(finish(stranger), QByteArray());
-    // A start that dies half-way through its message opens nothing.
     auto cut = send(path, "pigmentor-open 1\n/a.pmt\n", true);
     EXPECT_EQ(finish(cut), QByteArray());
     EXPECT_EQ(activated.size(), 0);
-    // And the first instance still answers a proper start afterwards.
     auto proper = send(path, "pigmentor-open 1\n%2Fx%0Ay.pmt\n\n", false);
     EXPECT_EQ(finish(proper), QByteArray("K"));
     ASSERT_EQ(activated.size(), 1);

@@ -16,11 +16,6 @@ using core::Use;
 const Rgb kWhite {255, 255, 255};
 const Rgb kBlack {0, 0, 0};
 
-std::string shown(const Rgb& a, const Rgb& b)
-{
-    return core::ratio_text(core::shown_hundredths(a, b));
-}
-
 // The ratio and what is shown of it: cut to hundredths, not rounded.
 TEST(Wcag, KnownPairsShowTruncatedRatios)
 {
@@ -32,16 +27,10 @@ TEST(Wcag, KnownPairsShowTruncatedRatios)
             {kWhite, kBlack, 21.0, "21.00:1"}, {grey, grey, 1.0, "1.00:1"}};
     for (const auto& [a, b, ratio, text] : pairs) {
         EXPECT_NEAR(core::contrast_ratio(a, b), ratio, 0.0005) << text;
-        EXPECT_EQ(shown(a, b), text);
+        EXPECT_EQ(core::ratio_text(core::shown_hundredths(a, b)), text);
     }
-    EXPECT_DOUBLE_EQ(
-        core::contrast_ratio(kWhite, {255, 0, 0}), core::contrast_ratio({255, 0, 0}, kWhite));
     EXPECT_DOUBLE_EQ(core::relative_luminance(kBlack), 0.0);
     EXPECT_NEAR(core::relative_luminance(kWhite), 1.0, 1e-12);
-}
-
-TEST(Wcag, TruncationAtTheEdges)
-{
     EXPECT_EQ(core::shown_hundredths(4.4999), 449);
     EXPECT_EQ(core::shown_hundredths(4.5), 450);
     EXPECT_EQ(core::shown_hundredths(20.999999999999996), 2100); // a floating-point hair
@@ -100,11 +89,7 @@ TEST(Wcag, SuggestionIsASmallChangeThatKeepsTheHue)
     EXPECT_NEAR(std::atan2(a.b, a.a), std::atan2(b.b, b.a), 0.05);
     EXPECT_GT(s->red, s->green);
     EXPECT_GT(s->green, s->blue);
-    // Against black a dark orange goes lighter.
-    const auto on_black = core::suggest_passing({120, 60, 0}, kBlack, 450, false);
-    ASSERT_TRUE(on_black);
-    EXPECT_GT(core::to_oklab(*on_black).L, core::to_oklab({120, 60, 0}).L);
-    // 4.5 is always reachable, with black or white at worst.
+    // 4.5 is always reachable, with black or white at worst: lighter on dark backgrounds.
     for (int g = 0; g < 256; g += 5) {
         const auto r = core::suggest_passing({g, 255 - g, g / 2}, {g, g, g}, 450, false);
         ASSERT_TRUE(r) << g;

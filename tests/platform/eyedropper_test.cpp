@@ -8,11 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 namespace {
 
 using platform::ScreenPick;
+using Outcome = platform::ScreenPick::Outcome;
 
 // Red counts the columns, green the rows, so a colour names its pixel.
 QImage numbered_image(int width, int height, int scale = 1)
@@ -24,66 +23,52 @@ QImage numbered_image(int width, int height, int scale = 1)
     return image;
 }
 
+// The overlay over one 80 x 60 screen unless told otherwise, and every answer it gave.
 struct Overlay {
-    std::optional<ScreenPick> result;
-    int answers = 0;
+    std::vector<ScreenPick> answers;
     QPointer<platform::EyedropperOverlay> widget;
 
-    explicit Overlay(std::vector<platform::ScreenImage> screens)
+    explicit Overlay(std::vector<platform::ScreenImage> screens
+        = {{QRect(0, 0, 80, 60), numbered_image(80, 60)}})
+        : widget(new platform::EyedropperOverlay(
+            std::move(screens), [this](const ScreenPick& p) { answers.push_back(p); }))
     {
-        widget = new platform::EyedropperOverlay(std::move(screens), [this](const ScreenPick& p) {
-            result = p;
-            ++answers;
-        });
     }
     ~Overlay() { delete widget; }
 };
 
-TEST(EyedropperOverlay, ArrowKeysMoveOnePixelAndEnterPicks)
+TEST(EyedropperOverlay, ArrowKeysMoveOnePixelAndHoldAtTheEdgesEnterPicksOnce)
 {
-    Overlay o({{QRect(0, 0, 80, 60), numbered_image(80, 60)}});
-    const QPoint start = o.widget->chosen();
-    ASSERT_TRUE(QRect(0, 0, 80, 60).contains(start));
-    QTest::keyClick(o.widget, Qt::Key_Right);
-    QTest::keyClick(o.widget, Qt::Key_Right);
-    QTest::keyClick(o.widget, Qt::Key_Down);
-    QTest::keyClick(o.widget, Qt::Key_Left);
-    EXPECT_EQ(o.widget->chosen(), start + QPoint(1, 1));
-    EXPECT_FALSE(o.result);
+    Overlay o;
+    ASSERT_TRUE(QRect(0, 0, 80, 60).contains(o.widget->chosen()));
+    for (int i = 0; i < 100; ++i)
+        for (const auto key : {Qt::Key_Left, Qt::Key_Up})
+            QTest::keyClick(o.widget, key);
+    EXPECT_EQ(o.widget->chosen(), QPoint(0, 0));
+    for (const auto key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left})
+        QTest::keyClick(o.widget, key);
+    EXPECT_EQ(o.widget->chosen(), QPoint(1, 1));
+    EXPECT_TRUE(o.answers.empty());
     QTest::keyClick(o.widget, Qt::Key_Return);
-    ASSERT_TRUE(o.result);
-    EXPECT_EQ(o.result->outcome, ScreenPick::Outcome::Picked);
-    EXPECT_EQ(o.result->color, QColor((start.x() + 1) * 3, (start.y() + 1) * 3, 77));
     // One answer only, even when more keys or the window's end follow.
     QTest::keyClick(o.widget, Qt::Key_Return);
     delete o.widget;
-    EXPECT_EQ(o.answers, 1);
+    ASSERT_EQ(o.answers.size(), 1u);
+    EXPECT_EQ(o.answers[0].outcome, Outcome::Picked);
+    EXPECT_EQ(o.answers[0].color, QColor(3, 3, 77));
 }
 
-TEST(EyedropperOverlay, EdgesHoldAndEscapeCancels)
+TEST(EyedropperOverlay, ClickPicksThePixelUnderThePointerRightClickAndEscapeCancel)
 {
-    Overlay o({{QRect(0, 0, 20, 10), numbered_image(20, 10)}});
-    for (int i = 0; i < 30; ++i) {
-        QTest::keyClick(o.widget, Qt::Key_Left);
-        QTest::keyClick(o.widget, Qt::Key_Up);
-    }
-    EXPECT_EQ(o.widget->chosen(), QPoint(0, 0));
-    QTest::keyClick(o.widget, Qt::Key_Escape);
-    ASSERT_TRUE(o.result);
-    EXPECT_EQ(o.result->outcome, ScreenPick::Outcome::Cancelled);
-    EXPECT_FALSE(o.result->color.isValid());
-}
-
-TEST(EyedropperOverlay, ClickPicksThePixelUnderThePointerRightClickCancels)
-{
-    for (const auto button : {Qt::LeftButton, Qt::RightButton}) {
-        Overlay o({{QRect(0, 0, 80, 60), numbered_image(80, 60)}});
-        QTest::mouseClick(o.widget, button, {}, QPoint(12, 34));
-        ASSERT_TRUE(o.result);
-        const bool left = button == Qt::LeftButton;
-        EXPECT_EQ(o.result->outcome,
-            left ? ScreenPick::Outcome::Picked : ScreenPick::Outcome::Cancelled);
-        EXPECT_EQ(o.result->color, left ? QColor(36, 102, 77) : QColor()) << left;
+    for (int way = 0; way < 3; ++way) {
+        Overlay o;
+        if (way == 2)
+            QTest::keyClick(o.widget, Qt::Key_Escape);
+        else
+            QTest::mouseClick(o.widget, way ? Qt::RightButton : Qt::LeftButton, {}, {12, 34});
+        ASSERT_EQ(o.answers.size(), 1u);
+        EXPECT_EQ(o.answers[0].outcome, way ? Outcome::Cancelled : Outcome::Picked);
+        EXPECT_EQ(o.answers[0].color, way ? QColor() : QColor(36, 102, 77)) << way;
     }
 }
 
@@ -101,19 +86,16 @@ TEST(EyedropperOverlay, SeveralScreensAndDevicePixels)
     EXPECT_FALSE(o.widget->grab().isNull());
 }
 
+// The window tests script the fake's answers; once they run out it cancels.
 TEST(FakeScreenPick, AnswersFromItsQueueThenCancels)
 {
     platform::FakePlatform fake;
-    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Picked, QColor(1, 2, 3)});
-    fake.screen_pick_answers.push_back({ScreenPick::Outcome::Unavailable, {}});
-    std::vector<ScreenPick> got;
-    for (int i = 0; i < 3; ++i)
-        fake.pickScreenColor(nullptr, [&](const ScreenPick& p) { got.push_back(p); });
-    ASSERT_EQ(got.size(), 3u);
-    EXPECT_EQ(got[0].color, QColor(1, 2, 3));
-    EXPECT_EQ(got[1].outcome, ScreenPick::Outcome::Unavailable);
-    EXPECT_EQ(got[2].outcome, ScreenPick::Outcome::Cancelled);
-    EXPECT_EQ(fake.screen_picks, 3);
+    fake.screen_pick_answers.push_back({Outcome::Unavailable, {}});
+    std::vector<Outcome> got;
+    for (int i = 0; i < 2; ++i)
+        fake.pickScreenColor(nullptr, [&](const ScreenPick& p) { got.push_back(p.outcome); });
+    EXPECT_EQ(got, (std::vector {Outcome::Unavailable, Outcome::Cancelled}));
+    EXPECT_EQ(fake.screen_picks, 2);
 }
 
 } // namespace
