@@ -49,6 +49,8 @@ TEST_F(Form1Copy, CopiesFollowTheOptionsFromAGrayedStartShortcutsWinOverTextBoxe
     EXPECT_EQ(fake.clipboard, "#FF8000");
     EXPECT_EQ(fake.boxes.back().text,
         "[#FF8000] was copied to your clipboard.\rPress Control + V to paste it!");
+    EXPECT_EQ(fake.boxes.back().title, "Pigmentor");
+    EXPECT_EQ(fake.boxes.back().icon, core::Icon::Information);
 
     // Without the alert, silence. The shortcuts win over a focused text box; Ctrl+A is Auto
     // Safe there, not "select all".
@@ -69,7 +71,10 @@ TEST_F(Form1Copy, CopiesFollowTheOptionsFromAGrayedStartShortcutsWinOverTextBoxe
     fake.clipboard_fails = true;
     v.copyhex->trigger();
     ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_EQ(fake.boxes[0].text, QString::fromStdString(core::clipboard_failure().text));
+    EXPECT_EQ(fake.boxes[0].text,
+        "The clipboard is in use by another program, so nothing was copied. Please try again.");
+    EXPECT_EQ(fake.boxes[0].title, "Pigmentor");
+    EXPECT_EQ(fake.boxes[0].icon, core::Icon::Stop);
     expect_in_step(w, 1, 0);
 
     // Each click flips its option, and all three indicators follow.
