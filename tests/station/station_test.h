@@ -7,12 +7,12 @@
 #include "station/form3.h"
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QTest>
 
 using station::Background;
 using station::ContrastPanel;
 using station::Object;
+using station::Target;
 using station::Text;
 using testsupport::find;
 
@@ -38,6 +38,12 @@ protected:
         type_into(s.view().Text7, QString::fromLatin1(code));
         s.view().Command5->click();
     }
+    // Selects a target and enters its code.
+    static void set_target(station::Form3& s, Target t, const char* code)
+    {
+        s.Option(t)->click();
+        enter_code(s, code);
+    }
     // Writes a theme file and loads it through the Load Saved Theme dialog.
     void load_theme(station::Form3& s, const QString& name, const QByteArray& bytes)
     {
@@ -46,13 +52,32 @@ protected:
         s.view().load_color->trigger();
     }
     static QString code_of(const QColor& c) { return c.name(QColor::HexRgb).mid(1).toUpper(); }
-    static QString ratio(const station::Form3& s, ContrastPanel::Pair p)
+    // The three target codes: background, object, text.
+    static QString codes(const station::Form3& s)
     {
-        return s.view().contrastPanel->ratio(p)->text();
+        return QStringList({code_of(s.target_color(Background)), code_of(s.target_color(Object)),
+                               code_of(s.target_color(Text))})
+            .join(' ');
+    }
+    // The panel's three ratios: text on background, object on background, text on object.
+    static QString ratios(const station::Form3& s)
+    {
+        QStringList r;
+        for (int p = 0; p < 3; ++p)
+            r << s.view().contrastPanel->ratio(ContrastPanel::Pair(p))->text();
+        return r.join(' ');
     }
     static QString verdict(const station::Form3& s, ContrastPanel::Pair p, int which)
     {
         return s.view().contrastPanel->verdict(p, which)->text();
+    }
+    // Every value change of the bars from now on, in order, as "channel:value".
+    QStringList bar_writes;
+    void log_bars(station::Form3& s)
+    {
+        for (int c = 0; c < 3; ++c)
+            QObject::connect(s.CLR(c), &QScrollBar::valueChanged, s.CLR(c),
+                [this, c](int v) { bar_writes << QStringLiteral("%1:%2").arg(c).arg(v); });
     }
     // The sample overlaps by design.
     static QStringList layout_problems(station::Form3& s)
