@@ -1,6 +1,6 @@
 #include "app/single_instance.h"
 
-#include <QDir>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
@@ -21,23 +21,21 @@ using app::SingleInstance;
 namespace {
 
 // A later start runs in its own process; here a thread stands in for it, so that the
-// first instance's event loop can answer while the later one waits.
-std::future<bool> later_start(const QString& path, const QStringList& files)
+// first instance's event loop can answer while the later one waits (5 s at most).
+template <class F> auto in_thread(F f) -> decltype(f())
 {
-    return std::async(std::launch::async, [path, files] {
-        SingleInstance later(path);
-        return later.hand_over(files, 5000);
-    });
-}
-
-template <class T> T finish(std::future<T>& later)
-{
+    auto later = std::async(std::launch::async, f);
     for (int i = 0; i < 500; ++i) {
         if (later.wait_for(std::chrono::milliseconds(10)) == std::future_status::ready)
             return later.get();
         QCoreApplication::processEvents();
     }
-    return T();
+    return {};
+}
+
+bool later_start(const QString& path, const QStringList& files)
+{
+    return in_thread([&] { return SingleInstance(path).hand_over(files, 5000); });
 }
 
 // A socket bound to the path (as a crashed run leaves it) or connected to it; -1 on failure.
@@ -56,9 +54,9 @@ int unix_socket(const QString& path, bool bind)
 }
 
 // Sends bytes as a stranger would, then reads until the first instance closes the connection.
-std::future<QByteArray> send(const QString& path, const QByteArray& bytes, bool close_early)
+QByteArray send(const QString& path, const QByteArray& bytes, bool close_early)
 {
-    return std::async(std::launch::async, [path, bytes, close_early] {
+    return in_thread([&] {
         const int fd = unix_socket(path, false);
         if (fd < 0)
             return QByteArray("no connection");
@@ -86,12 +84,8 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocketASt
     EXPECT_FALSE(first.hand_over({"/x.pmt"}, 500)); // refused at once, not a hang
     ASSERT_TRUE(first.listen());
     QSignalSpy activated(&first, &SingleInstance::activated);
-
-    auto later = later_start(path, {"/a/one.pmt", "/b/two words.pmtm"});
-    EXPECT_TRUE(finish(later));
-    // A start without files still brings the first one forward.
-    auto bare = later_start(path, {});
-    EXPECT_TRUE(finish(bare));
+    EXPECT_TRUE(later_start(path, {"/a/one.pmt", "/b/two words.pmtm"}));
+    EXPECT_TRUE(later_start(path, {})); // still brings the first one forward
     ASSERT_EQ(activated.size(), 2);
     EXPECT_EQ(activated[0][0].toStringList(), (QStringList {"/a/one.pmt", "/b/two words.pmtm"}));
     EXPECT_TRUE(activated[1][0].toStringList().isEmpty());
@@ -102,35 +96,30 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocketASt
     // A stranger on the socket is not answered; a start that dies half-way through its
     // message opens nothing; and the first still answers a proper start afterwards.
     activated.clear();
-    auto stranger = send(path, QByteArray(64, 'x'), false);
-    EXPECT_EQ(finish(stranger), QByteArray());
-    auto cut = send(path, "pigmentor-open 1\n/a.pmt\n", true);
-    EXPECT_EQ(finish(cut), QByteArray());
+    EXPECT_EQ(send(path, QByteArray(64, 'x'), false), QByteArray());
+    EXPECT_EQ(send(path, "pigmentor-open 1\n/a.pmt\n", true), QByteArray());
     EXPECT_EQ(activated.size(), 0);
-    auto proper = send(path, "pigmentor-open 1\n%2Fx%0Ay.pmt\n\n", false);
-    EXPECT_EQ(finish(proper), QByteArray("K"));
+    EXPECT_EQ(send(path, "pigmentor-open 1\n%2Fx%0Ay.pmt\n\n", false), QByteArray("K"));
     ASSERT_EQ(activated.size(), 1);
     EXPECT_EQ(activated[0][0].toStringList(), QStringList {"/x\ny.pmt"});
 }
 
-TEST(SingleInstance, TwoStartsAtOnceTakeTurnsAtTheStartLock)
+// Two starts at once take turns at a lock beside the socket; the socket is one per user,
+// settings folder and display.
+TEST(SingleInstance, StartLockAndSocketPath)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.socket.lock"));
     {
         const app::StartLock first(path, 0);
         ASSERT_TRUE(first.held());
-        const app::StartLock second(path, 50); // waits, then goes on without it
-        EXPECT_FALSE(second.held());
+        EXPECT_FALSE(app::StartLock(path, 50).held()); // waits, then goes on without it
     }
     // The file stays; the lock went with its holder.
     EXPECT_TRUE(QFileInfo::exists(path));
     EXPECT_TRUE(app::StartLock(path, 0).held());
     EXPECT_FALSE(app::StartLock(QString(), 0).held());
-}
 
-TEST(SingleInstance, OneSocketPerUserSettingsFolderAndDisplay)
-{
     const QString a
         = app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor", "xcb::0");
     EXPECT_TRUE(a.startsWith("/run/user/7/pigmentor-"));
@@ -145,30 +134,24 @@ TEST(SingleInstance, OneSocketPerUserSettingsFolderAndDisplay)
 TEST(SingleInstance, RuntimeFolderMustBeOursAlone)
 {
     QTemporaryDir dir;
-    const auto made = [&](const char* name) {
-        const QString path = dir.filePath(QLatin1String(name));
-        EXPECT_EQ(::mkdir(QFile::encodeName(path).constData(), 0700), 0);
-        return path;
+    const auto made = [&](const char* name, mode_t mode) {
+        const QByteArray path = QFile::encodeName(dir.filePath(QLatin1String(name)));
+        EXPECT_EQ(::mkdir(path.constData(), 0700), 0);
+        ::chmod(path.constData(), mode);
+        return QFile::decodeName(path);
     };
-    const QString own = made("own");
+    const QString own = made("own", 0700);
     EXPECT_TRUE(app::private_folder(own));
-    const QString shared = made("shared");
-    ::chmod(QFile::encodeName(shared).constData(), 0777);
-    EXPECT_FALSE(app::private_folder(shared));
-
+    EXPECT_FALSE(app::private_folder(made("shared", 0777)));
     const QString link = dir.filePath(QStringLiteral("link"));
     ASSERT_EQ(
         ::symlink(QFile::encodeName(own).constData(), QFile::encodeName(link).constData()), 0);
     EXPECT_FALSE(app::private_folder(link)); // a link someone planted is refused
-
     EXPECT_FALSE(app::private_folder(dir.filePath(QStringLiteral("missing"))));
     if (::geteuid() == 0) {
-        const QString foreign = made("foreign");
+        const QString foreign = made("foreign", 0700);
         ASSERT_EQ(::chown(QFile::encodeName(foreign).constData(), 65534, 65534), 0);
         EXPECT_FALSE(app::private_folder(foreign)); // another user's folder
     }
-
-    const QString runtime = app::runtime_folder();
-    ASSERT_FALSE(runtime.isEmpty());
-    EXPECT_TRUE(app::private_folder(runtime));
+    EXPECT_TRUE(app::private_folder(app::runtime_folder()));
 }
