@@ -55,10 +55,6 @@ TEST_F(Form1Colour, ViewsFollowEachChannelInOrderAndBoxesCheckClampTolerateEmpty
     EXPECT_EQ(seen,
         QStringList({"00CC00/00CC00/#00CC00/0,204,0", "003300/003300/#003300/0,51,0",
             "003366/003366/#003366/0,51,102"}));
-    seen.clear();
-    v.newcolor->trigger();
-    EXPECT_EQ(v.Label1->text(), "000000");
-    EXPECT_EQ(seen.size(), 2); // red was already 0
 
     // The boxes: checked, clamped, empty tolerated, leading zeros read.
     QLineEdit* red = w.channelBox(0);
@@ -74,9 +70,9 @@ TEST_F(Form1Colour, ViewsFollowEachChannelInOrderAndBoxesCheckClampTolerateEmpty
     EXPECT_EQ(v.Text2->text(), "40");
     EXPECT_EQ(w.CLR(1)->value(), 40);
     v.Text3->clear();
-    EXPECT_EQ(v.Label1->text(), "FF2800");
+    EXPECT_EQ(v.Label1->text(), "FF2866");
     w.CLR(0)->setValue(254);
-    EXPECT_EQ(v.Text3->text(), "0");
+    EXPECT_EQ(v.Text3->text(), "102");
 
     // Leading zeros: pasted over the whole text, then typed.
     w.CLR(0)->setValue(12);
@@ -153,6 +149,9 @@ TEST_F(Form1Colour, CodesAppliedByEnterOrF2OrRefusedWithTheCodeRestoredAndThePic
     ASSERT_EQ(fake.color_dialog_starts.size(), 1u);
     EXPECT_EQ(fake.color_dialog_starts[0], QColor(64, 128, 255));
     EXPECT_EQ(rgb_of(w), "64,128,255");
+    fake.color_answers.push_back(QColor(1, 2, 3));
+    v.choosecolor_file->trigger();
+    EXPECT_EQ(rgb_of(w), "1,2,3");
 }
 
 TEST_F(Form1Colour, SafePaletteOnceAutoSafeAlwaysWithControlsThatAgreeAndTheBarsStepsAndFocus)
@@ -164,6 +163,12 @@ TEST_F(Form1Colour, SafePaletteOnceAutoSafeAlwaysWithControlsThatAgreeAndTheBars
     w.psets(76, 178, 25);
     v.Command7->click();
     EXPECT_EQ(rgb_of(w), "51,153,0");
+    // Each key press on a bar is one full change at once: by 7 or 1, either way.
+    QStringList codes;
+    QObject::connect(v.CLR[1], &QScrollBar::valueChanged, [&] { codes << v.Label1->text(); });
+    for (Qt::Key key : {Qt::Key_PageUp, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Left})
+        QTest::keyClick(v.CLR[1], key);
+    EXPECT_EQ(codes, QStringList({"33A000", "33A700", "33A000", "339F00"}));
 
     // Auto Safe snaps at once and after every change, the nested snap last (the preview's
     // description is the snapped code); the bars step by 51.
