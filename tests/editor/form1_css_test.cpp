@@ -88,7 +88,8 @@ TEST_F(Form1Css, PasteAndScreenPickWriteThroughTheBarsRedFirstOrSayWhyNotAndCopi
     EXPECT_EQ(v.cssInfo->text(), QStringLiteral("≈ orange   hsl(36, 100%, 50%)"));
     v.Check1->click();
     const std::pair<QAction*, const char*> cases[] = {{v.copycss.hex, "#ff9900"},
-        {v.copycss.oklch, "oklch(0.772 0.174 64.552)"}, {v.copycss_right.rgb, "rgb(255, 153, 0)"}};
+        {v.copycss.short_hex, "#f90"}, {v.copycss.oklch, "oklch(0.772 0.174 64.552)"},
+        {v.copycss_right.rgb, "rgb(255, 153, 0)"}};
     for (const auto& [item, copied] : cases) {
         fake.boxes.clear();
         item->trigger();
