@@ -140,10 +140,6 @@ TEST(Vision, PrimariesGreysAndRowSumsUnderEachView)
         for (const Rgb c : {Rgb {0, 0, 0}, Rgb {255, 255, 255}, Rgb {119, 119, 119}})
             EXPECT_EQ(core::simulate_vision(c, Vision(v)), c) << v;
     }
-    // Red and green, told apart by most people, come close under deuteranopia.
-    const Rgb red = core::simulate_vision({200, 60, 40}, Vision::Deuteranopia);
-    const Rgb green = core::simulate_vision({110, 120, 40}, Vision::Deuteranopia);
-    EXPECT_LT(std::abs(red.red - green.red) + std::abs(red.green - green.green), 40);
 }
 
 } // namespace

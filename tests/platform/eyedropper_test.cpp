@@ -1,7 +1,6 @@
 // The screen eyedropper's overlay, driven by keys and clicks over a still image whose
-// every pixel has its own colour; and the fake's scripted answers.
+// every pixel has its own colour.
 #include "platform/eyedropper.h"
-#include "platform/fake_platform.h"
 
 #include <QPointer>
 #include <QTest>
@@ -84,18 +83,6 @@ TEST(EyedropperOverlay, SeveralScreensAndDevicePixels)
     // The magnifier paints without leaving the window, at a corner too.
     o.widget->resize(80, 30);
     EXPECT_FALSE(o.widget->grab().isNull());
-}
-
-// The window tests script the fake's answers; once they run out it cancels.
-TEST(FakeScreenPick, AnswersFromItsQueueThenCancels)
-{
-    platform::FakePlatform fake;
-    fake.screen_pick_answers.push_back({Outcome::Unavailable, {}});
-    std::vector<Outcome> got;
-    for (int i = 0; i < 2; ++i)
-        fake.pickScreenColor(nullptr, [&](const ScreenPick& p) { got.push_back(p.outcome); });
-    EXPECT_EQ(got, (std::vector {Outcome::Unavailable, Outcome::Cancelled}));
-    EXPECT_EQ(fake.screen_picks, 2);
 }
 
 } // namespace

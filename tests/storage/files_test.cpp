@@ -155,7 +155,7 @@ TEST(ReadOnly, FilesAndFoldersWhoseBitsForbidWritingAreLeftAlone)
 
 // Reading only, and only what the windows' tests do not already load through Load and at
 // start-up (fields on separate lines, junk between fields, damaged settings).
-TEST(ColorText, NumbersChannelsAndSettingsStopAtTheFirstBadPiece)
+TEST(ColorText, NumbersChannelsSettingsAndThemesStopAtTheFirstBadPiece)
 {
     EXPECT_EQ(read_integer(" +5 "), 5);
     EXPECT_EQ(read_integer("-32768, the rest"), -32768);
@@ -181,6 +181,16 @@ TEST(ColorText, NumbersChannelsAndSettingsStopAtTheFirstBadPiece)
         EXPECT_EQ(s.color, color) << bytes.toStdString();
     }
     EXPECT_FALSE(parse_settings(QByteArray("\x00\xff\x13", 3)).hash_prefix);
+    // Themes and the station's marker (their bytes are checked where the station saves them).
+    const ThemePieces p = theme_pieces("11111122222233333344444455");
+    EXPECT_EQ(p.background, QByteArray("111111"));
+    EXPECT_EQ(p.object, QByteArray("222222"));
+    EXPECT_EQ(p.text, QByteArray("444455")); // the last six
+    const std::pair<const char*, std::optional<bool>> truths[]
+        = {{"#TRUE#\r\n", true}, {"True", true}, {"-1", true}, {"#FALSE#\n", false}, {"0", false},
+            {"maybe", std::nullopt}, {"", std::nullopt}};
+    for (const auto& [text, truth] : truths)
+        EXPECT_EQ(parse_truth(text), truth) << text;
 }
 
 TEST(Files, SmallFilesOnlyAndPreferencesUntilTheFirstFault)
@@ -205,20 +215,6 @@ TEST(Files, SmallFilesOnlyAndPreferencesUntilTheFirstFault)
         EXPECT_EQ((PreferenceValues {t[0], t[1], t[2], t[3], t[4], t[5]}), values);
         EXPECT_EQ(t.on(LoadStation), values[0] == 1); // only exactly 1 counts, not 2
     }
-}
-
-// Themes' and the station's bytes are checked where the station saves them.
-TEST(Theme, PiecesAndTruthMarkers)
-{
-    const ThemePieces p = theme_pieces("11111122222233333344444455");
-    EXPECT_EQ(p.background, QByteArray("111111"));
-    EXPECT_EQ(p.object, QByteArray("222222"));
-    EXPECT_EQ(p.text, QByteArray("444455")); // the last six
-    for (const auto& [text, truth] : {std::pair {"#TRUE#\r\n", true}, {"True", true}, {"-1", true},
-             {"#FALSE#\n", false}, {"0", false}})
-        EXPECT_EQ(parse_truth(text), truth) << text;
-    EXPECT_FALSE(parse_truth("maybe"));
-    EXPECT_FALSE(parse_truth(""));
 }
 
 // Newest first, one upper-case code and CR LF a line, sixteen at most; a colour already
