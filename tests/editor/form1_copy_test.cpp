@@ -41,6 +41,8 @@ TEST_F(Form1Copy, CopiesFollowTheOptionsFromAGrayedStartShortcutsWinOverTextBoxe
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text,
         "[R:255 G: B:0] was copied to your clipboard.\rPress Ctrl + V to paste it!");
+    EXPECT_EQ(fake.boxes[0].title, "Pigmentor");
+    EXPECT_EQ(fake.boxes[0].icon, core::Icon::Information);
     v.numsign_right->trigger();
     v.alertcopy_right->trigger();
     v.copyalert->trigger();
