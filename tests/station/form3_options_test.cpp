@@ -4,7 +4,7 @@
 #include <QFontInfo>
 #include <QPushButton>
 
-TEST_F(StationTest, OptionsMenuWithMarksInStepTheSampleFontAsDrawnAndTheOvalKept)
+TEST_F(StationTest, OptionsWithMarksInStepTheSampleFontAsDrawnTheOvalKeptAndThemes)
 {
     station::Form3& s = open_station();
     const station::Form3View& v = s.view();
@@ -47,9 +47,7 @@ TEST_F(StationTest, OptionsMenuWithMarksInStepTheSampleFontAsDrawnAndTheOvalKept
     EXPECT_EQ(after.family(), real.family());
     EXPECT_TRUE(after.bold() && !after.italic());
     EXPECT_EQ(after.pointSizeF(), real.pointSizeF());
-    QFont chosen(QStringLiteral("Courier"), 20);
-    chosen.setItalic(true);
-    fake.font_answers.push_back(chosen);
+    fake.font_answers.push_back(QFont(QStringLiteral("Courier"), 20, QFont::Normal, true));
     v.samptxtfont->trigger();
     EXPECT_EQ(v.Label3->font().pointSize(), 20);
     EXPECT_TRUE(v.Label3->font().italic());
@@ -62,28 +60,9 @@ TEST_F(StationTest, OptionsMenuWithMarksInStepTheSampleFontAsDrawnAndTheOvalKept
     EXPECT_FALSE(fake.topmost[&s]);
     EXPECT_FALSE(find<QAction>(main.get(), "staytop")->isChecked()); // not the main window's
 
-    v.oval->trigger();
-    EXPECT_TRUE(v.Shape2->isOval());
-    set_target(s, Object, "090909");
-    close_station();
-    EXPECT_EQ(read("pmtmprefs.ini"), QByteArray("#TRUE#\r\n"));
-
-    station::Form3& again = open_station();
-    EXPECT_TRUE(again.view().oval->isChecked());
-    EXPECT_TRUE(again.view().Shape2->isOval());
-    EXPECT_EQ(codes(again), "FFFFFF 000000 000000"); // colours are not kept
-    again.view().oval->trigger();
-    close_station();
-    EXPECT_EQ(read("pmtmprefs.ini"), QByteArray("#FALSE#\r\n"));
-}
-
-// Reading a theme handed from outside, and the pieces of longer lines, are the open-files
-// and storage tests'.
-TEST_F(StationTest, ThemeSaveAndLoadRoundTripAndBrokenFiles)
-{
-    station::Form3& s = open_station();
-    const station::Form3View& v = s.view();
-    set_bars(s, 255, 0, 0);
+    // Themes: saved and loaded back, and broken files. (Reading a theme handed from outside,
+    // and the pieces of longer lines, are the open-files and storage tests'.)
+    set_target(s, Background, "FF0000");
     set_target(s, Object, "0000FF");
     set_target(s, Text, "FF0000");
     fake.file_answers.push_back(file("t.pmtm"));
@@ -92,7 +71,6 @@ TEST_F(StationTest, ThemeSaveAndLoadRoundTripAndBrokenFiles)
     EXPECT_EQ(fake.file_dialogs.back().filter, "Color Matching Station File (*.pmtm)");
 
     v.newtheme->trigger();
-    EXPECT_TRUE(s.Option(Background)->isChecked());
     EXPECT_EQ(codes(s), "FFFFFF 000000 000000");
     EXPECT_EQ(v.Shape1->accessibleDescription(), "Background FFFFFF, object 000000, text 000000");
     s.Option(Text)->click();
@@ -123,4 +101,19 @@ TEST_F(StationTest, ThemeSaveAndLoadRoundTripAndBrokenFiles)
         EXPECT_EQ(codes(s), "FFFFFF 000000 000000");
     }
     EXPECT_TRUE(fake.boxes.empty());
+
+    // The oval is kept, the colours not.
+    v.oval->trigger();
+    EXPECT_TRUE(v.Shape2->isOval());
+    set_target(s, Object, "090909");
+    close_station();
+    EXPECT_EQ(read("pmtmprefs.ini"), QByteArray("#TRUE#\r\n"));
+
+    station::Form3& again = open_station();
+    EXPECT_TRUE(again.view().oval->isChecked());
+    EXPECT_TRUE(again.view().Shape2->isOval());
+    EXPECT_EQ(codes(again), "FFFFFF 000000 000000"); // colours are not kept
+    again.view().oval->trigger();
+    close_station();
+    EXPECT_EQ(read("pmtmprefs.ini"), QByteArray("#FALSE#\r\n"));
 }

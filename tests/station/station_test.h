@@ -12,7 +12,6 @@
 using station::Background;
 using station::ContrastPanel;
 using station::Object;
-using station::Target;
 using station::Text;
 using testsupport::find;
 
@@ -39,7 +38,7 @@ protected:
         s.view().Command5->click();
     }
     // Selects a target and enters its code.
-    static void set_target(station::Form3& s, Target t, const char* code)
+    static void set_target(station::Form3& s, station::Target t, const char* code)
     {
         s.Option(t)->click();
         enter_code(s, code);
