@@ -20,7 +20,7 @@ CommandLine parse(const QStringList& args)
 // Help and version win wherever they stand; anything else unknown is a one-line error.
 // (The exit codes and the texts printed, help, version, hint and the missing display's
 // line, are checked on the real program, end to end.)
-TEST(CommandLine, ActionsAndOneLineErrors)
+TEST(CommandLine, ActionsOneLineErrorsFilesInOrderAndToolkitOptionsPassedOn)
 {
     const struct {
         QStringList args;
@@ -43,10 +43,7 @@ TEST(CommandLine, ActionsAndOneLineErrors)
         EXPECT_EQ(line.action, c.action) << c.error;
         EXPECT_EQ(line.error, c.error);
     }
-}
 
-TEST(CommandLine, FilesKeepTheirOrderAndToolkitOptionsPassThrough)
-{
     const CommandLine good = parse({"-style", "Fusion", "one.pmt", "--platform=offscreen", "b.PMTM",
         "-reverse", "dir.v2/c.pmt", "--", "--help.pmt", "-x.PMTM"});
     ASSERT_EQ(good.action, Action::Run);

@@ -15,7 +15,7 @@
 
 using SaveDialogs = WindowTest;
 
-TEST(SaveNames, CompletedOnlyWhenTypedWithoutExtension)
+TEST_F(SaveDialogs, NamesAreCompletedBeforeTheQuestionAndFilesReplacedOnlyAfterYes)
 {
     const QString theme = QStringLiteral("Color Matching Station File (*.pmtm)");
     const QString color = QStringLiteral("Pigmentor File (*.pmt)");
@@ -29,10 +29,7 @@ TEST(SaveNames, CompletedOnlyWhenTypedWithoutExtension)
         EXPECT_EQ(platform::complete_save_name(typed, filter), saved) << typed;
     EXPECT_EQ(platform::with_all_files(theme), theme + ";;" + all);
     EXPECT_EQ(platform::filter_extension("Pigmentor Files (*.pmtm)"), "pmtm");
-}
 
-TEST_F(SaveDialogs, NamesAreCompletedBeforeTheQuestionAndFilesReplacedOnlyAfterYes)
-{
     editor::Form1& w = open_main();
     w.psets(5, 80, 255);
     auto* save_color = testsupport::find<QPushButton>(&w, "Command2");

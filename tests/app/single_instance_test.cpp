@@ -105,8 +105,8 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocketASt
 }
 
 // Two starts at once take turns at a lock beside the socket; the socket is one per user,
-// settings folder and display.
-TEST(SingleInstance, StartLockAndSocketPath)
+// settings folder and display, in a runtime folder that must be ours alone.
+TEST(SingleInstance, StartLockSocketPathAndARuntimeFolderOfOursAlone)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.socket.lock"));
@@ -129,11 +129,7 @@ TEST(SingleInstance, StartLockAndSocketPath)
     EXPECT_NE(a, app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor", "xcb::1"));
     EXPECT_NE(a, app::instance_socket_path("/run/user/7", "/opt/portable", "xcb::0"));
     EXPECT_TRUE(app::instance_socket_path(QString(), "/x", "xcb::0").isEmpty());
-}
 
-TEST(SingleInstance, RuntimeFolderMustBeOursAlone)
-{
-    QTemporaryDir dir;
     const auto made = [&](const char* name, mode_t mode) {
         const QByteArray path = QFile::encodeName(dir.filePath(QLatin1String(name)));
         EXPECT_EQ(::mkdir(path.constData(), 0700), 0);

@@ -10,7 +10,7 @@ using namespace core;
 
 // Six upper-case digits, zero-padded; read back from characters 1-5 and the last one.
 // (The copy texts and alerts are checked, exactly, through the windows' copy commands.)
-TEST(HexCode, BuildsUpperCaseDigitsAndParsesThemBack)
+TEST(HexCode, BuildsUpperCaseDigitsParsesThemBackAndConvertsToTheColorValue)
 {
     EXPECT_EQ(build_hex_code(10, 0, 171), "0A00AB");
     for (int v = 0; v < 256; ++v) {
@@ -22,10 +22,7 @@ TEST(HexCode, BuildsUpperCaseDigitsAndParsesThemBack)
     for (const char32_t* refused : {U"ffcc00", U"0A1", U"FFCG00"})
         EXPECT_FALSE(parse_hex_code(refused));
     EXPECT_EQ(parse_hex_code(U"0A141E99"), (Rgb {10, 20, 0x19}));
-}
 
-TEST(ColorValue, RoundTripsEveryChannelValue)
-{
     EXPECT_EQ(color_value(64, 128, 255), 0xFF8040);
     for (int v = 0; v < 256; v += 3) {
         const Rgb c {v, 255 - v, (v * 7) % 256};
@@ -45,19 +42,16 @@ TEST(SafePalette, SnapsToNearestMultipleOf51)
     }
 }
 
-TEST(ChannelText, DigitsOnly)
+TEST(Entry, ChannelTextsAndTypedAndPastedCodesAcceptedOrRefusedInOrder)
 {
     for (const char32_t* good : {U"255", U"007", U"7"})
         EXPECT_TRUE(check_rgb_text(good));
     // Digits of another script are not 0-9.
     for (const char32_t* bad : {U"12a", U"a", U"-5", U"1 2", U"", U"١٢٣"})
         EXPECT_FALSE(check_rgb_text(bad));
-}
 
-// Six hex digits in either case; refusals come in their order: length first. A pasted
-// code loses the white space around it, and a longer one is refused, not cut.
-TEST(HexEntry, TypedAndPastedCodesAcceptedOrRefusedInOrder)
-{
+    // Six hex digits in either case; refusals come in their order: length first. A pasted
+    // code loses the white space around it, and a longer one is refused, not cut.
     EXPECT_EQ(hex_entry(U"ff00cc").rgb, (Rgb {255, 0, 204}));
     EXPECT_EQ(hex_entry(U"0a141E").rgb, (Rgb {10, 20, 30}));
     EXPECT_EQ(paste_entry(U"  996633\r\n").rgb, (Rgb {153, 102, 51}));

@@ -58,7 +58,7 @@ struct ModeGuard {
 
 } // namespace
 
-TEST(ConfigFolder, PortableOnlyWhenTheProgramFolderHoldsAnIniFileAndMayBeWritten)
+TEST(Folders, PortableOnlyWhenTheProgramFolderHoldsAnIniFileAndReadMeLookedForInOrder)
 {
     QTemporaryDir root;
     const QString program = root.filePath(QStringLiteral("bin"));
@@ -96,11 +96,8 @@ TEST(ConfigFolder, PortableOnlyWhenTheProgramFolderHoldsAnIniFileAndMayBeWritten
             {"", "/home/a/.config/pigmentor"}, {"conf", "/home/a/.config/pigmentor"}})
         EXPECT_EQ(user_config_folder(QString::fromLatin1(xdg), QStringLiteral("/home/a")),
             QString::fromLatin1(folder));
-}
 
-TEST(Readme, CurrentFolderFirstThenBesideTheProgramThenTheInstalledCopy)
-{
-    QTemporaryDir root;
+    // The ReadMe: in the current folder, else beside the program, else the installed copy.
     const QString name = QStringLiteral("ReadMe.txt");
     const QString bin = root.filePath(QStringLiteral("prefix/bin"));
     QDir().mkpath(bin);
@@ -155,7 +152,7 @@ TEST(ReadOnly, FilesAndFoldersWhoseBitsForbidWritingAreLeftAlone)
 
 // Reading only, and only what the windows' tests do not already load through Load and at
 // start-up (fields on separate lines, junk between fields, damaged settings).
-TEST(ColorText, NumbersChannelsSettingsAndThemesStopAtTheFirstBadPiece)
+TEST(Readers, StopAtTheFirstBadPieceAndTakeSmallFilesOnly)
 {
     EXPECT_EQ(read_integer(" +5 "), 5);
     EXPECT_EQ(read_integer("-32768, the rest"), -32768);
@@ -191,10 +188,7 @@ TEST(ColorText, NumbersChannelsSettingsAndThemesStopAtTheFirstBadPiece)
             {"maybe", std::nullopt}, {"", std::nullopt}};
     for (const auto& [text, truth] : truths)
         EXPECT_EQ(parse_truth(text), truth) << text;
-}
 
-TEST(Files, SmallFilesOnlyAndPreferencesUntilTheFirstFault)
-{
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("pmtprefs.ini"));
     put(path, QByteArray(10 * 1024 * 1024, '1'));
