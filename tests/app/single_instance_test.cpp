@@ -38,28 +38,19 @@ bool later_start(const QString& path, const QStringList& files)
     return in_thread([&] { return SingleInstance(path).hand_over(files, 5000); });
 }
 
-// A socket bound to the path (as a crashed run leaves it) or connected to it; -1 on failure.
-int unix_socket(const QString& path, bool bind)
-{
-    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address {};
-    address.sun_family = AF_UNIX;
-    const QByteArray native = QFile::encodeName(path);
-    std::memcpy(address.sun_path, native.constData(), native.size());
-    const auto* a = reinterpret_cast<const sockaddr*>(&address);
-    if ((bind ? ::bind(fd, a, sizeof address) : ::connect(fd, a, sizeof address)) == 0)
-        return fd;
-    ::close(fd);
-    return -1;
-}
-
 // Sends bytes as a stranger would, then reads until the first instance closes the connection.
 QByteArray send(const QString& path, const QByteArray& bytes, bool close_early)
 {
     return in_thread([&] {
-        const int fd = unix_socket(path, false);
-        if (fd < 0)
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address {};
+        address.sun_family = AF_UNIX;
+        const QByteArray native = QFile::encodeName(path);
+        std::memcpy(address.sun_path, native.constData(), native.size());
+        if (::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+            ::close(fd);
             return QByteArray("no connection");
+        }
         ::send(fd, bytes.constData(), bytes.size(), MSG_NOSIGNAL);
         if (close_early)
             ::shutdown(fd, SHUT_WR);
@@ -77,8 +68,7 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocketASt
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("p.socket"));
     // What a crashed run leaves: a socket file that nobody listens on.
-    ::close(unix_socket(path, true));
-    ASSERT_TRUE(QFileInfo::exists(path));
+    ASSERT_EQ(::mknod(QFile::encodeName(path).constData(), S_IFSOCK | 0600, 0), 0);
 
     SingleInstance first(path);
     EXPECT_FALSE(first.hand_over({"/x.pmt"}, 500)); // refused at once, not a hang
@@ -123,7 +113,6 @@ TEST(SingleInstance, StartLockSocketPathAndARuntimeFolderOfOursAlone)
     const QString a
         = app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor", "xcb::0");
     EXPECT_TRUE(a.startsWith("/run/user/7/pigmentor-"));
-    EXPECT_TRUE(a.endsWith(".socket"));
     EXPECT_LT(a.size(), 100); // a local socket's path is short
     EXPECT_EQ(a, app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor/", "xcb::0"));
     EXPECT_NE(a, app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor", "xcb::1"));
