@@ -2,90 +2,123 @@
 
 #include "core/contrast.h"
 #include "shell/help.h"
+#include "shell/readme_viewer.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QTest>
 
-namespace {
+using HelpTest = WindowTest;
 
-const char kStyle[] = "h1 { color: #003366; }\ncode { background: #eeeeee; }\n";
-
-double contrast(const QColor& a, const QColor& b)
+// Links between the pages stay in the window (history one step a key); others go to the
+// browser, and when that fails a box gives the address on a line of its own. The pages
+// take the style sheet as it is on a light desktop, its colours made legible on a dark one.
+TEST_F(HelpTest, LinksStayInsideBackForwardContentsAndTheStyleSheet)
 {
-    return core::contrast_ratio({a.red(), a.green(), a.blue()}, {b.red(), b.green(), b.blue()});
-}
+    const QString css = QStringLiteral("h1 { color: #003366; }\ncode { background: #eeeeee; }\n");
+    write("index.html",
+        "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head><body>"
+        "<h1>Contents</h1><a href=\"a.html\">A</a></body></html>");
+    write("a.html", "<html><body><h1>Page A</h1></body></html>");
+    write("style.css", css.toLatin1());
+    shell::HelpWindow window(fake, dir.path());
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.show_contents();
+    window.show();
+    QApplication::setActiveWindow(&window);
+    const auto page = [&] { return window.browser()->source().fileName(); };
+    EXPECT_NE(window.browser()->document()->defaultStyleSheet().indexOf("#003366"), -1);
+    emit window.browser()->anchorClicked(QUrl("a.html"));
+    EXPECT_EQ(page(), "a.html");
+    QTest::keyClick(window.browser(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(page(), "index.html"); // one step, not two
+    QTest::keyClick(window.browser(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(page(), "a.html");
+    window.contents()->click();
+    EXPECT_EQ(page(), "index.html");
 
-QColor colour_in(const QString& css, const QString& selector, const QString& property)
-{
-    const QRegularExpression re(QRegularExpression::escape(selector)
-        + QStringLiteral("\\s*\\{[^}]*") + property + QStringLiteral("\\s*:\\s*(#[0-9a-fA-F]{6})"));
-    return QColor(re.match(css).captured(1));
-}
+    const QUrl out("https://example.org/x");
+    emit window.browser()->anchorClicked(out);
+    EXPECT_EQ(fake.opened_urls, std::vector<QUrl> {out});
+    EXPECT_EQ(page(), "index.html");
+    fake.url_opens = false;
+    emit window.browser()->anchorClicked(out);
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text,
+        "The address could not be opened. Please visit\rhttps://example.org/x\rin your web "
+        "browser.");
 
-} // namespace
-
-TEST(HelpStyle, ColoursStayOnLightPagesAndBecomeLegibleOnDarkOnes)
-{
-    const QString css = QString::fromLatin1(kStyle);
-    const QPalette light = QApplication::style()->standardPalette();
-    EXPECT_EQ(shell::themed_style_sheet(css, light), css);
-
+    EXPECT_EQ(shell::themed_style_sheet(css, QApplication::style()->standardPalette()), css);
     const QPalette dark = testsupport::DesktopLook::dark_palette();
-    const QString themed = shell::themed_style_sheet(css, dark);
-    const QColor heading = colour_in(themed, "h1", "color");
+    auto colours = QRegularExpression(QStringLiteral("#[0-9a-fA-F]{6}"))
+                       .globalMatch(shell::themed_style_sheet(css, dark));
+    const QColor heading(colours.next().captured()), code(colours.next().captured());
+    const auto contrast = [](const QColor& a, const QColor& b) {
+        return core::contrast_ratio({a.red(), a.green(), a.blue()}, {b.red(), b.green(), b.blue()});
+    };
     EXPECT_GE(contrast(heading, dark.color(QPalette::Base)), 4.5);
     EXPECT_GT(heading.blue(), heading.red()); // still a blue
-    const QColor code = colour_in(themed, "code", "background");
     EXPECT_GE(contrast(dark.color(QPalette::Text), code), 4.5);
 }
 
-using HelpTest = WindowTest;
-
-TEST_F(HelpTest, LinksStayInsideBackForwardAndContents)
+// The Help menu's other items. ReadMe.txt, from the working folder, into one window: the
+// refusal when there is none, then the text, filling the window to its edges, never under
+// "&Close", long lines wrapped (selecting, copying and Escape: e2e 50-shell.sh). The web
+// site: opened, or a box with the address on a line of its own (never broken after
+// "https://"). Missing help pages: a box. Closing other windows does not end the program.
+TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
 {
-    write("index.html",
-        "<html><head><link rel=\"stylesheet\" href=\"style.css\"></head><body>"
-        "<h1>Contents</h1><a href=\"a.html\">A</a> <a href=\"https://example.org/x\">out</a>"
-        "</body></html>");
-    write("a.html", "<html><body><h1>Page A</h1><a href=\"index.html\">back</a></body></html>");
-    write("style.css", kStyle);
-    auto window = std::make_unique<shell::HelpWindow>(fake, dir.path());
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
-    window->show_contents();
-    window->show();
-    QApplication::setActiveWindow(window.get());
-    const auto page = [&] { return window->browser()->source().fileName(); };
-    EXPECT_EQ(page(), "index.html");
-    EXPECT_FALSE(window->back()->isEnabled());
-    // The pages take the style sheet: the heading is drawn in its colour.
-    EXPECT_NE(window->browser()->document()->defaultStyleSheet().indexOf("#003366"), -1);
-
-    emit window->browser()->anchorClicked(QUrl("a.html"));
-    EXPECT_EQ(page(), "a.html");
-    EXPECT_TRUE(fake.opened_urls.empty());
-    EXPECT_TRUE(window->back()->isEnabled());
-
-    QTest::keyClick(window->browser(), Qt::Key_Left, Qt::AltModifier);
-    EXPECT_EQ(page(), "index.html"); // one step, not two
-    EXPECT_TRUE(window->forward()->isEnabled());
-    QTest::keyClick(window->browser(), Qt::Key_Right, Qt::AltModifier);
-    EXPECT_EQ(page(), "a.html");
-    window->back()->click();
-    EXPECT_EQ(page(), "index.html");
-    window->forward()->click();
-    window->contents()->click();
-    EXPECT_EQ(page(), "index.html");
-
-    emit window->browser()->anchorClicked(QUrl("https://example.org/x"));
-    ASSERT_EQ(fake.opened_urls.size(), 1u);
-    EXPECT_EQ(fake.opened_urls[0], QUrl("https://example.org/x"));
-    EXPECT_EQ(page(), "index.html");
-    fake.url_opens = false;
-    emit window->browser()->anchorClicked(QUrl("https://example.org/x"));
+    editor::Form1& w = open_main();
+    const QString old = QDir::currentPath();
+    QDir::setCurrent(dir.path());
+    shell::Form2* viewer = open_from<shell::Form2>(&w, "readmetxt", "Form2");
+    ASSERT_NE(viewer, nullptr);
     ASSERT_EQ(fake.boxes.size(), 1u);
-    EXPECT_TRUE(fake.boxes[0].text.contains("\rhttps://example.org/x\r"));
+    EXPECT_EQ(fake.boxes[0].text, "Error encountered while trying to open file, please retry.");
+    EXPECT_EQ(fake.boxes[0].title, "Text Editor");
+    EXPECT_EQ(fake.boxes[0].icon, core::Icon::Exclamation);
+    write("ReadMe.txt", "Hello\r\nthere\r\n");
+    EXPECT_EQ(open_from<shell::Form2>(&w, "readmetxt", "Form2"), viewer);
+    EXPECT_EQ(viewer->Text1()->toPlainText(), "Hello\nthere\n");
+    write("ReadMe.txt", QByteArray(400, 'x') + "\r\n");
+    item(&w, "readmetxt")->trigger();
+    QDir::setCurrent(old);
+    QPlainTextEdit* text = viewer->Text1();
+    for (const QSize size : {QSize(626, 345), QSize(300, 200), QSize(900, 700)}) {
+        viewer->resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(text->geometry().bottomRight(), viewer->rect().bottomRight());
+        EXPECT_FALSE(text->geometry().intersects(viewer->Command1()->geometry()));
+        EXPECT_TRUE(viewer->rect().contains(viewer->Command1()->geometry()));
+        EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
+    }
+    viewer->close();
+    w.show_station()->close();
 
-    QTest::keyClick(window->browser(), Qt::Key_Escape);
-    EXPECT_FALSE(window->isVisible());
+    const QString site = QString::fromLatin1(shell::kWebsite);
+    item(&w, "hexwebsite")->trigger();
+    EXPECT_EQ(fake.opened_urls, std::vector<QUrl> {QUrl(site)});
+    fake.url_opens = false;
+    item(&w, "hexwebsite")->trigger();
+    ASSERT_EQ(fake.boxes.size(), 2u);
+    EXPECT_EQ(fake.boxes[1].text,
+        "The web page could not be opened. Please visit\r" + site + "\rin your web browser.");
+    if (shell::help_folder().isEmpty()) { // unless the pages lie beside the test program
+        item(&w, "viewhelptopics")->trigger();
+        ASSERT_EQ(fake.boxes.size(), 3u);
+        EXPECT_EQ(fake.boxes[2].text,
+            "The help pages could not be found. They belong in the "
+            "folder \"help\" beside the program.");
+    }
+    EXPECT_EQ(process_ends, 0);
+}
+
+TEST(ReadmeText, Utf8WhereValidElseLatin1)
+{
+    EXPECT_EQ(shell::readme_text("caf\xc3\xa9\r\n"), QString::fromUtf8("caf\xc3\xa9\r\n"));
+    EXPECT_EQ(shell::readme_text("caf\xe9\r\n"), QString::fromUtf8("caf\xc3\xa9\r\n"));
+    // One bad byte late in the file makes the whole file 8-bit.
+    EXPECT_EQ(shell::readme_text("\xc3\xa9 and \xff"),
+        QString::fromUtf8("\xc3\x83\xc2\xa9 and \xc3\xbf"));
 }

@@ -6,17 +6,6 @@
 #include <QAction>
 #include <QApplication>
 
-// A shown top-level window of the program by its objectName and class, or null.
-template <class T> T* shown_window(const char* name)
-{
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == QLatin1String(name))
-            if (auto* t = qobject_cast<T*>(w))
-                return t;
-    }
-    return nullptr;
-}
-
 // A menu item of a window by its name.
 inline QAction* item(const QObject* window, const char* name)
 {
