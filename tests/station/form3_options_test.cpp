@@ -60,8 +60,8 @@ TEST_F(StationTest, OptionsWithMarksInStepTheSampleFontAsDrawnTheOvalKeptAndThem
     EXPECT_FALSE(fake.topmost[&s]);
     EXPECT_FALSE(find<QAction>(main.get(), "staytop")->isChecked()); // not the main window's
 
-    // Themes: saved and loaded back, and broken files. (Reading a theme handed from outside,
-    // and the pieces of longer lines, are the open-files and storage tests'.)
+    // Themes: saved and loaded back, and broken files. (Themes handed over from outside,
+    // missing ones included, are loaded in the app tests; longer lines in the storage tests.)
     set_target(s, Background, "FF0000");
     set_target(s, Object, "0000FF");
     set_target(s, Text, "FF0000");
