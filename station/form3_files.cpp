@@ -1,6 +1,7 @@
 // Themes and the station's preferences file.
 #include "station/form3.h"
 
+#include "core/color.h"
 #include "platform/platform.h"
 #include "storage/files.h"
 
@@ -14,17 +15,20 @@ void Form3::load_theme_file(const QString& path)
     if (!bytes)
         return;
     const storage::ThemePieces pieces = storage::theme_pieces(storage::join_lines(*bytes));
+    // A damaged file changes nothing. Taken piece by piece, its background would go through
+    // the bars into whichever target is selected, and a later bad piece would leave it there.
+    for (const QByteArray* piece : {&pieces.background, &pieces.object, &pieces.text}) {
+        if (!core::parse_hex_code(editing::to_u32(QString::fromLatin1(*piece))))
+            return;
+    }
     const auto show_contrast = qScopeGuard([this] { update_contrast(); }); // colours set directly
-    if (!returnrgb(pieces.background))
-        return;
+    returnrgb(pieces.background);
     const core::Rgb background = buffer_;
     ui_.set_sample_color(Background, widgets::to_qcolor(background));
     editing::write_channels(*this, background);
-    if (!returnrgb(pieces.object))
-        return;
+    returnrgb(pieces.object);
     ui_.set_sample_color(Object, widgets::to_qcolor(buffer_));
-    if (!returnrgb(pieces.text))
-        return;
+    returnrgb(pieces.text);
     ui_.set_sample_color(Text, widgets::to_qcolor(buffer_));
     select_target(Background);
 }

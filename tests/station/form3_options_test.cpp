@@ -90,9 +90,12 @@ TEST_F(StationTest, OptionsWithMarksInStepTheSampleFontAsDrawnTheOvalKeptAndThem
     load_theme(s, "a.pmtm", "0A1432123456654321\r\n");
     EXPECT_EQ(codes(s), "000033 123456 654321");
     v.Check1->click();
+    // A damaged file changes nothing, not even the target that happens to be selected.
     v.newtheme->trigger();
-    load_theme(s, "b.pmtm", "112233zz00000000FF"); // stops at the object; background stays
-    EXPECT_EQ(codes(s), "112233 000000 000000");
+    set_target(s, Text, "445566");
+    load_theme(s, "b.pmtm", "112233zz00000000FF");
+    EXPECT_EQ(codes(s), "FFFFFF 000000 445566");
+    EXPECT_TRUE(s.Option(Text)->isChecked());
     // Empty, lower case, too big.
     for (const QByteArray& bytes :
         {QByteArray(), QByteArray("ff0000"), QByteArray(10 << 20, 'A')}) {
