@@ -1,1 +1,0 @@
-// Merged into wcag_test.cpp; this file is no longer built.

@@ -1,1 +1,0 @@
-// The preferences dialog tests live in window_modes_test.cpp.

@@ -1,1 +1,0 @@
-// The ReadMe viewer tests live in help_test.cpp.

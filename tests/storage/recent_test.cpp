@@ -1,1 +1,0 @@
-// Merged into files_test.cpp (storage_tests); this file is no longer built.
