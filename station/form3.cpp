@@ -160,13 +160,9 @@ void Form3::scrollbarfixer(int color)
     buffer_ = core::channels_from_color_value(color);
 }
 
-bool Form3::returnrgb(const QByteArray& hex)
+std::optional<core::Rgb> Form3::returnrgb(const QByteArray& hex)
 {
-    const auto rgb = core::parse_hex_code(editing::to_u32(QString::fromLatin1(hex)));
-    if (!rgb)
-        return false;
-    buffer_ = *rgb;
-    return true;
+    return core::parse_hex_code(editing::to_u32(QString::fromLatin1(hex)));
 }
 
 void Form3::get_hex(Target t, int color)

@@ -9,6 +9,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 namespace station {
 
@@ -61,7 +62,7 @@ private:
     void Option_Click(Target t);
     void settool();
     void scrollbarfixer(int color);
-    bool returnrgb(const QByteArray& hex);
+    static std::optional<core::Rgb> returnrgb(const QByteArray& hex);
     void get_hex(Target t, int color);
     void Command5_Click();
     void pastehex_Click();

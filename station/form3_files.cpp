@@ -1,7 +1,6 @@
 // Themes and the station's preferences file.
 #include "station/form3.h"
 
-#include "core/color.h"
 #include "platform/platform.h"
 #include "storage/files.h"
 
@@ -17,19 +16,16 @@ void Form3::load_theme_file(const QString& path)
     const storage::ThemePieces pieces = storage::theme_pieces(storage::join_lines(*bytes));
     // A damaged file changes nothing. Taken piece by piece, its background would go through
     // the bars into whichever target is selected, and a later bad piece would leave it there.
-    for (const QByteArray* piece : {&pieces.background, &pieces.object, &pieces.text}) {
-        if (!core::parse_hex_code(editing::to_u32(QString::fromLatin1(*piece))))
-            return;
-    }
+    const auto background = returnrgb(pieces.background);
+    const auto object = returnrgb(pieces.object);
+    const auto text = returnrgb(pieces.text);
+    if (!background || !object || !text)
+        return;
     const auto show_contrast = qScopeGuard([this] { update_contrast(); }); // colours set directly
-    returnrgb(pieces.background);
-    const core::Rgb background = buffer_;
-    ui_.set_sample_color(Background, widgets::to_qcolor(background));
-    editing::write_channels(*this, background);
-    returnrgb(pieces.object);
-    ui_.set_sample_color(Object, widgets::to_qcolor(buffer_));
-    returnrgb(pieces.text);
-    ui_.set_sample_color(Text, widgets::to_qcolor(buffer_));
+    ui_.set_sample_color(Background, widgets::to_qcolor(*background));
+    editing::write_channels(*this, *background);
+    ui_.set_sample_color(Object, widgets::to_qcolor(*object));
+    ui_.set_sample_color(Text, widgets::to_qcolor(*text));
     select_target(Background);
 }
 
