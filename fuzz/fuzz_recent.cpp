@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         for (int v : {colors[i].red, colors[i].green, colors[i].blue})
             if (v < 0 || v > 255)
                 std::abort();
-        if (std::find(colors.begin(), colors.begin() + long(i), colors[i]) != colors.begin() + long(i))
+        if (std::find(colors.begin(), colors.begin() + long(i), colors[i])
+            != colors.begin() + long(i))
             std::abort();
     }
     if (storage::parse_recent(storage::recent_bytes(colors)) != colors)
