@@ -9,10 +9,11 @@
 # ratios within each round, so that a slow stretch of the machine weighs on both sides.
 set -euo pipefail
 build=${1:-build}
-rounds=${RUNS:-31}
+rounds=${RUNS:-101}
 settle_ms=${SETTLE_MS:-300}
 wait_map=$build/bench/pigmentor_wait_map
 [ -x "$wait_map" ] || { echo "start-up benchmark skipped: $wait_map was not built (libxcb1-dev)"; exit 0; }
+wait_map=$(readlink -f "$wait_map")   # the programs start in a scratch folder
 command -v Xvfb >/dev/null || { echo "start-up benchmark skipped: Xvfb is not installed"; exit 0; }
 unset QT_QPA_PLATFORM
 # A desktop session has a session bus; without one, libdbus would start a bus of its own
@@ -72,9 +73,16 @@ stats() {
 
 echo "start-up to the first window mapped, median of $rounds interleaved rounds:"
 printf '  %-14s %9s %9s %11s   %s\n' program "wall ms" "CPU ms" "peak KiB" "ratio to floor: wall, CPU, memory"
+failed=0
 for name in "${names[@]}"; do
+  if [ "$(stats "${cpu[$name]:-}")" = nan ]; then
+    printf '  %-14s no start reached its first window\n' "$name"
+    failed=1
+    continue
+  fi
   printf '  %-14s %9.1f %9.1f %11d   %.2f x  %.2f x  %.2f x\n' "$name" \
     "$(stats "${wall[$name]:-}")" "$(stats "${cpu[$name]:-}")" "$(stats "${kib[$name]:-}")" \
     "$(stats "${wall[$name]:-}" "${wall[floor]:-}")" "$(stats "${cpu[$name]:-}" "${cpu[floor]:-}")" \
     "$(stats "${kib[$name]:-}" "${kib[floor]:-}")"
 done
+exit "$failed"
