@@ -17,7 +17,7 @@ SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 PREFIX ?= /usr/local
 
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = settings prefs color_file theme entry css recent
+FUZZ_TARGETS = $(patsubst fuzz/fuzz_%.cpp,%,$(wildcard fuzz/fuzz_*.cpp))
 
 .PHONY: all deps build build-all run test e2e bench install uninstall desktop-caches deb fuzz clean
 
