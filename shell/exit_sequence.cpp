@@ -35,7 +35,7 @@ QRect screen_of(QWidget* window)
 // to an earlier request.
 class ReportedSize : public QObject {
 public:
-    explicit ReportedSize(QWidget* widget) : window_(widget->windowHandle()), size(widget->size())
+    explicit ReportedSize(QWidget* widget) : size(widget->size()), window_(widget->windowHandle())
     {
         if (window_)
             window_->installEventFilter(this);
