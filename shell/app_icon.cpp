@@ -1,5 +1,8 @@
 #include "shell/app_icon.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
 #include <iterator>
 
 namespace shell {
@@ -20,8 +23,13 @@ QIcon app_icon(const QList<int>& pixel_sizes)
             chosen.append(file);
     }
     QIcon icon;
-    for (int size : chosen)
-        icon.addFile(QStringLiteral(":/icons/pigmentor-%1.png").arg(size), QSize(size, size));
+    for (int size : chosen) {
+        // Read as PNG outright: left to guess the format, Qt's reader would first load
+        // every installed image plugin to ask each whether it reads the file.
+        QImageReader reader(QStringLiteral(":/icons/pigmentor-%1.png").arg(size), "png");
+        reader.setAutoDetectImageFormat(false);
+        icon.addPixmap(QPixmap::fromImage(reader.read()));
+    }
     return icon;
 }
 
