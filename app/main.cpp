@@ -4,7 +4,6 @@
 #include "editor/form1.h"
 #include "platform/qt_platform.h"
 #include "shell/app_icon.h"
-#include "shell/desktop_style.h"
 #include "shell/splash.h"
 #include "storage/config_folder.h"
 
@@ -104,7 +103,6 @@ int main(int argc, char* argv[])
     QApplication app(toolkit_argc, toolkit_argv.data());
     release_messages();
     QApplication::setApplicationName(QStringLiteral("Pigmentor"));
-    QApplication::setStyle(new shell::DesktopStyle);
     // The sizes title bars, task bars and window lists show.
     const qreal ratio = qApp->devicePixelRatio();
     QApplication::setWindowIcon(shell::app_icon(

@@ -1,8 +1,5 @@
 #include "shell/app_icon.h"
 
-#include <QImageReader>
-#include <QPixmap>
-
 #include <iterator>
 
 namespace shell {
@@ -23,13 +20,8 @@ QIcon app_icon(const QList<int>& pixel_sizes)
             chosen.append(file);
     }
     QIcon icon;
-    for (int size : chosen) {
-        // Read as PNG outright: left to guess the format, Qt's reader would first load
-        // every installed image plugin to ask each whether it reads the file.
-        QImageReader reader(QStringLiteral(":/icons/pigmentor-%1.png").arg(size), "png");
-        reader.setAutoDetectImageFormat(false);
-        icon.addPixmap(QPixmap::fromImage(reader.read()));
-    }
+    for (int size : chosen)
+        icon.addFile(QStringLiteral(":/icons/pigmentor-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

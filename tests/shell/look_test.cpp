@@ -1,16 +1,12 @@
 #include "shell_test.h"
 
-#include "shell/desktop_style.h"
 #include "shell/help.h"
 #include "shell/prefs_dialog.h"
 #include "shell/readme_viewer.h"
 #include "shell/splash.h"
 
-#include <QStyleFactory>
-#include <QStyleOption>
 #include <QTest>
 
-#include <memory>
 #include <tuple>
 
 namespace {
@@ -77,49 +73,3 @@ INSTANTIATE_TEST_SUITE_P(Desktops, LookTest,
         return (points ? std::to_string(points) + "pt" : std::string("default"))
             + (std::get<1>(info.param) ? "_dark" : "_light");
     });
-
-TEST(DesktopStyle, GivesTheStylesOwnIconsTheOverflowOnesWhenFirstDrawn)
-{
-    for (const QString& key : {QStringLiteral("Fusion"), QStringLiteral("Windows")}) {
-        std::unique_ptr<QStyle> plain(QStyleFactory::create(key));
-        shell::DesktopStyle style(QStyleFactory::create(key));
-        for (const auto direction : {Qt::LeftToRight, Qt::RightToLeft}) {
-            QStyleOption option;
-            option.direction = direction;
-            for (const auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton,
-                     QStyle::SP_ToolBarVerticalExtensionButton, QStyle::SP_DialogOkButton}) {
-                const QIcon expected = plain->standardIcon(icon, &option);
-                const QIcon shown = style.standardIcon(icon, &option);
-                const auto where = key.toStdString() + " " + std::to_string(int(icon)) + " "
-                    + std::to_string(int(direction));
-                EXPECT_EQ(shown.isNull(), expected.isNull()) << where;
-                EXPECT_EQ(shown.availableSizes(), expected.availableSizes()) << where;
-                for (const qreal ratio : {1.0, 2.0})
-                    EXPECT_EQ(shown.pixmap(QSize(16, 16), ratio).toImage(),
-                        expected.pixmap(QSize(16, 16), ratio).toImage())
-                        << where << " at " << ratio;
-            }
-        }
-    }
-
-    // The overflow icons are asked of the desktop's style only when they are drawn.
-    struct CountingStyle : QProxyStyle {
-        using QProxyStyle::QProxyStyle;
-        QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
-            const QWidget* widget) const override
-        {
-            ++asked;
-            return QProxyStyle::standardIcon(icon, option, widget);
-        }
-        mutable int asked = 0;
-    };
-    auto* counting = new CountingStyle(QStringLiteral("Fusion"));
-    shell::DesktopStyle style(counting);
-    const QIcon overflow = style.standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
-    EXPECT_FALSE(overflow.isNull());
-    EXPECT_EQ(counting->asked, 0);
-    EXPECT_FALSE(overflow.pixmap(16).isNull());
-    EXPECT_EQ(counting->asked, 1);
-    style.standardIcon(QStyle::SP_DialogOkButton);
-    EXPECT_EQ(counting->asked, 2);
-}
