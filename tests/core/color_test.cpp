@@ -1,5 +1,6 @@
 #include "core/color.h"
 #include "core/entry.h"
+#include "core/gamut.h"
 #include "core/safe_palette.h"
 
 #include <gtest/gtest.h>
@@ -82,4 +83,23 @@ TEST(Messages, TooShortAndInvalidCharacters)
     EXPECT_EQ(invalid.text, "There are one or more invalid characters in your hex code!");
     EXPECT_EQ(invalid.title, "Invalid Characters");
     EXPECT_EQ(invalid.icon, Icon::Stop);
+}
+
+// Colours inside sRGB come back as they are; colours outside keep their lightness and
+// hue and lose chroma until they fit; lightness at either end gives white or black.
+TEST(GamutMapping, KeepsSrgbColoursAndBringsOthersInsideAtTheirHue)
+{
+    for (int v = 0; v < 256; v += 5) {
+        const Rgb c {v, (v * 3) % 256, 255 - v};
+        EXPECT_EQ(to_rgb8(gamut_map(to_oklab(c))), c);
+    }
+    const Oklch vivid {0.65, 0.35, 150.0};
+    const Srgb mapped = gamut_map(from_oklch(vivid));
+    EXPECT_TRUE(in_srgb_gamut(mapped));
+    const Oklch result = to_oklch(to_oklab(to_rgb8(mapped)));
+    EXPECT_NEAR(result.L, vivid.L, 0.02);
+    EXPECT_NEAR(result.h, vivid.h, 4.0); // the final clip may turn it a little
+    EXPECT_LT(result.C, vivid.C);
+    EXPECT_EQ(to_rgb8(gamut_map({1.2, 0.1, 0.1})), (Rgb {255, 255, 255}));
+    EXPECT_EQ(to_rgb8(gamut_map({-0.1, 0.1, 0.1})), (Rgb {0, 0, 0}));
 }

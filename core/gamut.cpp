@@ -1,0 +1,111 @@
+#include "core/gamut.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace core {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+Srgb clip(const Srgb& c)
+{
+    return {std::clamp(c.red, 0.0, 1.0), std::clamp(c.green, 0.0, 1.0),
+        std::clamp(c.blue, 0.0, 1.0)};
+}
+
+Oklab srgb_unit_to_oklab(const Srgb& c)
+{
+    // to_oklab takes 0..255 channels as doubles through srgb_to_linear; avoid rounding.
+    const double r = srgb_to_linear(c.red * 255.0);
+    const double g = srgb_to_linear(c.green * 255.0);
+    const double b = srgb_to_linear(c.blue * 255.0);
+    const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
+    const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
+    const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
+    return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
+        1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
+        0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
+}
+
+} // namespace
+
+Oklch to_oklch(const Oklab& lab)
+{
+    const double C = std::hypot(lab.a, lab.b);
+    double h = std::atan2(lab.b, lab.a) * 180.0 / kPi;
+    if (h < 0)
+        h += 360.0;
+    return {lab.L, C, h};
+}
+
+Oklab from_oklch(const Oklch& lch)
+{
+    const double radians = lch.h * kPi / 180.0;
+    return {lch.L, lch.C * std::cos(radians), lch.C * std::sin(radians)};
+}
+
+Srgb oklab_to_srgb_unit(const Oklab& lab)
+{
+    double r, g, b;
+    oklab_to_srgb(lab, r, g, b);
+    return {r / 255.0, g / 255.0, b / 255.0};
+}
+
+bool in_srgb_gamut(const Srgb& c)
+{
+    constexpr double slack = 1e-6;
+    const auto inside = [](double v) { return v >= -slack && v <= 1.0 + slack; };
+    return inside(c.red) && inside(c.green) && inside(c.blue);
+}
+
+Srgb gamut_map(const Oklab& lab)
+{
+    if (lab.L >= 1.0)
+        return {1.0, 1.0, 1.0};
+    if (lab.L <= 0.0)
+        return {0.0, 0.0, 0.0};
+    const Srgb origin = oklab_to_srgb_unit(lab);
+    if (in_srgb_gamut(origin))
+        return clip(origin);
+
+    constexpr double jnd = 0.02;
+    constexpr double epsilon = 0.0001;
+    Oklch current = to_oklch(lab);
+    Srgb clipped = clip(origin);
+    if (delta_e(srgb_unit_to_oklab(clipped), lab) < jnd)
+        return clipped;
+    double low = 0.0;
+    double high = current.C;
+    bool low_in_gamut = true;
+    while (high - low > epsilon) {
+        current.C = (low + high) / 2.0;
+        const Oklab candidate = from_oklch(current);
+        const Srgb mapped = oklab_to_srgb_unit(candidate);
+        if (low_in_gamut && in_srgb_gamut(mapped)) {
+            low = current.C;
+            continue;
+        }
+        clipped = clip(mapped);
+        const double e = delta_e(srgb_unit_to_oklab(clipped), candidate);
+        if (e < jnd) {
+            if (jnd - e < epsilon)
+                return clipped;
+            low_in_gamut = false;
+            low = current.C;
+        } else {
+            high = current.C;
+        }
+    }
+    return clipped;
+}
+
+Rgb to_rgb8(const Srgb& c)
+{
+    const auto channel
+        = [](double v) { return int(std::floor(std::clamp(v, 0.0, 1.0) * 255.0 + 0.5)); };
+    return {channel(c.red), channel(c.green), channel(c.blue)};
+}
+
+} // namespace core
