@@ -1,6 +1,7 @@
 // CSS colour texts: every accepted form, the refusals with their messages, and the
 // copies that must convert back to the colour they came from.
 #include "core/css.h"
+#include "core/css_names.h"
 #include "core/oklab.h"
 
 #include <QColor>
@@ -142,3 +143,19 @@ TEST(CssFormat, GridRoundTrips)
 }
 
 } // namespace
+
+// The names table: the toolkit's own list less "transparent", sorted, found in any case.
+TEST(CssNames, TableMatchesTheToolkitsNamesAndIsFoundInAnyCase)
+{
+    for (std::size_t i = 1; i < core::kCssNamedColors.size(); ++i)
+        EXPECT_LT(std::string(core::kCssNamedColors[i - 1].name), core::kCssNamedColors[i].name);
+    for (const core::CssNamedColor& entry : core::kCssNamedColors) {
+        const QColor q = QColor::fromString(QLatin1String(entry.name));
+        if (std::string(entry.name) != "rebeccapurple") {
+            EXPECT_EQ((Rgb {q.red(), q.green(), q.blue()}), entry.rgb) << entry.name;
+        }
+    }
+    EXPECT_EQ(core::css_named_color("RebeccaPurple"), (Rgb {102, 51, 153}));
+    EXPECT_FALSE(core::css_named_color("transparent"));
+    EXPECT_FALSE(core::css_named_color("orangered2"));
+}
