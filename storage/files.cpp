@@ -239,6 +239,16 @@ bool write_file_atomically(const QString& path, const QByteArray& bytes, QString
     return true;
 }
 
+QString save_failure_text(const QString& path, const QString& reason)
+{
+    return QStringLiteral("\"%1\" could not be saved.\r%2.").arg(path, reason);
+}
+
+QString open_failure_text(const QString& path, const QString& reason)
+{
+    return QStringLiteral("\"%1\" could not be opened.\r%2.").arg(path, reason);
+}
+
 QList<QByteArray> split_lines(const QByteArray& bytes)
 {
     QList<QByteArray> lines;

@@ -42,6 +42,11 @@ bool may_write(const QString& path);
 // replaced itself, never written through. `reason` (when given) says why it failed.
 bool write_file_atomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
 
+// The message box texts of a save and of a file that could not be opened; `reason` is a
+// sentence without its full stop, as the functions above give it.
+QString save_failure_text(const QString& path, const QString& reason);
+QString open_failure_text(const QString& path, const QString& reason);
+
 // Lines ended by CR LF, LF or CR; the line ends are dropped.
 QList<QByteArray> split_lines(const QByteArray& bytes);
 // All lines joined with their line ends dropped.
