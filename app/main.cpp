@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/open_files.h"
+#include "app/session_end.h"
 #include "app/single_instance.h"
 #include "editor/form1.h"
 #include "platform/qt_platform.h"
@@ -10,6 +11,7 @@
 #include <QApplication>
 #include <QtMath>
 #include <QDir>
+#include <QFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -67,7 +69,7 @@ int main(int argc, char* argv[])
 {
     QStringList args;
     for (int i = 0; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
+        args.append(QFile::decodeName(argv[i]));
     const app::CommandLine line = app::parse_command_line(args);
     switch (line.action) {
     case app::CommandLine::Action::Help:
@@ -151,9 +153,13 @@ int main(int argc, char* argv[])
             main_window.Form_Load();
             main_window.show();
             loaded = true;
+            // From here on there are settings of the user's to keep.
+            app::write_settings_when_the_session_ends(main_window);
             app::open_files(main_window, waiting);
             waiting.clear();
         });
     splash->load();
-    return app.exec();
+    const int status = app.exec();
+    app::forget_main_window();
+    return status;
 }

@@ -2,22 +2,37 @@
 
 #include "app/command_line.h"
 #include "editor/form1.h"
+#include "storage/files.h"
+
+#include <cstdio>
 
 namespace app {
+
+QByteArray open_failure_line(const QString& file, const QString& reason)
+{
+    return "pigmentor: " + storage::native_name(file) + ": " + reason.toLocal8Bit();
+}
 
 void open_files(editor::Form1& main_window, const QStringList& files)
 {
     for (const QString& file : files) {
+        QString reason;
+        bool opened = true;
         switch (file_kind(file)) {
         case FileKind::Color:
-            main_window.load_color_file(file);
+            opened = main_window.load_color_file(file, &reason);
             break;
         case FileKind::Theme:
             if (station::Form3* station = main_window.show_station())
-                station->load_theme_file(file);
+                opened = station->load_theme_file(file, &reason);
             break;
         case FileKind::Unknown:
             break;
+        }
+        if (!opened) {
+            const QByteArray line = open_failure_line(file, reason) + '\n';
+            std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+            std::fflush(stderr);
         }
     }
 }

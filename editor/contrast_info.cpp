@@ -2,6 +2,8 @@
 
 #include "core/wcag.h"
 
+#include <QFontMetrics>
+
 namespace editor {
 
 namespace {
@@ -19,6 +21,12 @@ QString part(const char* against, int hundredths, bool marks)
             pass ? QStringLiteral("pass") : QStringLiteral("fail"));
 }
 
+QString line(int on_white, int on_black)
+{
+    return part("On white", on_white, true) + QStringLiteral(" \u00b7 ")
+        + part("on black", on_black, true);
+}
+
 } // namespace
 
 ContrastInfo::ContrastInfo(QWidget* parent) : QLabel(parent)
@@ -27,7 +35,40 @@ ContrastInfo::ContrastInfo(QWidget* parent) : QLabel(parent)
     setAccessibleName(QStringLiteral("Contrast"));
     setToolTip(QStringLiteral("WCAG contrast of the colour as text on white and on black; "
                               "AA for normal text needs 4.5:1"));
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     show_color({0, 0, 0});
+}
+
+QSize ContrastInfo::reserved(QSize hint) const
+{
+    // The widest digit in every place of two five-character ratios, and the wider mark.
+    const QFontMetrics metrics = fontMetrics();
+    QChar widest_digit = u'0';
+    for (char16_t d = u'1'; d <= u'9'; ++d) {
+        if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widest_digit))
+            widest_digit = QChar(d);
+    }
+    QString widest = line(1111, 1111); // "11.11:1": two digits before the point, as 21.00
+    const QString w(widest_digit);
+    widest.replace(QStringLiteral("11.11"), w + w + QLatin1Char('.') + w + w);
+    const QChar pass(u'\u2713'), fail(u'\u2717');
+    const QChar wider_mark
+        = metrics.horizontalAdvance(pass) >= metrics.horizontalAdvance(fail) ? pass : fail;
+    widest.replace(pass, wider_mark).replace(fail, wider_mark);
+    // The same width for every colour (a few pixels spare for the rounding of the glyphs).
+    const QMargins m = contentsMargins();
+    hint.setWidth(metrics.horizontalAdvance(widest) + m.left() + m.right() + 2 * margin() + 4);
+    return hint;
+}
+
+QSize ContrastInfo::sizeHint() const
+{
+    return reserved(QLabel::sizeHint());
+}
+
+QSize ContrastInfo::minimumSizeHint() const
+{
+    return reserved(QLabel::minimumSizeHint());
 }
 
 void ContrastInfo::show_color(const core::Rgb& c)
@@ -38,8 +79,7 @@ void ContrastInfo::show_color(const core::Rgb& c)
         return;
     on_white_ = on_white;
     on_black_ = on_black;
-    setText(part("On white", on_white, true) + QStringLiteral(" \u00b7 ")
-        + part("on black", on_black, true));
+    setText(line(on_white, on_black));
     setAccessibleDescription(part("On white", on_white, false) + QStringLiteral("; ")
         + part("on black", on_black, false));
 }

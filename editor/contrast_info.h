@@ -15,7 +15,14 @@ public:
     // Shows the ratios of a colour; does nothing when they are the ones on show.
     void show_color(const core::Rgb& c);
 
+    // As wide as the widest line any colour gives, so that the window keeps its size
+    // while the colour changes.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
 private:
+    QSize reserved(QSize hint) const;
+
     int on_white_ = -1;
     int on_black_ = -1;
 };

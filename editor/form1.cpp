@@ -27,6 +27,8 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include <cstdio>
+
 namespace editor {
 
 namespace {
@@ -297,8 +299,13 @@ void Form1::savesettings()
     QByteArray color = "0  0  0  ";
     if (prefs_.on(storage::AutoSaveColor))
         color = storage::color_text(editing::channels(*this));
-    storage::write_file_atomically(folder_.settings_file(),
-        storage::settings_bytes(widgets::check_value(view_.Check1), view_.Check3.value(), color));
+    // The exit goes on; the old file is kept whole, and standard error says why.
+    QString reason;
+    if (!storage::write_file_atomically(folder_.settings_file(),
+            storage::settings_bytes(widgets::check_value(view_.Check1), view_.Check3.value(), color),
+            &reason))
+        std::fprintf(stderr, "pigmentor: %s: %s\n",
+            storage::native_name(folder_.settings_file()).constData(), qPrintable(reason));
 }
 
 void Form1::Form_Load()
@@ -408,6 +415,27 @@ void Form1::exitall()
     shell::close_other_windows(this);
     if (prefs_.on(storage::CloseLikeTv) && isVisible())
         shell::close_like_a_tv(this);
+    hide();
+    end_process_();
+}
+
+void Form1::write_settings_now()
+{
+    if (unloading_)
+        return;
+    savesettings();
+    if (is_open(station_))
+        station_->saveprefs();
+}
+
+void Form1::end_session()
+{
+    if (unloading_)
+        return;
+    unloading_ = true;
+    savesettings();
+    modes_->hide_tray_icon();
+    shell::close_other_windows(this);
     hide();
     end_process_();
 }

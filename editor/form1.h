@@ -34,13 +34,21 @@ public:
     // The load: preferences, settings, station, tray. Runs once, before the first show.
     void Form_Load();
 
-    // Loads a colour file exactly as if it had been chosen in the Load dialog.
-    void load_color_file(const QString& path);
+    // Loads a colour file exactly as if it had been chosen in the Load dialog; false, with
+    // the reason, when it could not be read or holds no whole colour (the channels read
+    // before a bad one are set all the same).
+    bool load_color_file(const QString& path, QString* reason = nullptr);
     // Writes red, then green, then blue, each write running the change handling.
     void psets(int red, int green, int blue);
     // Opens the station, or brings the open one forward.
     station::Form3* show_station();
     void readmetxt_Click();
+    // Additions for a session that ends under the program: writes what Exit writes (the
+    // settings, and the station's preferences when it is open) without closing anything,
+    // once the exit has not done so already...
+    void write_settings_now();
+    // ...and ends the program as Exit does, without asking and without the animation.
+    void end_session();
 
     const Form1View& view() const { return view_; }
     station::Form3* station() const { return station_; }

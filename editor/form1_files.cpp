@@ -1,6 +1,7 @@
 // Colour files: Save, Load and a file named on the command line.
 #include "editor/form1.h"
 
+#include "core/messages.h"
 #include "platform/platform.h"
 #include "storage/files.h"
 
@@ -15,7 +16,10 @@ void Form1::savecolor()
         QStringLiteral("."), QStringLiteral("Pigmentor File (*.pmt)"));
     if (name.isEmpty())
         return;
-    storage::write_file_atomically(name, bytes);
+    QString reason;
+    if (!storage::write_file_atomically(name, bytes, &reason))
+        platform_.showMessage(this, storage::save_failure_text(name, reason),
+            QString::fromLatin1(core::kAppTitle), core::Icon::Exclamation);
 }
 
 void Form1::opencolor()
@@ -28,12 +32,18 @@ void Form1::opencolor()
     load_color_file(name);
 }
 
-void Form1::load_color_file(const QString& path)
+bool Form1::load_color_file(const QString& path, QString* reason)
 {
-    const auto bytes = storage::read_small_file(path);
+    const auto bytes = storage::read_small_file(path, reason);
     if (!bytes)
-        return;
-    set_bars(storage::color_text_channels(storage::join_lines(*bytes)));
+        return false;
+    const std::vector<int> channels = storage::color_text_channels(storage::join_lines(*bytes));
+    set_bars(channels);
+    if (channels.size() == 3)
+        return true;
+    if (reason)
+        *reason = QStringLiteral("It is not a Pigmentor colour file");
+    return false;
 }
 
 void Form1::set_bars(const std::vector<int>& channels)

@@ -120,10 +120,18 @@ void EyedropperOverlay::choose(const QPoint& global)
         std::clamp(global.y(), desktop_.top(), desktop_.bottom()));
     if (clamped == chosen_)
         return;
-    const QRect before = magnifierRect();
+    const QRect before = magnifierArea();
     chosen_ = clamped;
-    update(before.adjusted(-2, -2, 2, 2));
-    update(magnifierRect().adjusted(-2, -2, 2, 2));
+    update(before);
+    update(magnifierArea());
+}
+
+QRect EyedropperOverlay::magnifierArea() const
+{
+    // The outer frame line lies 2 pixels outside the box and is 1 pixel wide; at a scale
+    // of 1.25, 1.5 or 2 it is 1.25 to 2 device pixels wide, centred on its place, and its
+    // edge is rounded to device pixels: 4 pixels hold it at any scale.
+    return magnifierRect().adjusted(-4, -4, 4, 4);
 }
 
 QRect EyedropperOverlay::magnifierRect() const
@@ -147,7 +155,7 @@ void EyedropperOverlay::paintEvent(QPaintEvent* event)
         p.drawImage(QRect(s.geometry.topLeft() - desktop_.topLeft(), s.geometry.size()), s.image);
 
     const QRect box = magnifierRect();
-    if (!event->rect().intersects(box.adjusted(-2, -2, 2, 2)))
+    if (!event->rect().intersects(magnifierArea()))
         return;
     const int side = kZoomedPixels * kZoom;
     const int half = kZoomedPixels / 2;

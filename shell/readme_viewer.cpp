@@ -1,10 +1,12 @@
 #include "shell/readme_viewer.h"
 
 #include "platform/platform.h"
+#include "core/messages.h"
 #include "storage/config_folder.h"
+#include "storage/files.h"
 #include "widgets/controls.h"
 
-#include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -80,15 +82,25 @@ QString readme_text(const QByteArray& bytes)
 
 void load_readme(Form2& viewer, const QString& file_name)
 {
-    QFile file(storage::readme_path(file_name));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kReadmeLimit) {
-        viewer.platform().showMessage(&viewer,
-            QStringLiteral("Error encountered while trying to open file, "
-                           "please retry."),
-            QStringLiteral("Text Editor"), core::Icon::Exclamation);
+    const QString path = storage::readme_path(file_name);
+    QString reason;
+    const auto bytes = storage::read_regular_file(path, kReadmeLimit, &reason);
+    if (bytes) {
+        viewer.Text1()->setPlainText(readme_text(*bytes));
         return;
     }
-    viewer.Text1()->setPlainText(readme_text(file.readAll()));
+    // A pipe, a device or a huge file is no ReadMe: retrying would not help, so the
+    // message says what it is.
+    const QFileInfo info(path);
+    if (info.exists() && (!info.isFile() || info.size() > kReadmeLimit)) {
+        viewer.platform().showMessage(&viewer, storage::open_failure_text(path, reason),
+            QString::fromLatin1(core::kAppTitle), core::Icon::Exclamation);
+        return;
+    }
+    viewer.platform().showMessage(&viewer,
+        QStringLiteral("Error encountered while trying to open file, "
+                       "please retry."),
+        QStringLiteral("Text Editor"), core::Icon::Exclamation);
 }
 
 } // namespace shell

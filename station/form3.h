@@ -45,7 +45,9 @@ public:
     void select_target(Target t);
 
     // Loads a theme file as if it had been chosen in the Load Saved Theme dialog.
-    void load_theme_file(const QString& path);
+    bool load_theme_file(const QString& path, QString* reason = nullptr);
+    // Writes the station's preferences file, as closing the station does.
+    void saveprefs();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -84,7 +86,6 @@ private:
     void opentheme();
     void newtheme();
     void openprefs();
-    void saveprefs();
 
     // The contrast lab (form3_contrast.cpp).
     void build_contrast();

@@ -1,6 +1,7 @@
 // Themes and the station's preferences file.
 #include "station/form3.h"
 
+#include "core/messages.h"
 #include "platform/platform.h"
 #include "storage/files.h"
 
@@ -8,25 +9,29 @@
 
 namespace station {
 
-void Form3::load_theme_file(const QString& path)
+bool Form3::load_theme_file(const QString& path, QString* reason)
 {
-    const auto bytes = storage::read_small_file(path);
+    const auto bytes = storage::read_small_file(path, reason);
     if (!bytes)
-        return;
+        return false;
     const storage::ThemePieces pieces = storage::theme_pieces(storage::join_lines(*bytes));
     // A damaged file changes nothing. Taken piece by piece, its background would go through
     // the bars into whichever target is selected, and a later bad piece would leave it there.
     const auto background = returnrgb(pieces.background);
     const auto object = returnrgb(pieces.object);
     const auto text = returnrgb(pieces.text);
-    if (!background || !object || !text)
-        return;
+    if (!background || !object || !text) {
+        if (reason)
+            *reason = QStringLiteral("It is not a Pigmentor theme file");
+        return false;
+    }
     const auto show_contrast = qScopeGuard([this] { update_contrast(); }); // colours set directly
     ui_.set_sample_color(Background, widgets::to_qcolor(*background));
     editing::write_channels(*this, *background);
     ui_.set_sample_color(Object, widgets::to_qcolor(*object));
     ui_.set_sample_color(Text, widgets::to_qcolor(*text));
     select_target(Background);
+    return true;
 }
 
 void Form3::savetheme()
@@ -38,9 +43,13 @@ void Form3::savetheme()
         QStringLiteral("."), QStringLiteral("Color Matching Station File (*.pmtm)"));
     if (name.isEmpty())
         return;
-    storage::write_file_atomically(name,
-        storage::theme_bytes(slots_[Background].toStdString(), slots_[Object].toStdString(),
-            slots_[Text].toStdString()));
+    QString reason;
+    if (!storage::write_file_atomically(name,
+            storage::theme_bytes(slots_[Background].toStdString(), slots_[Object].toStdString(),
+                slots_[Text].toStdString()),
+            &reason))
+        platform_.showMessage(this, storage::save_failure_text(name, reason),
+            QString::fromLatin1(core::kAppTitle), core::Icon::Exclamation);
 }
 
 void Form3::opentheme()

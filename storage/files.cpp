@@ -2,32 +2,150 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace storage {
 
-std::optional<QByteArray> read_small_file(const QString& path)
+namespace {
+
+void tell(QString* reason, const QString& text)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (reason)
+        *reason = text;
+}
+
+// The system's own words for an error number.
+QString system_reason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString size_words(qint64 limit)
+{
+    if (limit >= 1024 * 1024 && limit % (1024 * 1024) == 0)
+        return QStringLiteral("%1 MiB").arg(limit / (1024 * 1024));
+    if (limit >= 1024 && limit % 1024 == 0)
+        return QStringLiteral("%1 KiB").arg(limit / 1024);
+    return QStringLiteral("%1 bytes").arg(limit);
+}
+
+QString not_regular(const struct stat& st)
+{
+    if (S_ISDIR(st.st_mode))
+        return QStringLiteral("It is a folder, not a file");
+    if (S_ISFIFO(st.st_mode))
+        return QStringLiteral("It is a pipe, not a regular file");
+    if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
+        return QStringLiteral("It is a device, not a regular file");
+    return QStringLiteral("It is not a regular file");
+}
+
+// Closes a descriptor once.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+} // namespace
+
+QByteArray native_name(const QString& path)
+{
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st;
+    if (!path.contains(QChar::ReplacementCharacter) || ::lstat(native.constData(), &st) == 0)
+        return native;
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    const QByteArray folder = native_name(info.absolutePath());
+    QByteArray found;
+    if (DIR* dir = ::opendir(folder.constData())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            if (QFile::decodeName(entry->d_name) != name)
+                continue;
+            if (!found.isEmpty()) { // two names decode alike: neither is meant
+                found.clear();
+                break;
+            }
+            found = entry->d_name;
+        }
+        ::closedir(dir);
+    }
+    if (found.isEmpty())
+        return native;
+    return folder.endsWith('/') ? folder + found : folder + '/' + found;
+}
+
+std::optional<QByteArray> read_regular_file(const QString& path, qint64 limit, QString* reason)
+{
+    const QByteArray native = native_name(path);
+    struct stat st;
+    if (::stat(native.constData(), &st) != 0) {
+        tell(reason, system_reason(errno));
         return std::nullopt;
-    // Read one byte past the limit: a file that gives more than kReadLimit is refused
-    // without reading the rest (this also covers files whose size() is unknown).
-    QByteArray bytes = file.read(kReadLimit + 1);
-    if (bytes.size() > kReadLimit)
+    }
+    if (!S_ISREG(st.st_mode)) {
+        tell(reason, not_regular(st));
         return std::nullopt;
+    }
+    // O_NONBLOCK: should the name have become a FIFO since, opening it does not wait.
+    Descriptor file {::open(native.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    if (file.fd < 0) {
+        tell(reason, system_reason(errno));
+        return std::nullopt;
+    }
+    if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        tell(reason, not_regular(st));
+        return std::nullopt;
+    }
+    const QString too_large = QStringLiteral("It is larger than %1").arg(size_words(limit));
+    if (st.st_size > limit) {
+        tell(reason, too_large);
+        return std::nullopt;
+    }
+    // One byte past the limit: a file that grew meanwhile is refused without the rest.
+    QByteArray bytes(qsizetype(limit + 1), Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(file.fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            tell(reason, system_reason(errno));
+            return std::nullopt;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    if (got > limit) {
+        tell(reason, too_large);
+        return std::nullopt;
+    }
+    bytes.truncate(got);
     return bytes;
+}
+
+std::optional<QByteArray> read_small_file(const QString& path, QString* reason)
+{
+    return read_regular_file(path, kReadLimit, reason);
 }
 
 bool may_write(const QString& path)
 {
-    const QByteArray native = QFile::encodeName(path);
+    const QByteArray native = native_name(path);
     struct stat st;
     if (::stat(native.constData(), &st) != 0)
         return false;
@@ -37,23 +155,98 @@ bool may_write(const QString& path)
     return ::geteuid() != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0;
 }
 
-bool write_file_atomically(const QString& path, const QByteArray& bytes)
+bool write_file_atomically(const QString& path, const QByteArray& bytes, QString* reason)
 {
-    // A file the user made read-only stays as it is, although its folder would let a
-    // new file take its place; a read-only folder gets no new file.
+    const QByteArray native = native_name(path);
     const QFileInfo target(path);
-    if (target.exists() && !may_write(path))
-        return false;
-    if (!may_write(target.absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    const QString folder = target.absolutePath();
+    const QByteArray native_folder = native_name(folder);
+    // The file itself, not what a link points to: a link is replaced, never written through.
+    struct stat st;
+    const bool exists = ::lstat(native.constData(), &st) == 0;
+    mode_t mode = 0;
+    if (exists && !S_ISLNK(st.st_mode)) {
+        if (!S_ISREG(st.st_mode)) {
+            tell(reason, not_regular(st));
+            return false;
+        }
+        if (st.st_uid != ::geteuid()) {
+            tell(reason, QStringLiteral("It belongs to another user"));
+            return false;
+        }
+        // A file the user made read-only stays as it is, although its folder would let a
+        // new file take its place.
+        if (!may_write(path)) {
+            tell(reason, system_reason(EACCES));
+            return false;
+        }
+        mode = st.st_mode & 07777;
+    } else {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        mode = 0666 & ~mask;
+    }
+    struct stat folder_st;
+    if (::stat(native_folder.constData(), &folder_st) != 0) {
+        tell(reason, system_reason(errno));
         return false;
     }
-    return file.commit();
+    if (!may_write(folder)) {
+        tell(reason, system_reason(::access(native_folder.constData(), W_OK) != 0 && errno != EACCES
+                ? errno
+                : EACCES));
+        return false;
+    }
+
+    QByteArray temporary = native_folder;
+    if (!temporary.endsWith('/'))
+        temporary += '/';
+    temporary += '.' + native.mid(native.lastIndexOf('/') + 1) + ".XXXXXX";
+    Descriptor file {::mkostemp(temporary.data(), O_CLOEXEC)};
+    if (file.fd < 0) {
+        tell(reason, system_reason(errno));
+        return false;
+    }
+    const auto fail = [&](int error) {
+        ::unlink(temporary.constData());
+        tell(reason, system_reason(error));
+        return false;
+    };
+    if (::fchmod(file.fd, mode) != 0)
+        return fail(errno);
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t n
+            = ::write(file.fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return fail(n < 0 ? errno : ENOSPC);
+        done += n;
+    }
+    // The bytes must be on the disk before the name moves: a full disk or a failing device
+    // may only say so here.
+    if (::fsync(file.fd) != 0)
+        return fail(errno);
+    const int fd = file.fd;
+    file.fd = -1;
+    if (::close(fd) != 0)
+        return fail(errno);
+    if (::rename(temporary.constData(), native.constData()) != 0)
+        return fail(errno);
+    Descriptor dir {::open(native_folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (dir.fd >= 0)
+        ::fsync(dir.fd);
+    return true;
+}
+
+QString save_failure_text(const QString& path, const QString& reason)
+{
+    return QStringLiteral("\"%1\" could not be saved.\r%2.").arg(path, reason);
+}
+
+QString open_failure_text(const QString& path, const QString& reason)
+{
+    return QStringLiteral("\"%1\" could not be opened.\r%2.").arg(path, reason);
 }
 
 QList<QByteArray> split_lines(const QByteArray& bytes)

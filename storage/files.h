@@ -15,17 +15,37 @@ namespace storage {
 // No file of ours is larger than a few lines; anything bigger is refused unread.
 constexpr qint64 kReadLimit = 4096;
 
-// The whole file, or nothing when it is missing, unreadable or larger than kReadLimit.
-std::optional<QByteArray> read_small_file(const QString& path);
+// The whole file, or nothing when it is missing, unreadable, not a regular file or larger
+// than kReadLimit; `reason` (when given) then says why in words.
+std::optional<QByteArray> read_small_file(const QString& path, QString* reason = nullptr);
+
+// The same with a limit of one's own. Only a regular file is opened at all, without
+// waiting (a FIFO or a device never blocks the program), and never more than `limit`
+// bytes and one are read.
+std::optional<QByteArray> read_regular_file(
+    const QString& path, qint64 limit, QString* reason = nullptr);
+
+// The name the system knows a path by. A name that is not valid UTF-8 comes back from the
+// toolkit with U+FFFD in place of its bad bytes; it stands for the one entry of its folder
+// that decodes to it.
+QByteArray native_name(const QString& path);
 
 // Whether an existing file or folder may be written. For root the permission bits
 // decide as well: a file or folder the user made read-only stays read-only, as it would
 // for anyone else.
 bool may_write(const QString& path);
 
-// Writes through a temporary file that replaces the old one only when complete. Nothing
-// is written when the file or its folder may not be written (may_write).
-bool write_file_atomically(const QString& path, const QByteArray& bytes);
+// Writes through a temporary file in the same folder that replaces the old one only when
+// every byte has reached the disk; on any failure (a full disk, say) the old file stays
+// whole. Nothing is written when the file or its folder may not be written (may_write),
+// when the file is no regular file, or when it belongs to another user; a symbolic link is
+// replaced itself, never written through. `reason` (when given) says why it failed.
+bool write_file_atomically(const QString& path, const QByteArray& bytes, QString* reason = nullptr);
+
+// The message box texts of a save and of a file that could not be opened; `reason` is a
+// sentence without its full stop, as the functions above give it.
+QString save_failure_text(const QString& path, const QString& reason);
+QString open_failure_text(const QString& path, const QString& reason);
 
 // Lines ended by CR LF, LF or CR; the line ends are dropped.
 QList<QByteArray> split_lines(const QByteArray& bytes);

@@ -10,6 +10,9 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QPushButton>
+#include <QRegularExpression>
+
+#include <sys/stat.h>
 
 using SaveDialogs = WindowTest;
 
@@ -104,12 +107,28 @@ TEST_F(SaveDialogs, ColourFilesLoadIntoTheMainWindowThemesIntoTheStationAndTheWi
     EXPECT_EQ(s.target_color(station::Background), QColor(255, 0, 0));
     EXPECT_EQ(rgb_of(w), "1,2,3");
 
-    // A second theme goes into the same station window.
+    // A second theme goes into the same station window. A missing, damaged or strange
+    // file is named on standard error with its reason, and the others open all the same.
     write("u.pmtm", "00FF00FFFFFF000000\r\n");
-    app::open_files(w, {file("u.pmtm"), file("missing.pmtm"), file("notes.txt")});
+    write("junk.pmt", "garbage\r\n");
+    write("junk.pmtm", "FF0000 not a theme\r\n");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file("fifo.pmt")).constData(), 0600), 0);
+    testing::internal::CaptureStderr();
+    app::open_files(w, {file("missing.pmtm"), file("junk.pmt"), file("u.pmtm"),
+                           file("junk.pmtm"), file("fifo.pmt"), file("notes.txt")});
+    // (The offscreen platform adds lines of its own.)
+    const QStringList said = QString::fromLocal8Bit(testing::internal::GetCapturedStderr())
+                                 .split('\n')
+                                 .filter(QRegularExpression(QStringLiteral("^pigmentor: ")));
     EXPECT_EQ(w.station(), &s);
     EXPECT_EQ(s.target_color(station::Background), QColor(0, 255, 0));
-    EXPECT_TRUE(fake.boxes.empty()); // a missing file ends silently, as in Load
+    EXPECT_EQ(rgb_of(w), "1,2,3");
+    EXPECT_EQ(said,
+        QStringList({"pigmentor: " + file("missing.pmtm") + ": No such file or directory",
+            "pigmentor: " + file("junk.pmt") + ": It is not a Pigmentor colour file",
+            "pigmentor: " + file("junk.pmtm") + ": It is not a Pigmentor theme file",
+            "pigmentor: " + file("fifo.pmt") + ": It is a pipe, not a regular file"}));
+    EXPECT_TRUE(fake.boxes.empty());
 
     // A later start brings the window back from the tray or from minimized.
     w.hide();
@@ -120,4 +139,42 @@ TEST_F(SaveDialogs, ColourFilesLoadIntoTheMainWindowThemesIntoTheStationAndTheWi
     app::bring_to_front(&w);
     EXPECT_FALSE(w.windowState() & Qt::WindowMinimized);
     EXPECT_TRUE(w.isVisible());
+}
+
+// A save that fails says in a box what failed and why, and the file that was there stays
+// whole; the dialog's name is not taken for saved.
+TEST_F(SaveDialogs, AFailedSaveSaysWhyAndKeepsTheOldFileWhole)
+{
+    editor::Form1& w = open_main();
+    w.psets(5, 80, 255);
+    write("kept.pmt", "1  2  3  \r\n");
+    ::chmod(QFile::encodeName(file("kept.pmt")).constData(), 0444);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(file("pipe.pmt")).constData(), 0600), 0);
+    const std::pair<QString, QString> saves[] = {{file("kept.pmt"), "Permission denied"},
+        {QStringLiteral("/proc/brand.pmt"), "Permission denied"},
+        {file("pipe.pmt"), "It is a pipe, not a regular file"},
+        {file("gone/x.pmt"), "No such file or directory"}};
+    for (const auto& [name, reason] : saves) {
+        fake.boxes.clear();
+        fake.file_answers.push_back(name);
+        w.view().Command2->click();
+        ASSERT_EQ(fake.boxes.size(), 1u) << name.toStdString();
+        EXPECT_EQ(fake.boxes[0].text, '"' + name + "\" could not be saved.\r" + reason + '.');
+        EXPECT_EQ(fake.boxes[0].title, "Pigmentor");
+        EXPECT_EQ(fake.boxes[0].icon, core::Icon::Exclamation);
+    }
+    EXPECT_EQ(read("kept.pmt"), QByteArray("1  2  3  \r\n"));
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/proc/brand.pmt")));
+
+    station::Form3& s = *w.show_station();
+    fake.boxes.clear();
+    fake.file_answers.push_back(QStringLiteral("/proc/brand.pmtm"));
+    s.view().save_color->trigger();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, "\"/proc/brand.pmtm\" could not be saved.\rPermission denied.");
+    // A cancelled dialog stays silent.
+    fake.boxes.clear();
+    s.view().save_color->trigger();
+    w.view().Command2->click();
+    EXPECT_TRUE(fake.boxes.empty());
 }

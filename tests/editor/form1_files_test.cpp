@@ -72,3 +72,30 @@ TEST_F(Form1Files, SettingsWrittenAtExitRestoredAtLoadAndWhatWasReadBeforeAFault
     EXPECT_EQ(w.view().Check3.value(), 1); // reading stopped before line 2
     EXPECT_TRUE(fake.boxes.empty());
 }
+
+// A session that ends under the program (logout, shutdown, the display gone) writes what
+// Exit writes, without asking; after an Exit nothing is written twice.
+TEST_F(Form1Files, AnEndingSessionWritesTheSettingsAsExitDoesWithoutAsking)
+{
+    write("pmtprefs.ini", "0\r\n1\r\n0\r\n0\r\n0\r\n1\r\n"); // auto-save on, confirm on
+    editor::Form1& w = open_main();
+    station::Form3& s = *w.show_station();
+    s.view().oval->trigger();
+    w.psets(255, 102, 0);
+    w.write_settings_now(); // the session manager's request: written, nothing closed
+    EXPECT_EQ(read("pmtsetgs.ini"), QByteArray("0\r\n1\r\n\"2551020  \"\r\n"));
+    EXPECT_EQ(read("pmtmprefs.ini"), QByteArray("#TRUE#\r\n"));
+    EXPECT_TRUE(w.isVisible() && s.isVisible());
+
+    w.psets(1, 2, 3);
+    w.end_session(); // SIGTERM or SIGHUP
+    EXPECT_EQ(read("pmtsetgs.ini"), QByteArray("0\r\n1\r\n\"1  2  3  \"\r\n"));
+    EXPECT_TRUE(fake.questions.empty());
+    EXPECT_EQ(process_ends, 1);
+    EXPECT_FALSE(s.isVisible());
+    w.psets(9, 9, 9);
+    w.write_settings_now();
+    w.end_session();
+    EXPECT_EQ(read("pmtsetgs.ini"), QByteArray("0\r\n1\r\n\"1  2  3  \"\r\n"));
+    EXPECT_EQ(process_ends, 1);
+}

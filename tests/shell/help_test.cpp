@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QTest>
 
+#include <sys/stat.h>
+
 using HelpTest = WindowTest;
 
 // Links between the pages stay in the window (history one step a key); others go to the
@@ -81,6 +83,29 @@ TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
     write("ReadMe.txt", "Hello\r\nthere\r\n");
     EXPECT_EQ(open_from<shell::Form2>(&w, "readmetxt", "Form2"), viewer);
     EXPECT_EQ(viewer->Text1()->toPlainText(), "Hello\nthere\n");
+    // A pipe, a device or a huge file in its place: a message that says so, the text kept,
+    // and the program goes on at once.
+    const QString readme = file("ReadMe.txt");
+    const std::pair<QString, QString> strange[] = {
+        {QStringLiteral("fifo"), QStringLiteral("It is a pipe, not a regular file")},
+        {QStringLiteral("/dev/zero"), QStringLiteral("It is a device, not a regular file")},
+        {QStringLiteral("big"), QStringLiteral("It is larger than 4 MiB")}};
+    for (const auto& [what, reason] : strange) {
+        QFile::remove(readme);
+        if (what == "fifo")
+            ASSERT_EQ(::mkfifo(QFile::encodeName(readme).constData(), 0600), 0);
+        else if (what == "big")
+            write("ReadMe.txt", QByteArray(4 * 1024 * 1024 + 1, 'x'));
+        else
+            ASSERT_TRUE(QFile::link(what, readme));
+        const size_t before = fake.boxes.size();
+        item(&w, "readmetxt")->trigger();
+        ASSERT_EQ(fake.boxes.size(), before + 1);
+        EXPECT_EQ(fake.boxes.back().text, "\"ReadMe.txt\" could not be opened.\r" + reason + '.');
+        EXPECT_EQ(fake.boxes.back().title, "Pigmentor");
+        EXPECT_EQ(viewer->Text1()->toPlainText(), "Hello\nthere\n");
+    }
+    QFile::remove(readme);
     write("ReadMe.txt", QByteArray(400, 'x') + "\r\n");
     item(&w, "readmetxt")->trigger();
     QDir::setCurrent(old);
@@ -101,13 +126,13 @@ TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
     EXPECT_EQ(fake.opened_urls, std::vector<QUrl> {QUrl(site)});
     fake.url_opens = false;
     item(&w, "hexwebsite")->trigger();
-    ASSERT_EQ(fake.boxes.size(), 2u);
-    EXPECT_EQ(fake.boxes[1].text,
+    ASSERT_EQ(fake.boxes.size(), 5u);
+    EXPECT_EQ(fake.boxes[4].text,
         "The web page could not be opened. Please visit\r" + site + "\rin your web browser.");
     if (shell::help_folder().isEmpty()) { // unless the pages lie beside the test program
         item(&w, "viewhelptopics")->trigger();
-        ASSERT_EQ(fake.boxes.size(), 3u);
-        EXPECT_EQ(fake.boxes[2].text,
+        ASSERT_EQ(fake.boxes.size(), 6u);
+        EXPECT_EQ(fake.boxes[5].text,
             "The help pages could not be found. They belong in the "
             "folder \"help\" beside the program.");
     }

@@ -4,13 +4,21 @@
 #include "storage/recent.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <tuple>
@@ -259,4 +267,163 @@ TEST(RecentFile, SixteenDistinctCodesNewestFirstWithCrLfAndDamagedFilesReadInPar
     // Too big to be ours: refused unread, even though it starts well.
     EXPECT_TRUE(read_recent(put(path, "336699\r\n" + QByteArray(10 * 1024 * 1024, 'A'))).empty());
     EXPECT_TRUE(read_recent(dir.filePath(QStringLiteral("missing.ini"))).empty());
+}
+
+namespace {
+
+// Whether a read came back at once with nothing and the reason given.
+void expect_refused(const QString& path, const QString& why)
+{
+    QString reason;
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(read_small_file(path, &reason)) << path.toStdString();
+    EXPECT_EQ(reason, why) << path.toStdString();
+    EXPECT_LT(clock.elapsed(), 2000) << path.toStdString();
+}
+
+} // namespace
+
+// Pipes and devices are never opened for reading, nor written into; a link is replaced
+// itself; another user's file is left alone.
+TEST(StrangeFiles, PipesDevicesLinksAndOtherUsersFilesAreNeverReadOrWrittenThrough)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("pmtsetgs.ini"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    expect_refused(fifo, QStringLiteral("It is a pipe, not a regular file"));
+    expect_refused(QStringLiteral("/dev/zero"), QStringLiteral("It is a device, not a regular file"));
+    expect_refused(dir.path(), QStringLiteral("It is a folder, not a file"));
+    expect_refused(dir.filePath(QStringLiteral("none")), QStringLiteral("No such file or directory"));
+    expect_refused(put(dir.filePath(QStringLiteral("big")), QByteArray(4097, '1')),
+        QStringLiteral("It is larger than 4 KiB"));
+    EXPECT_EQ(read_regular_file(put(dir.filePath(QStringLiteral("big")), "12345"), 5), "12345");
+
+    QString reason;
+    EXPECT_FALSE(write_file_atomically(fifo, "1\r\n", &reason));
+    EXPECT_EQ(reason, QStringLiteral("It is a pipe, not a regular file"));
+    EXPECT_TRUE(QFileInfo(fifo).isFile() == false && QFileInfo(fifo).exists());
+
+    // Links to a device, to a copy of a system file and into a read-only folder: the link
+    // becomes a file of its own, what it pointed to is untouched.
+    const QString copy = put(dir.filePath(QStringLiteral("passwd")), "root:x:0:0::/root:/bin/sh\n");
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    const QString locked_file = put(locked + QStringLiteral("/pmtsetgs.ini"), "0\r\n");
+    ModeGuard guard {locked};
+    set_mode(locked, 0555);
+    for (const QString& to : {QStringLiteral("/dev/null"), copy, locked_file}) {
+        const QString link = dir.filePath(QStringLiteral("link.ini"));
+        QFile::remove(link);
+        ASSERT_TRUE(QFile::link(to, link));
+        EXPECT_TRUE(write_file_atomically(link, "1\r\n1\r\n\"1  2  3  \"\r\n", &reason))
+            << reason.toStdString();
+        EXPECT_FALSE(QFileInfo(link).isSymLink()) << to.toStdString();
+        EXPECT_EQ(bytes_of(link), QByteArray("1\r\n1\r\n\"1  2  3  \"\r\n"));
+    }
+    EXPECT_EQ(bytes_of(copy), QByteArray("root:x:0:0::/root:/bin/sh\n"));
+    EXPECT_EQ(bytes_of(locked_file), QByteArray("0\r\n"));
+    EXPECT_TRUE(QFileInfo(QStringLiteral("/dev/null")).isSymLink()
+        || !QFileInfo(QStringLiteral("/dev/null")).isFile());
+
+    if (::geteuid() == 0) {
+        const QString theirs = put(dir.filePath(QStringLiteral("theirs.pmt")), "1  1  1  \r\n");
+        ASSERT_EQ(::chown(QFile::encodeName(theirs).constData(), 65534, 65534), 0);
+        EXPECT_FALSE(write_file_atomically(theirs, "2  2  2  \r\n", &reason));
+        EXPECT_EQ(reason, QStringLiteral("It belongs to another user"));
+        EXPECT_EQ(bytes_of(theirs), QByteArray("1  1  1  \r\n"));
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(), 5);
+}
+
+// A name that is not UTF-8 is read and replaced under its own bytes.
+TEST(StrangeFiles, NamesThatAreNotUtf8AreFoundByTheirBytes)
+{
+    QTemporaryDir dir;
+    const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9.pmt";
+    {
+        const int fd = ::open(native.constData(), O_WRONLY | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::write(fd, "5  80 255\r\n", 11), 11);
+        ::close(fd);
+    }
+    const QString name = QFile::decodeName(native); // as the toolkit hands it over
+    EXPECT_EQ(native_name(name), native);
+    EXPECT_EQ(read_small_file(name), "5  80 255\r\n");
+    ASSERT_TRUE(write_file_atomically(name, "1  2  3  \r\n"));
+    std::vector<std::string> entries;
+    if (DIR* d = ::opendir(QFile::encodeName(dir.path()).constData())) {
+        while (const dirent* e = ::readdir(d))
+            if (e->d_name[0] != '.')
+                entries.push_back(e->d_name);
+        ::closedir(d);
+    }
+    EXPECT_EQ(entries, std::vector<std::string> {"caf\xe9.pmt"});
+    EXPECT_EQ(read_small_file(name), "1  2  3  \r\n");
+    // Two names that decode alike: neither is taken for the other.
+    const QByteArray twin = QFile::encodeName(dir.path()) + "/caf\xe8.pmt";
+    ::close(::open(twin.constData(), O_WRONLY | O_CREAT, 0644));
+    EXPECT_FALSE(read_small_file(name));
+    ::unlink(native.constData());
+    ::unlink(twin.constData());
+}
+
+namespace {
+
+// Lets a test's writes fail as on a full disk: files may grow to `limit` bytes only.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t limit)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        previous = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit now = old;
+        now.rlim_cur = limit;
+        ::setrlimit(RLIMIT_FSIZE, &now);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        ::signal(SIGXFSZ, previous);
+    }
+    rlimit old { };
+    void (*previous)(int) = nullptr;
+};
+
+} // namespace
+
+// A write that fails halfway keeps the earlier file whole and leaves nothing beside it.
+TEST(FullDisk, AFailedWriteKeepsTheOldFileWholeAndSaysWhy)
+{
+    QTemporaryDir dir;
+    const QString path = put(dir.filePath(QStringLiteral("pmtsetgs.ini")), "0\r\n1\r\n\"0  0  0  \"\r\n");
+    {
+        const FileSizeLimit limit(4);
+        QString reason;
+        EXPECT_FALSE(write_file_atomically(path, "1\r\n1\r\n\"255102153\"\r\n", &reason));
+        EXPECT_EQ(reason, QStringLiteral("File too large"));
+    }
+    EXPECT_EQ(bytes_of(path), QByteArray("0\r\n1\r\n\"0  0  0  \"\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {"pmtsetgs.ini"});
+
+    // A real full file system, where the tests may mount one.
+    if (::geteuid() != 0)
+        return;
+    const QString mount_point = dir.filePath(QStringLiteral("small"));
+    QDir().mkpath(mount_point);
+    const QByteArray target = QFile::encodeName(mount_point);
+    if (::mount("tmpfs", target.constData(), "tmpfs", 0, "size=16k") != 0)
+        GTEST_SKIP() << "no tmpfs here";
+    const QString kept = put(mount_point + QStringLiteral("/kept.pmt"), "5  80 255\r\n");
+    // Fill it to the last byte.
+    QFile filler(mount_point + QStringLiteral("/filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(512, 'x')) > 0) { }
+    filler.close();
+    QString reason;
+    EXPECT_FALSE(write_file_atomically(kept, "1  2  3  \r\n", &reason));
+    EXPECT_EQ(reason, QStringLiteral("No space left on device"));
+    EXPECT_EQ(bytes_of(kept), QByteArray("5  80 255\r\n"));
+    EXPECT_FALSE(write_file_atomically(mount_point + QStringLiteral("/new.pmt"), "1  2  3  \r\n"));
+    EXPECT_EQ(QDir(mount_point).entryList(QDir::Files | QDir::Hidden),
+        (QStringList {"filler", "kept.pmt"}));
+    ::umount(target.constData());
 }
