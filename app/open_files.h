@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-class QWidget;
-
 namespace editor {
 class Form1;
 }
@@ -13,8 +11,5 @@ namespace app {
 // Opens files named on a command line: a colour file (.pmt) loads into the main window
 // as if chosen in Load, a theme (.pmtm) into the station, which opens as needed.
 void open_files(editor::Form1& main_window, const QStringList& files);
-
-// Shows a window that is hidden (in the tray) or minimized, and puts it in front.
-void bring_to_front(QWidget* window);
 
 } // namespace app

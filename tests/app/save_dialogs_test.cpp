@@ -110,14 +110,4 @@ TEST_F(SaveDialogs, ColourFilesLoadIntoTheMainWindowThemesIntoTheStationAndTheWi
     EXPECT_EQ(w.station(), &s);
     EXPECT_EQ(s.target_color(station::Background), QColor(0, 255, 0));
     EXPECT_TRUE(fake.boxes.empty()); // a missing file ends silently, as in Load
-
-    // A later start brings the window back from the tray or from minimized.
-    w.hide();
-    app::bring_to_front(&w);
-    EXPECT_TRUE(w.isVisible());
-    w.showMinimized();
-    QApplication::processEvents();
-    app::bring_to_front(&w);
-    EXPECT_FALSE(w.windowState() & Qt::WindowMinimized);
-    EXPECT_TRUE(w.isVisible());
 }
