@@ -6,6 +6,7 @@
 #include "platform/qt_platform.h"
 #include "shell/app_icon.h"
 #include "shell/splash.h"
+#include "shell/window_modes.h"
 #include "storage/config_folder.h"
 
 #include <QApplication>
@@ -91,6 +92,10 @@ int main(int argc, char* argv[])
         return 1;
     }
 
+    // What the launcher gave this start to take the focus with, read before the toolkit
+    // may use it up: a later start hands it to the running copy.
+    const QString activation_token = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
+
     // The toolkit sees its own options only; the files are ours.
     std::vector<QByteArray> toolkit_bytes;
     for (const QString& arg : line.toolkit_args)
@@ -105,6 +110,9 @@ int main(int argc, char* argv[])
     QApplication app(toolkit_argc, toolkit_argv.data());
     release_messages();
     QApplication::setApplicationName(QStringLiteral("Pigmentor"));
+    // One id for the desktop entry, the Wayland app_id, the metainfo and the icon, so
+    // that the task bar finds the entry and its icon whatever the program file is called.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.pigmentor.Pigmentor"));
     // The sizes title bars, task bars and window lists show.
     const qreal ratio = qApp->devicePixelRatio();
     QApplication::setWindowIcon(shell::app_icon(
@@ -117,17 +125,12 @@ int main(int argc, char* argv[])
         files.append(QDir::current().absoluteFilePath(file));
 
     const storage::ConfigFolder folder = storage::ConfigFolder::for_program();
-    const QString display = QGuiApplication::platformName() + QLatin1Char(':')
-        + qEnvironmentVariable(QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-                ? "WAYLAND_DISPLAY"
-                : "DISPLAY");
-    app::SingleInstance instance(
-        app::instance_socket_path(app::runtime_folder(), folder.folder(), display));
+    app::SingleInstance instance(app::instance_socket_path(app::runtime_folder(), folder.folder()));
     {
         // Two starts at the same moment: one listens, the other hands over.
         const QString path = instance.socket_path();
         const app::StartLock lock(path.isEmpty() ? path : path + QStringLiteral(".lock"), 5000);
-        if (instance.hand_over(files))
+        if (instance.hand_over(files, 3000, activation_token))
             return 0;
         instance.listen();
     }
@@ -139,12 +142,13 @@ int main(int argc, char* argv[])
     bool loaded = false;
     QStringList waiting = files;
     QObject::connect(
-        &instance, &app::SingleInstance::activated, &main_window, [&](const QStringList& handed) {
+        &instance, &app::SingleInstance::activated, &main_window,
+        [&](const QStringList& handed, const QString& token) {
             if (!loaded) {
                 waiting += handed;
                 return;
             }
-            app::bring_to_front(&main_window);
+            main_window.window_modes()->bring_forward(token);
             app::open_files(main_window, handed);
         });
 

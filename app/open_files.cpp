@@ -37,14 +37,4 @@ void open_files(editor::Form1& main_window, const QStringList& files)
     }
 }
 
-void bring_to_front(QWidget* window)
-{
-    if (!window->isVisible())
-        window->show();
-    if (window->isMinimized())
-        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    window->raise();
-    window->activateWindow();
-}
-
 } // namespace app

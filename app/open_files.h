@@ -2,8 +2,6 @@
 
 #include <QStringList>
 
-class QWidget;
-
 namespace editor {
 class Form1;
 }
@@ -18,8 +16,5 @@ void open_files(editor::Form1& main_window, const QStringList& files);
 
 // The line for a file that could not be opened, without its line end.
 QByteArray open_failure_line(const QString& file, const QString& reason);
-
-// Shows a window that is hidden (in the tray) or minimized, and puts it in front.
-void bring_to_front(QWidget* window);
 
 } // namespace app

@@ -26,9 +26,11 @@ namespace app {
 
 namespace {
 
-// A later start writes the greeting, then one percent-encoded file name a line, then an
-// empty line; the first answers with one byte.
+// A later start writes the greeting, then, when it has one, "token " and its percent-encoded
+// activation token on a line, then one percent-encoded file name a line (a line without a
+// space), then an empty line; the first answers with one byte.
 const QByteArray kGreeting = QByteArrayLiteral("pigmentor-open 1\n");
+const QByteArray kTokenTag = QByteArrayLiteral("token ");
 constexpr char kTaken = 'K';
 constexpr qsizetype kMessageLimit = 256 * 1024;
 
@@ -113,12 +115,15 @@ SingleInstance::~SingleInstance()
     }
 }
 
-bool SingleInstance::hand_over(const QStringList& files, int timeout_ms)
+bool SingleInstance::hand_over(
+    const QStringList& files, int timeout_ms, const QString& activation_token)
 {
     const int fd = connect_to(path_);
     if (fd < 0)
         return false; // nobody there, or a socket left by a crashed run
     QByteArray message = kGreeting;
+    if (!activation_token.isEmpty())
+        message += kTokenTag + QUrl::toPercentEncoding(activation_token) + '\n';
     for (const QString& file : files)
         message += QUrl::toPercentEncoding(file) + '\n';
     message += '\n';
@@ -222,13 +227,16 @@ void SingleInstance::read(int fd)
     if (!message.startsWith(kGreeting) || !message.endsWith("\n\n"))
         return; // not all there yet
     QStringList files;
+    QString token;
     for (const QByteArray& line : message.mid(kGreeting.size()).split('\n')) {
-        if (!line.isEmpty())
+        if (line.startsWith(kTokenTag))
+            token = QUrl::fromPercentEncoding(line.mid(kTokenTag.size()));
+        else if (!line.isEmpty())
             files.append(QUrl::fromPercentEncoding(line));
     }
     ::send(fd, &kTaken, 1, MSG_NOSIGNAL);
     drop(fd);
-    emit activated(files);
+    emit activated(files, token);
 }
 
 void SingleInstance::drop(int fd)
@@ -287,13 +295,11 @@ QString runtime_folder()
     return private_folder(own) ? own : QString();
 }
 
-QString instance_socket_path(
-    const QString& runtime_folder, const QString& config_folder, const QString& display)
+QString instance_socket_path(const QString& runtime_folder, const QString& config_folder)
 {
     if (runtime_folder.isEmpty())
         return {};
-    const QByteArray key
-        = QDir::cleanPath(QDir(config_folder).absolutePath()).toUtf8() + '\n' + display.toUtf8();
+    const QByteArray key = QDir::cleanPath(QDir(config_folder).absolutePath()).toUtf8();
     const QByteArray hash
         = QCryptographicHash::hash(key, QCryptographicHash::Sha256).toHex().left(16);
     return QDir(runtime_folder)

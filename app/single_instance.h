@@ -11,7 +11,7 @@ class QSocketNotifier;
 
 namespace app {
 
-// One running Pigmentor per user, display and settings folder. The first start listens on
+// One running Pigmentor per user and settings folder, whatever window system each start is on. The first start listens on
 // a local socket in the user's runtime folder; a later start hands its files over through
 // that socket and ends, and the first brings its main window to the front.
 // Plain Unix sockets under QSocketNotifier: the program loads no network library for it.
@@ -21,9 +21,11 @@ public:
     explicit SingleInstance(QString socket_path, QObject* parent = nullptr);
     ~SingleInstance() override;
 
-    // Hands the files (already absolute) to a running instance; true when it took them.
-    // Waits at most timeout_ms for the answer.
-    bool hand_over(const QStringList& files, int timeout_ms = 3000);
+    // Hands the files (already absolute) and the activation token this start was launched
+    // with (empty when none) to a running instance; true when it took them. Waits at most
+    // timeout_ms for the answer.
+    bool hand_over(
+        const QStringList& files, int timeout_ms = 3000, const QString& activation_token = {});
     // Listens for later starts, first removing a socket a crashed run left behind; false
     // when that failed (the program then simply runs on its own).
     bool listen();
@@ -31,8 +33,9 @@ public:
     QString socket_path() const { return path_; }
 
 signals:
-    // A later start asked for the front, with the files it was given.
-    void activated(const QStringList& files);
+    // A later start asked for the front, with the files it was given and the token that
+    // lets the window take the focus on Wayland.
+    void activated(const QStringList& files, const QString& activation_token);
 
 private:
     struct Client;
@@ -72,8 +75,8 @@ QString runtime_folder();
 // permissions.
 bool private_folder(const QString& path);
 
-// The socket for one user's settings folder on one display.
-QString instance_socket_path(
-    const QString& runtime_folder, const QString& config_folder, const QString& display);
+// The socket for one user's settings folder. Not the display's: two copies on two window
+// systems of one session (X11 and Wayland) would still share and overwrite one folder.
+QString instance_socket_path(const QString& runtime_folder, const QString& config_folder);
 
 } // namespace app

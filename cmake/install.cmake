@@ -9,18 +9,20 @@ set(PIGMENTOR_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/pigmentor)
 install(TARGETS pigmentor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PIGMENTOR_HELP_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/pigmentor/help)
 install(FILES ReadMe.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/pigmentor)
-install(FILES data/pigmentor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES data/org.pigmentor.Pigmentor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/org.pigmentor.Pigmentor.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/pigmentor-mime.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME pigmentor.xml)
 
 # Icons: the SVG is the one source; the PNGs beside it were rendered from it with
-# rsvg-convert (librsvg2-bin) and are committed, so a build needs no SVG renderer.
+# rsvg-convert (librsvg2-bin) and are committed, so a build needs no SVG renderer. They are
+# installed under the program's id, as the desktop entry, the metainfo and the Wayland
+# app_id name it.
 install(FILES data/icons/pigmentor.svg
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME org.pigmentor.Pigmentor.svg)
 foreach(size 16 22 24 32 48 64 128 256)
   install(FILES data/icons/pigmentor-${size}.png
-    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME pigmentor.png)
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps RENAME org.pigmentor.Pigmentor.png)
 endforeach()
 
 # The manual page and the package's changelog, compressed as Debian wants them.

@@ -6,6 +6,7 @@
 #include "editor/contrast_info.h"
 #include "editor/recent_colors.h"
 #include "platform/platform.h"
+#include "platform/stay_on_top.h"
 #include "shell/exit_sequence.h"
 #include "shell/help.h"
 #include "shell/readme_viewer.h"
@@ -64,6 +65,7 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
     widgets::give_menu_shortcuts_priority(this);
     widgets::enter_clicks_default(this, [this] { return default_button_; });
     modes_ = new shell::WindowModes(this, platform_, prefs_, view_.exit);
+    platform::offer_stay_on_top(platform_, {view_.staytop, view_.stayontopr});
 
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
         | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);

@@ -254,16 +254,6 @@ void EyedropperOverlay::finish(ScreenPick::Outcome outcome)
 
 // ---- Wayland and others: the desktop portal ----
 
-bool PortalColorPicker::available()
-{
-    QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface())
-        return false;
-    const QDBusReply<bool> registered
-        = bus.interface()->isServiceRegistered(QString::fromLatin1(kPortalService));
-    return registered.isValid() && registered.value();
-}
-
 PortalColorPicker::PortalColorPicker(ScreenPickDone done) : done_(std::move(done))
 {
 }
@@ -324,6 +314,13 @@ void PortalColorPicker::listen(const QString& request_path)
 
 void PortalColorPicker::response(uint code, const QVariantMap& results)
 {
+    finish(answer(code, results));
+}
+
+ScreenPick PortalColorPicker::answer(uint code, const QVariantMap& results)
+{
+    // 1 is a cancel; 2, "ended in another way", is what some pickers answer to Escape, so
+    // it is a cancel too: a picker that is missing fails the call itself.
     ScreenPick pick {ScreenPick::Outcome::Cancelled, {}};
     if (code == 0 && results.contains(QStringLiteral("color"))) {
         double r = -1, g = -1, b = -1;
@@ -335,10 +332,8 @@ void PortalColorPicker::response(uint code, const QVariantMap& results)
             = [](double v) { return int(std::lround(std::clamp(v, 0.0, 1.0) * 255)); };
         if (r >= 0 && g >= 0 && b >= 0)
             pick = {ScreenPick::Outcome::Picked, QColor(channel(r), channel(g), channel(b))};
-    } else if (code == 2) {
-        pick.outcome = ScreenPick::Outcome::Unavailable;
     }
-    finish(pick);
+    return pick;
 }
 
 void PortalColorPicker::finish(const ScreenPick& pick)
@@ -354,17 +349,21 @@ void PortalColorPicker::finish(const ScreenPick& pick)
     deleteLater();
 }
 
+bool wayland_session(const std::function<QString(const char*)>& environment)
+{
+    return !environment("WAYLAND_DISPLAY").isEmpty()
+        || environment("XDG_SESSION_TYPE").compare(QLatin1String("wayland"), Qt::CaseInsensitive)
+        == 0;
+}
+
 void pick_screen_color(QWidget* parent, ScreenPickDone done)
 {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")
+        && !wayland_session([](const char* name) { return qEnvironmentVariable(name); })) {
         EyedropperOverlay::start(std::move(done));
         return;
     }
-    if (PortalColorPicker::available()) {
-        PortalColorPicker::start(parent, std::move(done));
-        return;
-    }
-    done(ScreenPick {ScreenPick::Outcome::Unavailable, {}});
+    PortalColorPicker::start(parent, std::move(done));
 }
 
 } // namespace platform

@@ -72,10 +72,12 @@ private:
 class PortalColorPicker : public QObject {
     Q_OBJECT
 public:
-    // Whether the session bus has a portal at all.
-    static bool available();
-    // Asks the portal; done is called once, later, with the answer.
+    // Asks the portal, which the bus starts when it is not yet running; done is called
+    // once, later, with the answer: Unavailable when there is no portal or it has no
+    // picker, Cancelled when the user closed the picker.
     static void start(QWidget* parent, ScreenPickDone done);
+    // What a Response signal's code and results amount to.
+    static ScreenPick answer(uint code, const QVariantMap& results);
 
 private slots:
     void response(uint code, const QVariantMap& results);
@@ -90,7 +92,11 @@ private:
     bool finished_ = false;
 };
 
-// The overlay on X11, the portal elsewhere, Unavailable where there is neither.
+// Whether the desktop session is a Wayland one, even for a program on X11 (Xwayland), whose
+// own screen grab would see nothing of the other windows there.
+bool wayland_session(const std::function<QString(const char*)>& environment);
+
+// The overlay on an X11 desktop, the portal elsewhere.
 void pick_screen_color(QWidget* parent, ScreenPickDone done);
 
 } // namespace platform

@@ -97,6 +97,13 @@ void FakePlatform::setTopmost(QWidget* window, bool on)
     topmost[window] = on;
 }
 
+void FakePlatform::activateWindow(QWidget* window, const QString& activation_token)
+{
+    activations.push_back(Activation {window, activation_token});
+    window->raise();
+    window->activateWindow();
+}
+
 void FakePlatform::setEllipticShape(QWidget* window, const QRect& box)
 {
     shapes[window] = box;

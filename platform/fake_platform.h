@@ -3,7 +3,9 @@
 #include "platform/platform.h"
 
 #include <QList>
+#include <QMenu>
 #include <QPointer>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
@@ -19,8 +21,10 @@ public:
     void setShown(bool shown) override { shown_ = shown; }
     bool isShown() const override { return shown_; }
     bool trayAvailable() const override { return available; }
+    void setMenu(QMenu* m) override { menu = m; }
     QString tooltip;
     bool available = true;
+    QPointer<QMenu> menu;
 
 private:
     bool shown_ = false;
@@ -61,6 +65,9 @@ public:
     std::unique_ptr<TrayIcon> createTrayIcon(
         const QIcon& icon, const QString& tooltip, QObject* parent) override;
     void setTopmost(QWidget* window, bool topmost) override;
+    bool canStayOnTop() const override { return stays_on_top; }
+    bool reportsMinimize() const override { return reports_minimize; }
+    void activateWindow(QWidget* window, const QString& activation_token) override;
     void setEllipticShape(QWidget* window, const QRect& box) override;
     bool openUrl(const QUrl& url) override;
     void popupMenu(QMenu* menu, const QPoint& global_pos, QAction* default_action) override;
@@ -75,6 +82,11 @@ public:
     std::vector<Popup> popups;
     std::vector<QUrl> opened_urls;
     std::map<const QWidget*, bool> topmost;
+    struct Activation {
+        QPointer<QWidget> window;
+        QString token;
+    };
+    std::vector<Activation> activations;
     std::map<const QWidget*, QRect> shapes;
     QPointer<FakeTrayIcon> tray;
 
@@ -86,6 +98,9 @@ public:
     std::deque<QString> file_answers;
     std::deque<bool> yes_no_answers;
     bool url_opens = true;
+    // The window system: X11 keeps windows on top and tells of a minimize; Wayland neither.
+    bool stays_on_top = true;
+    bool reports_minimize = true;
     // Answers to screen picks, oldest first; an empty queue answers Cancelled.
     std::deque<ScreenPick> screen_pick_answers;
     int screen_picks = 0;

@@ -21,7 +21,9 @@ class QWidget;
 
 namespace platform {
 
-// The icon in the notification area, with its two events.
+// The icon in the notification area. A click on it asks for the window; its menu is the
+// desktop's to show (drawn by the program on an X11 tray, exported over D-Bus to a
+// StatusNotifier host), and says aboutToShow when it opens.
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
@@ -30,10 +32,11 @@ public:
     virtual bool isShown() const = 0;
     // Whether the desktop has a notification area to show the icon in at all.
     virtual bool trayAvailable() const = 0;
+    // The icon's menu; set before the icon is first shown.
+    virtual void setMenu(QMenu* menu) = 0;
 
 signals:
     void restoreRequested();
-    void menuRequested(const QPoint& global_pos);
 };
 
 // What picking a colour off the screen ended with.
@@ -78,8 +81,18 @@ public:
         const QIcon& icon, const QString& tooltip, QObject* parent)
         = 0;
 
-    // Keeps a window above the others (or not) without moving or resizing it.
+    // Keeps a window above the others (or not) without moving, resizing or re-creating it.
     virtual void setTopmost(QWidget* window, bool topmost) = 0;
+    // Whether the window system lets a program keep its window above the others (X11
+    // does; a Wayland compositor leaves that to the user).
+    virtual bool canStayOnTop() const = 0;
+    // Whether the window system tells the program that its window was minimized (a
+    // Wayland compositor never does, nor has a request to undo it).
+    virtual bool reportsMinimize() const = 0;
+    // Raises a shown window and asks for the keyboard focus, with the activation token
+    // a launcher handed over when there is one. Where the desktop grants the focus only
+    // with a token and none came, the window asks for the user's attention instead.
+    virtual void activateWindow(QWidget* window, const QString& activation_token) = 0;
     // Cuts a window to the ellipse inscribed in the given rectangle.
     virtual void setEllipticShape(QWidget* window, const QRect& box) = 0;
 

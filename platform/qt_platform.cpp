@@ -12,9 +12,11 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPointer>
 #include <QRegion>
 #include <QSystemTrayIcon>
 #include <QWidget>
+#include <QWindow>
 
 #include <memory>
 
@@ -35,6 +37,11 @@ QMessageBox::Icon to_qt(core::Icon icon)
         return QMessageBox::Question;
     }
     return QMessageBox::NoIcon;
+}
+
+bool on_wayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 // Message texts separate their lines with a lone carriage return; show it as a break.
@@ -60,24 +67,32 @@ public:
     }
     bool isShown() const override { return tray_ && tray_->isVisible(); }
     bool trayAvailable() const override { return QSystemTrayIcon::isSystemTrayAvailable(); }
+    void setMenu(QMenu* menu) override
+    {
+        menu_ = menu;
+        if (tray_)
+            tray_->setContextMenu(menu);
+    }
 
 private:
     void make()
     {
         tray_ = std::make_unique<QSystemTrayIcon>(icon_);
         tray_->setToolTip(tooltip_);
+        // The toolkit shows the menu itself: at the pointer on an X11 tray, or exported
+        // as a D-Bus menu for the host of a StatusNotifier item to draw.
+        if (menu_)
+            tray_->setContextMenu(menu_);
         connect(tray_.get(), &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason reason) {
-                if (reason == QSystemTrayIcon::Context)
-                    emit menuRequested(QCursor::pos());
-                else if (reason == QSystemTrayIcon::DoubleClick
-                    || reason == QSystemTrayIcon::Trigger)
+                if (reason == QSystemTrayIcon::DoubleClick || reason == QSystemTrayIcon::Trigger)
                     emit restoreRequested();
             });
     }
 
     QIcon icon_;
     QString tooltip_;
+    QPointer<QMenu> menu_;
     std::unique_ptr<QSystemTrayIcon> tray_;
 };
 
@@ -165,12 +180,37 @@ std::unique_ptr<TrayIcon> QtPlatform::createTrayIcon(
 
 void QtPlatform::setTopmost(QWidget* window, bool topmost)
 {
-    const bool visible = window->isVisible();
-    const QRect geometry = window->geometry();
-    window->setWindowFlag(Qt::WindowStaysOnTopHint, topmost);
-    window->setGeometry(geometry);
-    if (visible)
-        window->show();
+    if (!canStayOnTop())
+        return;
+    // Told to the native window as it is: setting the widget's flag would destroy and
+    // re-create it, losing its place, its task bar entry and its boxes' ties to it.
+    const Qt::WindowFlags flags = topmost ? window->windowFlags() | Qt::WindowStaysOnTopHint
+                                          : window->windowFlags() & ~Qt::WindowStaysOnTopHint;
+    window->overrideWindowFlags(flags);
+    if (QWindow* native = window->windowHandle())
+        native->setFlags(flags);
+}
+
+bool QtPlatform::canStayOnTop() const
+{
+    return !on_wayland();
+}
+
+bool QtPlatform::reportsMinimize() const
+{
+    return !on_wayland();
+}
+
+void QtPlatform::activateWindow(QWidget* window, const QString& activation_token)
+{
+    window->raise();
+    // The Wayland backend reads the token from the environment when the window asks
+    // for activation, and uses it once.
+    if (!activation_token.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activation_token.toUtf8());
+    window->activateWindow();
+    if (activation_token.isEmpty() && on_wayland())
+        QApplication::alert(window);
 }
 
 void QtPlatform::setEllipticShape(QWidget* window, const QRect& box)

@@ -20,6 +20,9 @@ public:
     std::unique_ptr<TrayIcon> createTrayIcon(
         const QIcon& icon, const QString& tooltip, QObject* parent) override;
     void setTopmost(QWidget* window, bool topmost) override;
+    bool canStayOnTop() const override;
+    bool reportsMinimize() const override;
+    void activateWindow(QWidget* window, const QString& activation_token) override;
     void setEllipticShape(QWidget* window, const QRect& box) override;
     bool openUrl(const QUrl& url) override;
     void popupMenu(QMenu* menu, const QPoint& global_pos, QAction* default_action) override;

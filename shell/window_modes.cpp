@@ -95,11 +95,8 @@ WindowModes::WindowModes(QWidget* main_window, platform::Platform& platform,
     : QObject(main_window), main_(main_window), platform_(platform), prefs_(prefs),
       menu_(QStringLiteral("new"))
 {
-    // The tooltip ends with one carriage return, as the tray has always shown it.
-    tray_
-        = platform_.createTrayIcon(QApplication::windowIcon(), QStringLiteral("Pigmentor\r"), this);
+    tray_ = platform_.createTrayIcon(QApplication::windowIcon(), QStringLiteral("Pigmentor"), this);
     connect(tray_.get(), &platform::TrayIcon::restoreRequested, this, &WindowModes::restore_main);
-    connect(tray_.get(), &platform::TrayIcon::menuRequested, this, &WindowModes::show_tray_menu);
 
     menu_.setObjectName(QStringLiteral("newmenu"));
     minimize_ = menu_.addAction(QStringLiteral("Minimize"));
@@ -118,6 +115,9 @@ WindowModes::WindowModes(QWidget* main_window, platform::Platform& platform,
     connect(minimize_, &QAction::triggered, this, &WindowModes::minimize_Click);
     connect(restore_, &QAction::triggered, this, &WindowModes::restore_Click);
     connect(helo_, &QAction::triggered, exit_action, &QAction::trigger);
+    connect(&menu_, &QMenu::aboutToShow, this, &WindowModes::update_tray_menu);
+    main_->installEventFilter(this);
+    tray_->setMenu(&menu_);
 
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(500);
@@ -164,16 +164,48 @@ void WindowModes::restore_Click()
     if (mode != 0 && mode != 2)
         restore_main();
     else
-        bring_back(main_); // normal state, then visible: one step for the window system
+        bring_forward(QString()); // normal state, then visible: one step for the window system
 }
 
 void WindowModes::restore_main()
 {
     // Visible, normal, and then the focus: the call that ends the restore.
-    bring_back(main_);
+    bring_forward(QString());
 }
 
-void WindowModes::show_tray_menu(const QPoint& global_pos)
+void WindowModes::bring_forward(const QString& activation_token)
+{
+    // Where the window system never says whether the window is minimized and has no
+    // request to undo it, a shown window that is not the active one may well be: shown
+    // anew, it comes back normal. With a token, the activation itself brings it back.
+    if (!platform_.reportsMinimize() && activation_token.isEmpty() && main_->isVisible()
+        && !main_->isActiveWindow())
+        main_->hide();
+    if (!main_->isVisible())
+        main_->show();
+    if (main_->windowState() & Qt::WindowMinimized)
+        main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
+    platform_.activateWindow(main_, activation_token);
+}
+
+bool WindowModes::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == main_) {
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::WindowStateChange:
+            // Later, when the change is complete (and never from the window's destructor).
+            QMetaObject::invokeMethod(this, &WindowModes::update_tray_menu, Qt::QueuedConnection);
+            break;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+void WindowModes::update_tray_menu()
 {
     const int mode = prefs_[storage::TrayMode];
     if (mode == 1) {
@@ -188,7 +220,6 @@ void WindowModes::show_tray_menu(const QPoint& global_pos)
             restore_->setEnabled(false);
         }
     }
-    platform_.popupMenu(&menu_, global_pos, helo_);
 }
 
 } // namespace shell

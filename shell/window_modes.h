@@ -41,7 +41,13 @@ public:
     void minimize_Click();
     void restore_Click();
     void restore_main();
-    void show_tray_menu(const QPoint& global_pos);
+    // Brings the main window to the front for a later start, with the activation token
+    // its launcher gave it (empty when none).
+    void bring_forward(const QString& activation_token);
+    // Enables Minimize and Restore as the window is; run whenever the menu opens and
+    // whenever the window shows, hides or changes state, so that a menu the desktop
+    // draws from an exported copy is up to date too.
+    void update_tray_menu();
 
     QTimer* Timer1() { return &timer_; }
     platform::TrayIcon* TrayIcon1() { return tray_.get(); }
@@ -49,6 +55,9 @@ public:
     QAction* minimize() { return minimize_; }
     QAction* restore() { return restore_; }
     QAction* helo() { return helo_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* main_;

@@ -4,6 +4,7 @@
 #include "core/entry.h"
 #include "core/presets.h"
 #include "platform/platform.h"
+#include "platform/stay_on_top.h"
 #include "storage/files.h"
 #include "widgets/css_commands.h"
 
@@ -107,6 +108,7 @@ void Form3::connect_menus()
     run(ui_.autosafepr, &Form3::autosafe_toggle);
     run(ui_.choosecolorr, &Form3::Command3_Click);
     run(ui_.stayontopr, &Form3::staytop_toggle);
+    platform::offer_stay_on_top(platform_, {ui_.staytop, ui_.stayontopr});
 
     // Beside the design: CSS copies of each target (with the hex copy's alert), CSS paste
     // and Pick from Screen, both on the selected target.

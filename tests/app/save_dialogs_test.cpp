@@ -130,15 +130,6 @@ TEST_F(SaveDialogs, ColourFilesLoadIntoTheMainWindowThemesIntoTheStationAndTheWi
             "pigmentor: " + file("fifo.pmt") + ": It is a pipe, not a regular file"}));
     EXPECT_TRUE(fake.boxes.empty());
 
-    // A later start brings the window back from the tray or from minimized.
-    w.hide();
-    app::bring_to_front(&w);
-    EXPECT_TRUE(w.isVisible());
-    w.showMinimized();
-    QApplication::processEvents();
-    app::bring_to_front(&w);
-    EXPECT_FALSE(w.windowState() & Qt::WindowMinimized);
-    EXPECT_TRUE(w.isVisible());
 }
 
 // A save that fails says in a box what failed and why, and the file that was there stays

@@ -33,9 +33,9 @@ template <class F> auto in_thread(F f) -> decltype(f())
     return {};
 }
 
-bool later_start(const QString& path, const QStringList& files)
+bool later_start(const QString& path, const QStringList& files, const QString& token = {})
 {
-    return in_thread([&] { return SingleInstance(path).hand_over(files, 5000); });
+    return in_thread([&] { return SingleInstance(path).hand_over(files, 5000, token); });
 }
 
 // Sends bytes as a stranger would, then reads until the first instance closes the connection.
@@ -74,11 +74,15 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocketASt
     EXPECT_FALSE(first.hand_over({"/x.pmt"}, 500)); // refused at once, not a hang
     ASSERT_TRUE(first.listen());
     QSignalSpy activated(&first, &SingleInstance::activated);
-    EXPECT_TRUE(later_start(path, {"/a/one.pmt", "/b/two words.pmtm"}));
-    EXPECT_TRUE(later_start(path, {})); // still brings the first one forward
+    // The launcher's activation token goes along, whatever bytes it holds, and never as a
+    // file; a file named like the token's line stays a file.
+    EXPECT_TRUE(later_start(path, {"/a/one.pmt", "/b/two words.pmtm"}, "kwin-7 x\ny%"));
+    EXPECT_TRUE(later_start(path, {"/token x"})); // still brings the first one forward
     ASSERT_EQ(activated.size(), 2);
     EXPECT_EQ(activated[0][0].toStringList(), (QStringList {"/a/one.pmt", "/b/two words.pmtm"}));
-    EXPECT_TRUE(activated[1][0].toStringList().isEmpty());
+    EXPECT_EQ(activated[0][1].toString(), "kwin-7 x\ny%");
+    EXPECT_EQ(activated[1][0].toStringList(), QStringList {"/token x"});
+    EXPECT_EQ(activated[1][1].toString(), QString());
 
     // While the first runs, nobody else can take its place.
     EXPECT_FALSE(SingleInstance(path).listen());
@@ -90,12 +94,16 @@ TEST(SingleInstance, ALaterStartHandsItsFilesToTheFirstOverACrashedRunsSocketASt
     EXPECT_EQ(send(path, "pigmentor-open 1\n/a.pmt\n", true), QByteArray());
     EXPECT_EQ(activated.size(), 0);
     EXPECT_EQ(send(path, "pigmentor-open 1\n%2Fx%0Ay.pmt\n\n", false), QByteArray("K"));
-    ASSERT_EQ(activated.size(), 1);
+    EXPECT_EQ(send(path, "pigmentor-open 1\ntoken abc\n\n", false), QByteArray("K"));
+    ASSERT_EQ(activated.size(), 2);
     EXPECT_EQ(activated[0][0].toStringList(), QStringList {"/x\ny.pmt"});
+    EXPECT_EQ(activated[1][0].toStringList(), QStringList());
+    EXPECT_EQ(activated[1][1].toString(), "abc");
 }
 
-// Two starts at once take turns at a lock beside the socket; the socket is one per user,
-// settings folder and display, in a runtime folder that must be ours alone.
+// Two starts at once take turns at a lock beside the socket; the socket is one per user and
+// settings folder (an X11 and a Wayland start of one session meet there), in a runtime
+// folder that must be ours alone.
 TEST(SingleInstance, StartLockSocketPathAndARuntimeFolderOfOursAlone)
 {
     QTemporaryDir dir;
@@ -110,14 +118,12 @@ TEST(SingleInstance, StartLockSocketPathAndARuntimeFolderOfOursAlone)
     EXPECT_TRUE(app::StartLock(path, 0).held());
     EXPECT_FALSE(app::StartLock(QString(), 0).held());
 
-    const QString a
-        = app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor", "xcb::0");
+    const QString a = app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor");
     EXPECT_TRUE(a.startsWith("/run/user/7/pigmentor-"));
     EXPECT_LT(a.size(), 100); // a local socket's path is short
-    EXPECT_EQ(a, app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor/", "xcb::0"));
-    EXPECT_NE(a, app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor", "xcb::1"));
-    EXPECT_NE(a, app::instance_socket_path("/run/user/7", "/opt/portable", "xcb::0"));
-    EXPECT_TRUE(app::instance_socket_path(QString(), "/x", "xcb::0").isEmpty());
+    EXPECT_EQ(a, app::instance_socket_path("/run/user/7", "/home/a/.config/pigmentor/"));
+    EXPECT_NE(a, app::instance_socket_path("/run/user/7", "/opt/portable"));
+    EXPECT_TRUE(app::instance_socket_path(QString(), "/x").isEmpty());
 
     const auto made = [&](const char* name, mode_t mode) {
         const QByteArray path = QFile::encodeName(dir.filePath(QLatin1String(name)));

@@ -27,13 +27,20 @@ fi
 [ "$("$prefix/bin/pigmentor" --version)" = "Pigmentor 1.18" ] \
   || { echo "FAILED: the installed program's --version"; failed=1; }
 for size in 16 22 24 32 48 64 128 256; do
-  geometry=$(file -b "$prefix/share/icons/hicolor/${size}x$size/apps/pigmentor.png" | grep -o '[0-9]* x [0-9]*')
+  geometry=$(file -b "$prefix/share/icons/hicolor/${size}x$size/apps/org.pigmentor.Pigmentor.png" | grep -o '[0-9]* x [0-9]*')
   [ "$geometry" = "$size x $size" ] || { echo "FAILED: the ${size} px icon is $geometry"; failed=1; }
 done
-grep -qx 'Exec=pigmentor %F' "$prefix/share/applications/pigmentor.desktop" \
+grep -qx 'Exec=pigmentor %F' "$prefix/share/applications/org.pigmentor.Pigmentor.desktop" \
   || { echo "FAILED: Exec line"; failed=1; }
 grep -qx 'MimeType=application/x-pigmentor-color;application/x-pigmentor-theme;' \
-  "$prefix/share/applications/pigmentor.desktop" || { echo "FAILED: MimeType line"; failed=1; }
+  "$prefix/share/applications/org.pigmentor.Pigmentor.desktop" || { echo "FAILED: MimeType line"; failed=1; }
+# One id everywhere: the entry's file name, its icon, the metainfo's id and launchable (and
+# the Wayland app_id, which the program sets from the same id: e2e 75-wayland.sh).
+id=org.pigmentor.Pigmentor
+grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || { echo "FAILED: Icon line"; failed=1; }
+grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml" \
+  && grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" \
+  || { echo "FAILED: metainfo id or launchable"; failed=1; }
 
 # The manual page renders without a single warning.
 if command -v man >/dev/null; then
@@ -66,6 +73,6 @@ if [ -n "$missing" ]; then
   echo "skipped validation, not installed:$missing"
   exit 77
 fi
-desktop-file-validate "$source/data/pigmentor.desktop"
+desktop-file-validate "$source/data/org.pigmentor.Pigmentor.desktop"
 appstreamcli validate --no-net "$source/data/org.pigmentor.Pigmentor.metainfo.xml"
 echo "desktop entry and metainfo: valid"

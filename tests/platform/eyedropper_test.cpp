@@ -1,9 +1,14 @@
 // The screen eyedropper's overlay, driven by keys and clicks over a still image whose
 // every pixel has its own colour.
 #include "platform/eyedropper.h"
+#include "platform/qt_platform.h"
 
 #include <QPointer>
 #include <QTest>
+#include <QWindow>
+
+#include <map>
+#include <string>
 
 #include <gtest/gtest.h>
 
@@ -113,5 +118,45 @@ TEST(EyedropperOverlay, TheMagnifierPaintsNothingOutsideTheAreaRepaintedWhenItMo
                         ++outside;
             EXPECT_EQ(outside, 0) << "scale " << scale << " at " << at.x() << ',' << at.y();
         }
+    }
+}
+
+// The overlay's own grab sees nothing of a Wayland desktop's windows, also from a program
+// on X11 there (Xwayland): a Wayland session picks through the portal. A portal picker that
+// is closed answers 1 or, for some, 2: both are a cancel, never "cannot pick".
+TEST(PortalColorPicker, AWaylandSessionUsesThePortalAndItsCancelIsACancel)
+{
+    const auto session = [](std::map<std::string, QString> env) {
+        return platform::wayland_session(
+            [&](const char* name) { return env.count(name) ? env[name] : QString(); });
+    };
+    EXPECT_FALSE(session({{"DISPLAY", ":0"}, {"XDG_SESSION_TYPE", "x11"}}));
+    EXPECT_TRUE(session({{"DISPLAY", ":0"}, {"WAYLAND_DISPLAY", "wayland-0"}}));
+    EXPECT_TRUE(session({{"DISPLAY", ":1"}, {"XDG_SESSION_TYPE", "wayland"}}));
+    EXPECT_FALSE(session({}));
+
+    using Outcome = platform::ScreenPick::Outcome;
+    for (uint code : {1u, 2u, 0u})
+        EXPECT_EQ(platform::PortalColorPicker::answer(code, {}).outcome, Outcome::Cancelled)
+            << code;
+}
+
+// Stay on top is told to the window as it is: no new native window (which would lose its
+// place, its task bar entry and its boxes' ties), no move, and off again the same way.
+TEST(QtPlatform, StayOnTopKeepsTheNativeWindow)
+{
+    platform::QtPlatform qt;
+    ASSERT_TRUE(qt.canStayOnTop()); // not a Wayland compositor
+    QWidget w;
+    w.setGeometry(40, 50, 200, 100);
+    w.show();
+    const WId native = w.winId();
+    for (bool on : {true, false}) {
+        qt.setTopmost(&w, on);
+        EXPECT_EQ(w.winId(), native);
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_EQ(w.geometry(), QRect(40, 50, 200, 100));
+        EXPECT_EQ(bool(w.windowFlags() & Qt::WindowStaysOnTopHint), on);
+        EXPECT_EQ(bool(w.windowHandle()->flags() & Qt::WindowStaysOnTopHint), on);
     }
 }

@@ -1,7 +1,10 @@
 #include "shell_test.h"
 
 #include "shell/prefs_dialog.h"
+#include "platform/stay_on_top.h"
+#include "shell/splash.h"
 #include "shell/window_modes.h"
+#include "station/form3.h"
 
 #include <QTest>
 
@@ -18,10 +21,16 @@ protected:
     }
     shell::WindowModes& modes() { return *main->window_modes(); }
     auto* open_prefs() { return open_from<shell::prefres>(main.get(), "prefs", "prefres"); }
-    // Opens the tray menu: Minimize and Restore offered one at a time, as the window is.
+    // Minimize and Restore offered one at a time, as the window is: in the copy of the
+    // menu a StatusNotifier host draws (brought up to date when the window changes), and
+    // when the menu opens.
     void expect_tray_menu_offers_minimize(bool minimize)
     {
-        fake.tray->menuRequested(QPoint(5, 5));
+        QCoreApplication::sendPostedEvents(&modes(), QEvent::MetaCall);
+        EXPECT_EQ(modes().minimize()->isEnabled(), minimize);
+        EXPECT_EQ(modes().restore()->isEnabled(), !minimize);
+        modes().minimize()->setEnabled(!minimize);
+        emit modes().newmenu()->aboutToShow();
         EXPECT_EQ(modes().minimize()->isEnabled(), minimize);
         EXPECT_EQ(modes().restore()->isEnabled(), !minimize);
     }
@@ -38,7 +47,10 @@ TEST_F(WindowModesTest, TrayModeDecidesIconAndTimer)
         EXPECT_EQ(fake.tray->isShown(), tray) << mode;
         EXPECT_EQ(modes().Timer1()->isActive(), timer) << mode;
     }
-    EXPECT_EQ(fake.tray->tooltip, "Pigmentor\r");
+    EXPECT_EQ(fake.tray->tooltip, "Pigmentor");
+    // The tray shows the window's own menu, so the desktop can export and draw it.
+    EXPECT_EQ(fake.tray->menu, modes().newmenu());
+    EXPECT_EQ(modes().newmenu()->defaultAction(), modes().helo());
 }
 
 // Tray only: Minimize hides at once, the timer hides a minimized window (where there is a
@@ -135,4 +147,73 @@ TEST_F(WindowModesTest, PreferencesDialogReadsAndWritesTheFile)
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n7\r\n0\r\n"));
     open_prefs()->Command1()->click();
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n"));
+}
+
+namespace {
+
+struct ShowHideCount : QObject {
+    int shows = 0, hides = 0;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        shows += e->type() == QEvent::Show;
+        hides += e->type() == QEvent::Hide;
+        return false;
+    }
+};
+
+} // namespace
+
+// On Wayland the compositor never says that the window was minimized, nor takes a request
+// to undo it, and keeps no window on top for a program. A tray click or Restore on a shown
+// window that is not the active one shows it anew (minimized or not, it comes back); a
+// later start's activation token goes to the window, which the activation brings back
+// without showing it anew. Stay on top is greyed out in both windows with the reason, so
+// About never minimizes the main window.
+TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBringsTheWindowBack)
+{
+    fake.reports_minimize = false;
+    fake.stays_on_top = false;
+    editor::Form1& w = open_with(2);
+    ShowHideCount count;
+    w.installEventFilter(&count);
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }, 1000));
+
+    fake.tray->restoreRequested();
+    EXPECT_EQ(count.hides, 1);
+    EXPECT_EQ(count.shows, 1);
+    EXPECT_TRUE(w.isVisible());
+    ASSERT_EQ(fake.activations.size(), 1u);
+    EXPECT_EQ(fake.activations[0].window, &w);
+    EXPECT_EQ(fake.activations[0].token, QString());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
+    fake.tray->restoreRequested(); // the active window stays as it is
+    EXPECT_EQ(count.hides, 1);
+
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }, 1000));
+    w.showMinimized(); // as a title bar's button would, where the toolkit hears of it
+    const int hides = count.hides;
+    modes().bring_forward(QStringLiteral("launcher-token"));
+    EXPECT_EQ(count.hides, hides);
+    EXPECT_FALSE(w.isMinimized());
+    ASSERT_EQ(fake.activations.size(), 3u);
+    EXPECT_EQ(fake.activations[2].token, "launcher-token");
+
+    for (const char* name : {"staytop", "stayontopr"}) {
+        EXPECT_FALSE(item(&w, name)->isEnabled()) << name;
+        EXPECT_FALSE(item(&w, name)->isChecked()) << name;
+        EXPECT_EQ(item(&w, name)->toolTip(), platform::kNoStayOnTopText) << name;
+    }
+    auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
+    ASSERT_NE(about, nullptr);
+    EXPECT_FALSE(w.isMinimized());
+    about->Command1()->click();
+    station::Form3* station = w.show_station();
+    ASSERT_NE(station, nullptr);
+    for (const char* name : {"staytop", "stayontopr"})
+        EXPECT_FALSE(item(station, name)->isEnabled()) << name;
+    EXPECT_TRUE(fake.topmost.empty());
 }
