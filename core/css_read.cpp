@@ -724,6 +724,11 @@ public:
     Color whole()
     {
         skip_space();
+        // The CSS-wide keywords take the colour from the page too.
+        if (peek().type == Tok::Ident)
+            for (const char* word : {"inherit", "initial", "unset", "revert", "revert-layer"})
+                if (peek().name == word)
+                    needs(word);
         Color c = color();
         skip_space();
         if (t_[p_].type != Tok::End)

@@ -204,7 +204,7 @@ TEST(CssRead, ContextAndTransparency)
         {"canvastext", "CanvasText"}, {"color: Highlight;", "Highlight"},
         {"var(--Brand)", "var(--Brand)"}, {"rgb(var(--r) 0 0)", "var(--r)"},
         {"color-mix(in srgb, currentcolor, red)", "currentcolor"},
-        {"rgb(from var(--x) r g b)", "var(--x)"}};
+        {"rgb(from var(--x) r g b)", "var(--x)"}, {"color: inherit;", "inherit"}};
     for (const auto& [text, word] : needs) {
         const CssReading r = core::read_css_color(text);
         EXPECT_EQ(r.status, Status::NeedsContext) << text;
