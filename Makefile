@@ -70,7 +70,8 @@ fuzz:
 	@set -e; for t in $(FUZZ_TARGETS); do \
 	  scratch=$$(mktemp -d); \
 	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
-	  ./build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=5 \
+	  dict=; if [ -f fuzz/fuzz_$$t.dict ]; then dict=-dict=fuzz/fuzz_$$t.dict; fi; \
+	  ./build-fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=5 $$dict \
 	    -rss_limit_mb=2048 -artifact_prefix=build-fuzz/ $$scratch fuzz/corpus/$$t 2>&1 | tail -1; \
 	  ./build-fuzz/fuzz_$$t -merge=1 fuzz/corpus/$$t $$scratch >/dev/null 2>&1; \
 	  rm -rf $$scratch; \

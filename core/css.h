@@ -1,7 +1,7 @@
 #pragma once
 
 // CSS colour texts in and out: what a style sheet takes and what it hands over.
-// Free of widgets; the colour names come from Qt's own table.
+// Free of widgets.
 
 #include "core/color.h"
 #include "core/messages.h"
@@ -12,28 +12,32 @@
 
 namespace core {
 
-// Longer texts are refused unread: no colour form needs more.
-constexpr int kCssMaxLength = 256;
+// Longer texts are refused unread: relative colours and color-mix() can be long, but no
+// colour needs more.
+constexpr int kCssMaxLength = 4096;
 
 enum class CssRefusal {
     None,
-    NotAColor, // not one of the accepted forms (the empty text and overlong texts too)
-    NotOpaque, // a colour, but transparent or partly transparent
+    NotAColor, // not a CSS colour (the empty text and overlong texts too)
+    NotOpaque, // `transparent`, or a colour whose alpha is 0
+    NeedsContext, // currentcolor, a system colour or var() without a fallback
 };
 
 struct CssColor {
     CssRefusal refusal = CssRefusal::None;
-    Rgb rgb;
+    Rgb rgb; // flattened onto the backdrop when translucent
+    double alpha = 1; // 1 when opaque
+    QString needs; // NeedsContext: the word that needs a page ("currentcolor", "Canvas")
 };
 
-// Accepts, case-insensitively and with white space around it: #rgb, #rrggbb, #rgba and
-// #rrggbbaa (fully opaque only), rgb()/rgba() with commas or spaces, numbers or
-// percentages, hsl()/hsla() with or without deg, oklch(), and the CSS colour names.
-// Values outside their range (rgb(256, 0, 0), hsl(0, 120%, 50%)) are refused.
-CssColor parse_css_color(const QString& text);
+// Any colour CSS Color 4 and 5 define, as a browser reads it (core/css_read.h), with the
+// text authors copy along with it stripped. A translucent colour is flattened onto the
+// backdrop; a colour outside sRGB is gamut-mapped; values out of range are clamped where
+// CSS clamps them.
+CssColor parse_css_color(const QString& text, const Rgb& backdrop = {255, 255, 255});
 
-// The message box a refusal is reported with.
-Message css_refusal_message(CssRefusal refusal);
+// The message box a refusal is reported with; needs names the word of a NeedsContext.
+Message css_refusal_message(CssRefusal refusal, const QString& needs = {});
 
 // "#ff9900".
 QString css_hex(const Rgb& c);

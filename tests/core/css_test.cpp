@@ -59,18 +59,31 @@ TEST(CssParse, AcceptedForms)
 TEST(CssParse, RefusalsWithTheirMessages)
 {
     for (const char* text :
-        {"", "   ", "#12345", "#1234567", "#ggg", "##fff", "# fff", "336699", "rgb(256, 0, 0)",
-            "rgb(-1, 0, 0)", "rgb(101%, 0%, 0%)", "rgb(1, 2)", "rgb(1, 2, 3, 4, 5)", "rgb(1 2, 3)",
-            "rgb(1, 2, 3 / 1)", "rgb (1, 2, 3)", "rgb(1, 2, 3", "rgb(1, 2, 3))", "rgb(1, 2, 3)x",
-            "rgb(1deg, 2, 3)", "rgb(1e999, 0, 0)", "rgb(, 2, 3)", "rgb(1.,2,3)", "rgb(none, 0, 0)",
-            "hsl(120 50%)", "hsl(120, 50, 50)", "hsl(120, 101%, 50%)", "hsl(10%, 50%, 50%)",
-            "hsl(120foo, 50%, 50%)", "oklch(0.5, 0.1, 120)", "oklch(1.1 0 0)", "oklch(0.5 -0.1 0)",
-            "cmyk(0, 0, 0, 0)", "notacolor", "orange orange", "rgba(0, 0, 0, 2)", "rgb(0 0 0 / )"})
+        {"", "   ", "#12345", "#1234567", "#ggg", "##fff", "# fff", "33669", "rgb(10%, 20, 30%)",
+            "rgb(1, 2)", "rgb(1, 2, 3, 4, 5)", "rgb(1 2, 3)", "rgb(1, 2, 3 / 1)", "rgb (1, 2, 3)",
+            "rgb(1, 2, 3", "rgb(1, 2, 3))", "rgb(1, 2, 3)x", "rgb(1deg, 2, 3)", "rgb(, 2, 3)",
+            "rgb(1.,2,3)", "rgb(none, 0, 0)", "hsl(120 50%)", "hsl(120, 50, 50)",
+            "hsl(10%, 50%, 50%)", "hsl(120foo, 50%, 50%)", "oklch(0.5, 0.1, 120)",
+            "cmyk(0, 0, 0, 0)", "notacolor", "orange orange", "rgb(0 0 0 / )"})
         EXPECT_EQ(core::parse_css_color(text).refusal, CssRefusal::NotAColor) << text;
-    for (const char* text : {"#ff000080", "#f008", "rgba(255, 0, 0, 0.5)", "rgb(0 0 0 / 0%)",
-             "hsla(0, 100%, 50%, 0.999)", "oklch(0.5 0.1 120 / 0.5)", "transparent",
+    for (const char* text : {"#ff000000", "#f000", "rgb(0 0 0 / 0%)", "transparent",
              "rgb(0 0 0 / none)"})
         EXPECT_EQ(core::parse_css_color(text).refusal, CssRefusal::NotOpaque) << text;
+    // Values out of range are clamped as CSS clamps them, not refused.
+    const std::pair<const char*, Rgb> clamped[] = {{"rgb(256, -1, 0)", {255, 0, 0}},
+        {"rgb(101%, 0%, 0%)", {255, 0, 0}}, {"rgb(1e999, 0, 0)", {255, 0, 0}},
+        {"hsl(120, 101%, 50%)", {0, 255, 0}}, {"oklch(1.1 0 0)", {255, 255, 255}},
+        {"oklch(0.5 -0.1 0)", {99, 99, 99}}, {"rgba(0, 0, 0, 2)", {0, 0, 0}}};
+    for (const auto& [text, rgb] : clamped)
+        EXPECT_EQ(accepted(text), rgb) << text;
+    // A translucent colour is flattened onto the backdrop, white unless told.
+    EXPECT_EQ(accepted("rgba(255, 0, 0, 0.5)"), (Rgb {255, 128, 128}));
+    const core::CssColor onto = core::parse_css_color("#0000ff80", {255, 255, 0});
+    EXPECT_EQ(onto.rgb, (Rgb {127, 127, 128}));
+    EXPECT_DOUBLE_EQ(onto.alpha, 128.0 / 255);
+    const core::CssColor page = core::parse_css_color("color: var(--brand) !important;");
+    EXPECT_EQ(page.refusal, CssRefusal::NeedsContext);
+    EXPECT_EQ(page.needs, "var(--brand)");
     for (const QString& long_text : {QString(1024 * 1024, QLatin1Char('a')),
              QStringLiteral("#fff") + QString(1024 * 1024, QLatin1Char(' '))})
         EXPECT_EQ(core::parse_css_color(long_text).refusal, CssRefusal::NotAColor);
@@ -86,6 +99,12 @@ TEST(CssParse, RefusalsWithTheirMessages)
     const core::Message opaque = core::css_refusal_message(CssRefusal::NotOpaque);
     EXPECT_EQ(opaque.title, "Transparent Color");
     EXPECT_NE(opaque.text.find("opaque colors only"), std::string::npos);
+    const core::Message context
+        = core::css_refusal_message(CssRefusal::NeedsContext, QStringLiteral("currentcolor"));
+    EXPECT_EQ(context.title, "Pigmentor");
+    EXPECT_EQ(context.icon, core::Icon::Stop);
+    EXPECT_NE(context.text.find("from currentcolor, which only a web page can give"),
+        std::string::npos);
 }
 
 // The copies' exact texts (#rrggbb, #rgb, rgb(), hsl(), oklch()) are checked where the

@@ -65,8 +65,8 @@ TEST_F(Form1Css, PasteAndScreenPickWriteThroughTheBarsRedFirstOrSayWhyNotAndCopi
     log.writes.clear();
     v.Text4->setText("abc");
     using core::CssRefusal;
-    const std::pair<QString, CssRefusal> refused[] = {{"#ff000080", CssRefusal::NotOpaque},
-        {"rgb(256, 0, 0)", CssRefusal::NotAColor}, {"", CssRefusal::NotAColor},
+    const std::pair<QString, CssRefusal> refused[] = {{"#ff000000", CssRefusal::NotOpaque},
+        {"rgb(10%, 20, 30%)", CssRefusal::NotAColor}, {"", CssRefusal::NotAColor},
         {QStringLiteral("#fff") + QString(1 << 20, QLatin1Char(' ')), CssRefusal::NotAColor}};
     for (const auto& [text, why] : refused) {
         SCOPED_TRACE(text.left(20).toStdString());

@@ -22,8 +22,8 @@ check "F2 with #336699 shows the '#' message" "1" "$(dialog_text 'Please enter t
 key Return
 sleep 0.3
 
-# A CSS colour that is not opaque is refused and changes nothing.
-set_clipboard "#ff000080"
+# A CSS colour with alpha 0 is refused and changes nothing.
+set_clipboard "#ff000000"
 key shift+F2
 sleep 0.5
 check "Shift+F2 with a transparent colour says why" "1" "$(dialog_text 'opaque colors only' 'Transparent Color')"
