@@ -1,5 +1,7 @@
 #include "editor/form1.h"
 
+#include "palette/palette_window.h"
+
 #include "core/copy_text.h"
 #include "core/entry.h"
 #include "core/presets.h"
@@ -76,7 +78,10 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
         move(screen->availableGeometry().center() - rect().center());
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    delete palette_.data();
+}
 
 void Form1::connect_controls()
 {
@@ -330,6 +335,9 @@ station::Form3* Form1::show_station()
     if (!is_open(station_)) {
         station_ = new station::Form3(platform_, folder_.station_prefs_file(), [this] {
             return station::CopyOptions {view_.numsign->isChecked(), view_.copyalert->isChecked()};
+        });
+        connect(station_->view().addtopalette, &QAction::triggered, this, [this] {
+            show_palette()->add_color(widgets::to_rgb(station_->target_color(station_->selected_target())));
         });
     }
     station_->show();

@@ -2,6 +2,7 @@
 
 #include "core/version.h"
 #include "editor/form1_view.h"
+#include "palette/palette_window.h"
 #include "shell/prefs_dialog.h"
 #include "shell/readme_viewer.h"
 #include "shell/splash.h"
@@ -42,6 +43,9 @@ public:
     void psets(int red, int green, int blue);
     // Opens the station, or brings the open one forward.
     station::Form3* show_station();
+    // Opens the Palette window (made on first use), or brings it forward.
+    palette::PaletteWindow* show_palette();
+    palette::PaletteWindow* palette_window() const { return palette_; }
     void readmetxt_Click();
     // Additions for a session that ends under the program: writes what Exit writes (the
     // settings, and the station's preferences when it is open) without closing anything,
@@ -132,6 +136,7 @@ private:
     shell::WindowModes* modes_ = nullptr;
 
     QPointer<station::Form3> station_;
+    QPointer<palette::PaletteWindow> palette_;
     QPointer<shell::Form2> readme_;
     QPointer<shell::prefres> prefs_dialog_;
     QPointer<shell::Splashscreen> about_;

@@ -3,6 +3,7 @@
 
 #include "core/copy_text.h"
 #include "editor/recent_colors.h"
+#include "palette/palette_window.h"
 #include "platform/platform.h"
 #include "widgets/css_commands.h"
 
@@ -37,6 +38,42 @@ void Form1::connect_tools()
         [this](const core::Rgb& c) { copy_hex(core::build_hex_code(c), c); });
     connect(v.recent, &RecentColors::menuRequested, this,
         [this](const QPoint& at) { platform_.popupMenu(view_.recent->menu(), at); });
+    connect(v.palette, &QAction::triggered, this, &Form1::show_palette);
+    connect(v.addtopalette, &QAction::triggered, this,
+        [this] { show_palette()->add_color(editing::channels(*this)); });
+}
+
+palette::PaletteWindow* Form1::show_palette()
+{
+    if (!palette_) {
+        palette::Hooks hooks;
+        hooks.main_color = [this] { return editing::channels(*this); };
+        hooks.station_color = [this](int t) {
+            station::Form3* s = station_ && station_->isVisible() ? station_.data() : show_station();
+            return widgets::to_rgb(s->target_color(station::Target(t)));
+        };
+        hooks.apply_to_main = [this](const core::Rgb& c) {
+            editing::write_channels(*this, c);
+            remember_color();
+        };
+        hooks.send_to_station = [this](int t, const core::Rgb& c) {
+            station::Form3* s = station_ && station_->isVisible() ? station_.data() : show_station();
+            s->select_target(station::Target(t));
+            editing::write_channels(*s, c);
+        };
+        hooks.open_pair = [this](const core::Rgb& text, const core::Rgb& background) {
+            station::Form3* s = station_ && station_->isVisible() ? station_.data() : show_station();
+            s->select_target(station::Background);
+            editing::write_channels(*s, background);
+            s->select_target(station::Text);
+            editing::write_channels(*s, text);
+        };
+        palette_ = new palette::PaletteWindow(platform_, folder_.folder(), std::move(hooks));
+    }
+    palette_->show();
+    palette_->raise();
+    palette_->activateWindow();
+    return palette_;
 }
 
 void Form1::pastecss_Click()

@@ -381,6 +381,8 @@ void Form1View::build_menus(QMainWindow* window)
         QKeySequence(Qt::SHIFT | Qt::Key_F2));
     pickscreen = add_action(commands, "pickscreen", QStringLiteral("Pick from Screen"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    addtopalette = add_action(commands, "addtopalette", QStringLiteral("Add to Pa&lette"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     sendcolortomatcher = menu(commands, "sendcolortomatcher", QStringLiteral("Send Color to..."));
     cmbackground = add_action(
         sendcolortomatcher, "cmbackground", QStringLiteral("Color Matcher Background"));
@@ -399,6 +401,7 @@ void Form1View::build_menus(QMainWindow* window)
     othertoolz = menu(nullptr, "othertoolz", QStringLiteral("&Tools"));
     match = add_action(othertoolz, "match", QStringLiteral("Color &Matching Station"),
         QKeySequence(Qt::CTRL | Qt::Key_M));
+    palette = add_action(othertoolz, "palette", QStringLiteral("&Palette"), QKeySequence(Qt::CTRL | Qt::Key_L));
 
     presets = menu(nullptr, "presets", QStringLiteral("&Presets"));
     QAction** items[]

@@ -108,6 +108,7 @@ public:
     QAction* pastehex = nullptr;
     QAction* pastecss = nullptr;
     QAction* pickscreen = nullptr;
+    QAction* addtopalette = nullptr; // beside the design
     QMenu* sendcolortomatcher = nullptr;
     QAction* cmbackground = nullptr;
     QAction* cmobject = nullptr;
@@ -121,6 +122,7 @@ public:
     // Tools
     QMenu* othertoolz = nullptr;
     QAction* match = nullptr;
+    QAction* palette = nullptr; // beside the design
     // Presets, in the order of the preset table
     QMenu* presets = nullptr;
     QAction* black = nullptr;
