@@ -71,8 +71,9 @@ QString quoted(const QString& text)
 
 std::optional<core::Rgb> css_color(const QString& text)
 {
+    // A palette holds opaque colours: a translucent one has no backdrop to be flattened on.
     const core::CssColor c = core::parse_css_color(text);
-    if (c.refusal != core::CssRefusal::None)
+    if (c.refusal != core::CssRefusal::None || c.alpha < 1)
         return std::nullopt;
     return c.rgb;
 }
