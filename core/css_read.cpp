@@ -41,8 +41,20 @@ struct Failure {
 
 // ---- Tokens (CSS Syntax 3, as much of it as colours use) ----
 
-enum class Tok { Ident, Function, Number, Percent, Dimension, Hash, Comma, LParen, RParen, Delim,
-    Space, End };
+enum class Tok {
+    Ident,
+    Function,
+    Number,
+    Percent,
+    Dimension,
+    Hash,
+    Comma,
+    LParen,
+    RParen,
+    Delim,
+    Space,
+    End
+};
 
 struct Token {
     Tok type = Tok::End;
@@ -180,9 +192,15 @@ std::vector<Token> tokenize(std::string_view s)
             t.name = lower(read_name());
         } else {
             switch (c) {
-            case ',': t.type = Tok::Comma; break;
-            case '(': t.type = Tok::LParen; break;
-            case ')': t.type = Tok::RParen; break;
+            case ',':
+                t.type = Tok::Comma;
+                break;
+            case '(':
+                t.type = Tok::LParen;
+                break;
+            case ')':
+                t.type = Tok::RParen;
+                break;
             case '/':
             case '*':
             case '+':
@@ -190,7 +208,8 @@ std::vector<Token> tokenize(std::string_view s)
                 t.type = Tok::Delim;
                 t.delim = c;
                 break;
-            default: invalid();
+            default:
+                invalid();
             }
             ++i;
         }
@@ -239,8 +258,22 @@ void substitute_vars(std::vector<Token>& tokens)
 
 // ---- Colours in their own spaces ----
 
-enum class Space { Srgb, SrgbLinear, DisplayP3, A98, ProPhoto, Rec2020, XyzD50, XyzD65, Lab, Lch,
-    Oklab, Oklch, Hsl, Hwb };
+enum class Space {
+    Srgb,
+    SrgbLinear,
+    DisplayP3,
+    A98,
+    ProPhoto,
+    Rec2020,
+    XyzD50,
+    XyzD65,
+    Lab,
+    Lch,
+    Oklab,
+    Oklch,
+    Hsl,
+    Hwb
+};
 
 // Channels in each space's own units: rgb spaces 0..1, hsl/hwb hue in degrees with the
 // rest 0..1, lab/lch L 0..100, oklab/oklch L 0..1. A missing ("none") channel holds 0.
@@ -282,20 +315,18 @@ constexpr Mat kA98ToXyz {{{573536.0 / 994567, 263643.0 / 1420810, 187206.0 / 994
 constexpr Mat kXyzToA98 {{{1829569.0 / 896150, -506331.0 / 896150, -308931.0 / 896150},
     {-851781.0 / 878810, 1648619.0 / 878810, 36519.0 / 878810},
     {16779.0 / 1248040, -147721.0 / 1248040, 1266979.0 / 1248040}}};
-constexpr Mat kRec2020ToXyz {{{63426534.0 / 99577255, 20160776.0 / 139408157,
-                                  47086771.0 / 278816314},
-    {26158966.0 / 99577255, 472592308.0 / 697040785, 8267143.0 / 139408157},
-    {0.0, 19567812.0 / 697040785, 295819943.0 / 278816314}}};
-constexpr Mat kXyzToRec2020 {{{30757411.0 / 17917100, -6372589.0 / 17917100,
-                                  -4539589.0 / 17917100},
+constexpr Mat kRec2020ToXyz {
+    {{63426534.0 / 99577255, 20160776.0 / 139408157, 47086771.0 / 278816314},
+        {26158966.0 / 99577255, 472592308.0 / 697040785, 8267143.0 / 139408157},
+        {0.0, 19567812.0 / 697040785, 295819943.0 / 278816314}}};
+constexpr Mat kXyzToRec2020 {{{30757411.0 / 17917100, -6372589.0 / 17917100, -4539589.0 / 17917100},
     {-19765991.0 / 29648200, 47925759.0 / 29648200, 467509.0 / 29648200},
     {792561.0 / 44930125, -1921689.0 / 44930125, 42328811.0 / 44930125}}};
 // ProPhoto is relative to D50.
 constexpr Mat kProPhotoToXyzD50 {{{0.79776664490064230, 0.13518129740053308, 0.03134773412839220},
     {0.28807482881940130, 0.71183523424187300, 0.00008993693872564},
     {0.0, 0.0, 0.82510460251046020}}};
-constexpr Mat kXyzD50ToProPhoto {{{1.34578688164715830, -0.25557208737979464,
-                                      -0.05110186497554526},
+constexpr Mat kXyzD50ToProPhoto {{{1.34578688164715830, -0.25557208737979464, -0.05110186497554526},
     {-0.54463070512490190, 1.50824774284514680, 0.02052744743642139},
     {0.0, 0.0, 1.21196754563894520}}};
 // Bradford chromatic adaptation between D65 and D50.
@@ -312,9 +343,9 @@ constexpr Mat kXyzToLms {{{0.8190224379967030, 0.3619062600528904, -0.1288737815
 constexpr Mat kLmsToOklab {{{0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
     {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
     {0.0259040424655478, 0.7827717124575296, -0.8086757549230774}}};
-constexpr Mat kOklabToLms {{{1.0, 0.3963377773761749, 0.2158037573099136},
-    {1.0, -0.1055613458156586, -0.0638541728258133},
-    {1.0, -0.0894841775298119, -1.2914855480194092}}};
+constexpr Mat kOklabToLms {
+    {{1.0, 0.3963377773761749, 0.2158037573099136}, {1.0, -0.1055613458156586, -0.0638541728258133},
+        {1.0, -0.0894841775298119, -1.2914855480194092}}};
 constexpr Mat kLmsToXyz {{{1.2268798758459243, -0.5578149944602171, 0.2813910456659647},
     {-0.0405757452148008, 1.1122868032803170, -0.0717110580655164},
     {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816}}};
@@ -486,12 +517,16 @@ Family family(Space s)
     switch (s) {
     case Space::Srgb:
     case Space::Hsl:
-    case Space::Hwb: return Family::Rgb;
+    case Space::Hwb:
+        return Family::Rgb;
     case Space::Lab:
-    case Space::Lch: return Family::Lab;
+    case Space::Lch:
+        return Family::Lab;
     case Space::Oklab:
-    case Space::Oklch: return Family::Oklab;
-    default: return Family::Other;
+    case Space::Oklch:
+        return Family::Oklab;
+    default:
+        return Family::Other;
     }
 }
 
@@ -499,22 +534,30 @@ Family family(Space s)
 Vec to_base(Space s, const Vec& v)
 {
     switch (s) {
-    case Space::Hsl: return hsl_to_srgb(v);
-    case Space::Hwb: return hwb_to_srgb(v);
+    case Space::Hsl:
+        return hsl_to_srgb(v);
+    case Space::Hwb:
+        return hwb_to_srgb(v);
     case Space::Lch:
-    case Space::Oklch: return from_polar(v);
-    default: return v;
+    case Space::Oklch:
+        return from_polar(v);
+    default:
+        return v;
     }
 }
 
 Vec from_base(Space s, const Vec& v)
 {
     switch (s) {
-    case Space::Hsl: return srgb_to_hsl(v);
-    case Space::Hwb: return srgb_to_hwb(v);
+    case Space::Hsl:
+        return srgb_to_hsl(v);
+    case Space::Hwb:
+        return srgb_to_hwb(v);
     case Space::Lch:
-    case Space::Oklch: return to_polar(v);
-    default: return v;
+    case Space::Oklch:
+        return to_polar(v);
+    default:
+        return v;
     }
 }
 
@@ -523,18 +566,28 @@ Vec to_xyz65(Space s, const Vec& v)
     switch (s) {
     case Space::Srgb:
     case Space::Hsl:
-    case Space::Hwb: return mul(kSrgbToXyz, each(to_base(s, v), srgb_linear));
-    case Space::SrgbLinear: return mul(kSrgbToXyz, v);
-    case Space::DisplayP3: return mul(kP3ToXyz, each(v, srgb_linear));
-    case Space::A98: return mul(kA98ToXyz, each(v, a98_linear));
-    case Space::ProPhoto: return mul(kD50ToD65, mul(kProPhotoToXyzD50, each(v, prophoto_linear)));
-    case Space::Rec2020: return mul(kRec2020ToXyz, each(v, rec2020_linear));
-    case Space::XyzD50: return mul(kD50ToD65, v);
-    case Space::XyzD65: return v;
+    case Space::Hwb:
+        return mul(kSrgbToXyz, each(to_base(s, v), srgb_linear));
+    case Space::SrgbLinear:
+        return mul(kSrgbToXyz, v);
+    case Space::DisplayP3:
+        return mul(kP3ToXyz, each(v, srgb_linear));
+    case Space::A98:
+        return mul(kA98ToXyz, each(v, a98_linear));
+    case Space::ProPhoto:
+        return mul(kD50ToD65, mul(kProPhotoToXyzD50, each(v, prophoto_linear)));
+    case Space::Rec2020:
+        return mul(kRec2020ToXyz, each(v, rec2020_linear));
+    case Space::XyzD50:
+        return mul(kD50ToD65, v);
+    case Space::XyzD65:
+        return v;
     case Space::Lab:
-    case Space::Lch: return mul(kD50ToD65, lab_to_xyz_d50(to_base(s, v)));
+    case Space::Lch:
+        return mul(kD50ToD65, lab_to_xyz_d50(to_base(s, v)));
     case Space::Oklab:
-    case Space::Oklch: return oklab_to_xyz(to_base(s, v));
+    case Space::Oklch:
+        return oklab_to_xyz(to_base(s, v));
     }
     return v;
 }
@@ -544,19 +597,28 @@ Vec from_xyz65(Space s, const Vec& xyz)
     switch (s) {
     case Space::Srgb:
     case Space::Hsl:
-    case Space::Hwb: return from_base(s, each(mul(kXyzToSrgb, xyz), srgb_gamma));
-    case Space::SrgbLinear: return mul(kXyzToSrgb, xyz);
-    case Space::DisplayP3: return each(mul(kXyzToP3, xyz), srgb_gamma);
-    case Space::A98: return each(mul(kXyzToA98, xyz), a98_gamma);
+    case Space::Hwb:
+        return from_base(s, each(mul(kXyzToSrgb, xyz), srgb_gamma));
+    case Space::SrgbLinear:
+        return mul(kXyzToSrgb, xyz);
+    case Space::DisplayP3:
+        return each(mul(kXyzToP3, xyz), srgb_gamma);
+    case Space::A98:
+        return each(mul(kXyzToA98, xyz), a98_gamma);
     case Space::ProPhoto:
         return each(mul(kXyzD50ToProPhoto, mul(kD65ToD50, xyz)), prophoto_gamma);
-    case Space::Rec2020: return each(mul(kXyzToRec2020, xyz), rec2020_gamma);
-    case Space::XyzD50: return mul(kD65ToD50, xyz);
-    case Space::XyzD65: return xyz;
+    case Space::Rec2020:
+        return each(mul(kXyzToRec2020, xyz), rec2020_gamma);
+    case Space::XyzD50:
+        return mul(kD65ToD50, xyz);
+    case Space::XyzD65:
+        return xyz;
     case Space::Lab:
-    case Space::Lch: return from_base(s, xyz_d50_to_lab(mul(kD65ToD50, xyz)));
+    case Space::Lch:
+        return from_base(s, xyz_d50_to_lab(mul(kD65ToD50, xyz)));
     case Space::Oklab:
-    case Space::Oklch: return from_base(s, xyz_to_oklab(xyz));
+    case Space::Oklch:
+        return from_base(s, xyz_to_oklab(xyz));
     }
     return xyz;
 }
@@ -573,12 +635,17 @@ Kind channel_kind(Space s, int i)
     static constexpr Kind hwb[] = {Kind::Hue, Kind::Other, Kind::Other};
     switch (s) {
     case Space::Lab:
-    case Space::Oklab: return lab[i];
+    case Space::Oklab:
+        return lab[i];
     case Space::Lch:
-    case Space::Oklch: return lch[i];
-    case Space::Hsl: return hsl[i];
-    case Space::Hwb: return hwb[i];
-    default: return rgb[i];
+    case Space::Oklch:
+        return lch[i];
+    case Space::Hsl:
+        return hsl[i];
+    case Space::Hwb:
+        return hwb[i];
+    default:
+        return rgb[i];
     }
 }
 
@@ -586,10 +653,13 @@ int hue_index(Space s)
 {
     switch (s) {
     case Space::Hsl:
-    case Space::Hwb: return 0;
+    case Space::Hwb:
+        return 0;
     case Space::Lch:
-    case Space::Oklch: return 2;
-    default: return -1;
+    case Space::Oklch:
+        return 2;
+    default:
+        return -1;
     }
 }
 
@@ -629,7 +699,8 @@ Color convert(const Color& from, Space to)
             out.missing[size_t(h)] = true;
     }
     for (int i = 0; i < 3; ++i)
-        out.c[size_t(i)] = out.missing[size_t(i)] || !std::isfinite(v[size_t(i)]) ? 0.0 : v[size_t(i)];
+        out.c[size_t(i)]
+            = out.missing[size_t(i)] || !std::isfinite(v[size_t(i)]) ? 0.0 : v[size_t(i)];
     return out;
 }
 
@@ -692,8 +763,8 @@ bool space_named(const std::string& name, Space& s, bool color_function)
         {"srgb-linear", Space::SrgbLinear}, {"display-p3", Space::DisplayP3},
         {"a98-rgb", Space::A98}, {"prophoto-rgb", Space::ProPhoto}, {"rec2020", Space::Rec2020},
         {"xyz", Space::XyzD65}, {"xyz-d50", Space::XyzD50}, {"xyz-d65", Space::XyzD65},
-        {"lab", Space::Lab}, {"lch", Space::Lch}, {"oklab", Space::Oklab},
-        {"oklch", Space::Oklch}, {"hsl", Space::Hsl}, {"hwb", Space::Hwb}};
+        {"lab", Space::Lab}, {"lch", Space::Lch}, {"oklab", Space::Oklab}, {"oklch", Space::Oklch},
+        {"hsl", Space::Hsl}, {"hwb", Space::Hwb}};
     for (const auto& [word, space] : spaces)
         if (name == word) {
             s = space;
@@ -703,23 +774,19 @@ bool space_named(const std::string& name, Space& s, bool color_function)
     return false;
 }
 
-const char* const kSystemColors[] = {"AccentColor", "AccentColorText", "ActiveText",
-    "ButtonBorder", "ButtonFace", "ButtonText", "Canvas", "CanvasText", "Field", "FieldText",
-    "GrayText", "Highlight", "HighlightText", "LinkText", "Mark", "MarkText", "SelectedItem",
+const char* const kSystemColors[] = {"AccentColor", "AccentColorText", "ActiveText", "ButtonBorder",
+    "ButtonFace", "ButtonText", "Canvas", "CanvasText", "Field", "FieldText", "GrayText",
+    "Highlight", "HighlightText", "LinkText", "Mark", "MarkText", "SelectedItem",
     "SelectedItemText", "VisitedText",
     // Deprecated, still read by browsers.
     "ActiveBorder", "ActiveCaption", "AppWorkspace", "Background", "ButtonHighlight",
     "ButtonShadow", "CaptionText", "InactiveBorder", "InactiveCaption", "InactiveCaptionText",
-    "InfoBackground", "InfoText", "Menu", "MenuText", "Scrollbar", "ThreeDDarkShadow",
-    "ThreeDFace", "ThreeDHighlight", "ThreeDLightShadow", "ThreeDShadow", "Window",
-    "WindowFrame", "WindowText"};
+    "InfoBackground", "InfoText", "Menu", "MenuText", "Scrollbar", "ThreeDDarkShadow", "ThreeDFace",
+    "ThreeDHighlight", "ThreeDLightShadow", "ThreeDShadow", "Window", "WindowFrame", "WindowText"};
 
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens)
-        : t_(std::move(tokens))
-    {
-    }
+    explicit Parser(std::vector<Token> tokens) : t_(std::move(tokens)) { }
 
     Color whole()
     {
@@ -743,8 +810,7 @@ private:
 
     struct Nesting {
         Parser& parser;
-        explicit Nesting(Parser& p)
-            : parser(p)
+        explicit Nesting(Parser& p) : parser(p)
         {
             if (++parser.depth_ > kMaxDepth)
                 invalid();
@@ -778,8 +844,12 @@ private:
     {
         const Token& k = peek();
         switch (k.type) {
-        case Tok::Number: ++p_; return {Type::Number, k.value};
-        case Tok::Percent: ++p_; return {Type::Percent, k.value};
+        case Tok::Number:
+            ++p_;
+            return {Type::Number, k.value};
+        case Tok::Percent:
+            ++p_;
+            return {Type::Percent, k.value};
         case Tok::Dimension: {
             double degrees = 0;
             if (!angle_degrees(k.name, k.value, degrees))
@@ -818,7 +888,8 @@ private:
             if (is_math(k))
                 return math_function(kw);
             invalid();
-        default: invalid();
+        default:
+            invalid();
         }
     }
 
@@ -998,8 +1069,11 @@ private:
     static double channel(const Term& t, bool& missing, double percent, bool hue = false)
     {
         switch (t.type) {
-        case Type::None: missing = true; return 0;
-        case Type::Number: return t.v;
+        case Type::None:
+            missing = true;
+            return 0;
+        case Type::Number:
+            return t.v;
         case Type::Percent:
             if (hue)
                 invalid();
@@ -1026,8 +1100,8 @@ private:
 
     // "from <color>" of a relative colour, converted into the function's space; its
     // channels become keywords whose missing values read as 0.
-    std::optional<Color> origin(Space space, Keywords& kw, std::array<const char*, 3> names,
-        std::array<double, 3> scale)
+    std::optional<Color> origin(
+        Space space, Keywords& kw, std::array<const char*, 3> names, std::array<double, 3> scale)
     {
         if (!at_ident("from"))
             return std::nullopt;
@@ -1068,7 +1142,8 @@ private:
         Keywords kw;
         const Space space = hwb ? Space::Hwb : Space::Hsl;
         const auto from = origin(space, kw,
-            hwb ? std::array<const char*, 3> {"h", "w", "b"} : std::array<const char*, 3> {"h", "s", "l"},
+            hwb ? std::array<const char*, 3> {"h", "w", "b"}
+                : std::array<const char*, 3> {"h", "s", "l"},
             {1, 100, 100});
         const Args a = channels(!from && !hwb, from ? &kw : nullptr);
         if (a.legacy && (a.ch[1].type != Type::Percent || a.ch[2].type != Type::Percent))
@@ -1092,7 +1167,8 @@ private:
         const bool ok = space == Space::Oklab || space == Space::Oklch;
         const bool polar = space == Space::Lch || space == Space::Oklch;
         const auto from = origin(space, kw,
-            polar ? std::array<const char*, 3> {"l", "c", "h"} : std::array<const char*, 3> {"l", "a", "b"},
+            polar ? std::array<const char*, 3> {"l", "c", "h"}
+                  : std::array<const char*, 3> {"l", "a", "b"},
             {1, 1, 1});
         const Args a = channels(false, from ? &kw : nullptr);
         Color out;
@@ -1221,8 +1297,8 @@ private:
         if (total <= 0)
             invalid();
         const double multiplier = total < 100 ? total / 100 : 1.0;
-        return interpolate(convert(colors[0], space), convert(colors[1], space), p2 / total, method,
-            multiplier);
+        return interpolate(
+            convert(colors[0], space), convert(colors[1], space), p2 / total, method, multiplier);
     }
 
     static Color interpolate(Color a, Color b, double t, HueMethod method, double multiplier)
@@ -1451,9 +1527,8 @@ std::string unwrap(std::string_view text)
         changed = s.size() != before.size();
     }
     const bool bare_hex = (s.size() == 3 || s.size() == 4 || s.size() == 6 || s.size() == 8)
-        && std::all_of(s.begin(), s.end(), [](char c) {
-               return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-           });
+        && std::all_of(s.begin(), s.end(),
+            [](char c) { return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); });
     return bare_hex ? "#" + std::string(s) : std::string(s);
 }
 
