@@ -1012,7 +1012,6 @@ private:
         } else {
             invalid();
         }
-        out.v = std::clamp(out.v, -kHuge, kHuge);
         return out;
     }
 
@@ -1066,24 +1065,19 @@ private:
     }
 
     // A channel in its space's units; percent is what 100% stands for.
+    // An infinite hue is 0deg; other infinities are clamped to the largest values.
     static double channel(const Term& t, bool& missing, double percent, bool hue = false)
     {
-        switch (t.type) {
-        case Type::None:
+        if ((t.type == Type::Percent && hue) || (t.type == Type::Angle && !hue))
+            invalid();
+        if (t.type == Type::None) {
             missing = true;
             return 0;
-        case Type::Number:
-            return t.v;
-        case Type::Percent:
-            if (hue)
-                invalid();
-            return t.v * percent / 100;
-        case Type::Angle:
-            if (!hue)
-                invalid();
-            return t.v;
         }
-        return 0;
+        if (hue)
+            return std::isfinite(t.v) ? std::clamp(t.v, -kHuge, kHuge) : 0.0;
+        const double v = t.type == Type::Percent ? t.v * percent / 100 : t.v;
+        return std::clamp(v, -kHuge, kHuge);
     }
 
     static void set_alpha(Color& out, const std::optional<Term>& alpha, const Color* origin)
@@ -1092,10 +1086,7 @@ private:
             out.alpha = origin ? origin->alpha : 1.0;
             return;
         }
-        double a = channel(*alpha, out.alpha_missing, 1);
-        if (alpha->type == Type::Percent)
-            a = alpha->v / 100;
-        out.alpha = std::clamp(a, 0.0, 1.0);
+        out.alpha = std::clamp(channel(*alpha, out.alpha_missing, 1), 0.0, 1.0);
     }
 
     // "from <color>" of a relative colour, converted into the function's space; its
@@ -1230,12 +1221,14 @@ private:
 
     bool at_percentage() const { return peek().type == Tok::Percent || is_math(peek()); }
 
+    // A literal outside 0..100% is invalid; a calculation is clamped into it.
     double mix_percentage()
     {
+        const bool calculated = is_math(peek());
         const Term t = term(nullptr);
-        if (t.type != Type::Percent || t.v < 0 || t.v > 100)
+        if (t.type != Type::Percent || (!calculated && (t.v < 0 || t.v > 100)))
             invalid();
-        return t.v;
+        return std::clamp(t.v, 0.0, 100.0);
     }
 
     Color mix_function()

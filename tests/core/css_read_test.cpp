@@ -147,7 +147,12 @@ TEST(CssRead, PlainFormsAndClampsReadAsBrowsersReadThem)
         {"rgb(1-2-3)", {1, 0, 0}}, {"rgb(+1 .5e1 5E-0)", {1, 5, 5}},
         // var() takes its fallback, nested ones too.
         {"var(--brand, #f90)", orange}, {"var(--a, var(--b, rgb(255 153 0)))", orange},
-        {"rgb(var(--r, 255) 153 0)", orange}};
+        {"rgb(var(--r, 255) 153 0)", orange},
+        // Infinite calculations: a hue of 0deg, other channels at their ends.
+        {"hsl(calc(infinity) 100% 50%)", {255, 0, 0}},
+        {"hsl(calc(-infinity * 1deg) 100% 50% / calc(infinity))", {255, 0, 0}},
+        {"color-mix(in srgb, red calc(infinity * 1%), blue)", {255, 0, 0}},
+        {"lab(calc(infinity) calc(NaN) 0)", {255, 255, 255}}};
     for (const auto& [text, rgb] : cases)
         EXPECT_EQ(over_white(text), rgb) << text;
 }
