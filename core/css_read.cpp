@@ -1498,25 +1498,34 @@ std::string unwrap(std::string_view text)
     for (bool changed = true; changed;) {
         changed = false;
         const std::string_view before = s;
-        while (!s.empty() && s.back() == ';')
+        while (!s.empty() && (s.back() == ';' || s.back() == ','))
             s = trimmed(s.substr(0, s.size() - 1));
         if (const std::size_t bang = s.rfind('!'); bang != std::string_view::npos) {
             const std::string_view rest = trimmed(s.substr(bang + 1));
             if (rest.size() == 9 && starts_with_word(rest, "important"))
                 s = trimmed(s.substr(0, bang));
         }
-        if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'' || s.front() == '`')
-            && s.back() == s.front())
-            s = trimmed(s.substr(1, s.size() - 2));
-        // A property name, custom or not, and its colon.
+        // A property name and its colon: CSS (custom or not), Sass, Less, or a quoted key.
         std::size_t i = 0;
-        while (i < s.size() && (name_char(s[i]) || s[i] == '-'))
-            ++i;
+        if (!s.empty() && (s[0] == '"' || s[0] == '\'')) {
+            const std::size_t close = s.find(s[0], 1);
+            i = close == std::string_view::npos ? 0 : close + 1;
+        } else {
+            const std::size_t start = !s.empty() && (s[0] == '$' || s[0] == '@') ? 1 : 0;
+            i = start;
+            while (i < s.size() && name_char(s[i]))
+                ++i;
+            if (i == start)
+                i = 0;
+        }
         std::size_t j = i;
         while (j < s.size() && is_space(s[j]))
             ++j;
         if (i > 0 && j < s.size() && s[j] == ':')
             s = trimmed(s.substr(j + 1));
+        if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'' || s.front() == '`')
+            && s.back() == s.front())
+            s = trimmed(s.substr(1, s.size() - 2));
         changed = s.size() != before.size();
     }
     const bool bare_hex = (s.size() == 3 || s.size() == 4 || s.size() == 6 || s.size() == 8)

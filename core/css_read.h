@@ -32,6 +32,8 @@ struct CssReading {
 // One colour as an author pastes it: strips a property name and colon (`color:`,
 // `background-color:`, `--brand:`), a trailing `;`, `!important`, quotes, CSS comments,
 // surrounding white space and line feeds; bare hex digits (3, 4, 6 or 8) read as hex.
+// Sass and Less variables (`$brand:`, `@brand:`), quoted keys (`"brand": "#f90",`) and a
+// trailing comma are stripped too.
 CssReading read_css_color(std::string_view text);
 
 // The 8-bit colour a reading shows over an opaque backdrop (alpha compositing in sRGB, as

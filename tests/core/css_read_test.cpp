@@ -157,8 +157,8 @@ TEST(CssRead, PlainFormsAndClampsReadAsBrowsersReadThem)
         EXPECT_EQ(over_white(text), rgb) << text;
 }
 
-// What authors copy along: property names, comments, !important, quotes, line feeds and
-// bare hex digits.
+// What authors copy along: property names (CSS, Sass, Less, quoted keys), comments,
+// !important, quotes, trailing commas, line feeds and bare hex digits.
 TEST(CssRead, TheTextAroundAPastedColourIsStripped)
 {
     for (const char* text : {"color: #336699;", "background-color:#336699 !important;",
@@ -166,10 +166,12 @@ TEST(CssRead, TheTextAroundAPastedColourIsStripped)
              "/* brand */ #336699 /* blue */", "border-color: rgb(51, /* g */ 102, 153)!important",
              "336699", "`#369`", "369", "color: 369f;", "\xC2\xA0#336699\xC2\xA0",
              "\xEF\xBB\xBFrgb(51\xC2\xA0"
-             "102 153)"})
+             "102 153)",
+             "$brand: #336699;", "@brand: #369;", "\"brand\": \"#336699\",",
+             "'brand' : 'rgb(51, 102, 153)',"})
         EXPECT_EQ(over_white(text), (Rgb {51, 102, 153})) << text;
     for (const char* text : {"33669", "3366990", "#369 #369", "color: red; color: blue",
-             "color red", "!important", ";", ""})
+             "color red", "!important", ";", "\"brand\" #369", "$: #369", ""})
         EXPECT_EQ(core::read_css_color(text).status, Status::Invalid) << text;
 }
 
