@@ -112,6 +112,17 @@ TEST(CssRead, ColoursOfEveryFunctionAgreeWithTheReference)
         {"color-mix(in rec2020, color(rec2020 0.2 0.2 0.2), color(rec2020 0.4 0.6 0.8))",
             {66, 118, 142}},
         {"color-mix(in srgb, red calc(10% * 5), blue)", {128, 0, 128}},
+        {"color-mix(in srgb-linear, #336699, #f90)", {190, 131, 111}},
+        {"color-mix(in display-p3, #336699, #f90)", {157, 128, 99}},
+        {"color-mix(in a98-rgb, #336699, #f90)", {162, 128, 91}},
+        {"color-mix(in prophoto-rgb, #336699, #f90)", {176, 129, 104}},
+        {"color-mix(in rec2020, #336699, #f90)", {165, 129, 100}},
+        {"color-mix(in xyz, #336699, #f90)", {190, 131, 111}},
+        {"color-mix(in xyz-d50, #336699, #f90)", {190, 131, 111}},
+        {"color-mix(in lab, #336699, #f90)", {171, 128, 100}},
+        {"color-mix(in lch, #336699, #f90)", {218, 90, 167}},
+        {"color-mix(in oklab, #336699, #f90)", {157, 133, 117}},
+        {"color-mix(in oklch, #336699, #f90)", {190, 104, 168}},
         {"rgb(calc(255 / 2) calc(2 * 50) calc((10 + 20) * 2))", {128, 100, 60}},
         {"rgb(calc(infinity) calc(-infinity) calc(NaN))", {255, 0, 0}},
         {"rgb(min(10, 20) max(10%, 20%) clamp(0, 300, 128))", {10, 51, 128}},
@@ -123,6 +134,20 @@ TEST(CssRead, ColoursOfEveryFunctionAgreeWithTheReference)
     };
     for (const auto& [text, rgb] : cases)
         EXPECT_EQ(over_white(text), rgb) << text;
+}
+
+// A colour taken into every space by a relative colour, and out again, is the same colour.
+TEST(CssRead, RelativeColoursRoundTripThroughEverySpace)
+{
+    for (const char* text :
+        {"color(from #336699 srgb r g b)", "color(from #336699 srgb-linear r g b)",
+            "color(from #336699 display-p3 r g b)", "color(from #336699 a98-rgb r g b)",
+            "color(from #336699 prophoto-rgb r g b)", "color(from #336699 rec2020 r g b)",
+            "color(from #336699 xyz x y z)", "color(from #336699 xyz-d50 x y z)",
+            "color(from #336699 xyz-d65 x y z)", "lab(from #336699 l a b)",
+            "lch(from #336699 l c h)", "oklab(from #336699 l a b)", "oklch(from #336699 l c h)",
+            "hsl(from #336699 h s l)", "hwb(from #336699 h w b)", "rgb(from #336699 r g b)"})
+        EXPECT_EQ(over_white(text), (Rgb {51, 102, 153})) << text;
 }
 
 // Forms and clamps whose colour is plain: names, hex, legacy and modern syntax, none, case.
