@@ -56,10 +56,30 @@ enum class Tok {
     End
 };
 
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+// A name as written (custom property names keep their case), compared without regard to
+// case with the words of CSS.
+struct Word {
+    std::string_view text;
+    bool operator==(const char* word) const
+    {
+        std::size_t i = 0;
+        for (; i < text.size(); ++i)
+            if (!word[i] || lower(text[i]) != lower(word[i]))
+                return false;
+        return word[i] == '\0';
+    }
+    bool operator!=(const char* word) const { return !(*this == word); }
+};
+
+// Tokens point into the text, which outlives them.
 struct Token {
     Tok type = Tok::End;
-    std::string name; // idents, functions, units and hashes, lower case
-    std::string raw; // idents as written (custom property names keep their case)
+    Word name; // idents, functions (without the parenthesis), units and hashes
     double value = 0;
     char delim = 0;
 };
@@ -81,15 +101,6 @@ bool name_char(char c)
 {
     return name_start(c) || is_digit(c) || c == '-';
 }
-std::string lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return out;
-}
-
 // A CSS number token's text to a double without the C locale's help (the toolkit sets the
 // user's locale). Overflow gives infinity, underflow zero.
 double to_number(std::string_view s)
@@ -172,13 +183,12 @@ std::vector<Token> tokenize(std::string_view s)
                 t.type = Tok::Percent;
             } else if (starts_ident(i)) {
                 t.type = Tok::Dimension;
-                t.name = lower(read_name());
+                t.name = {read_name()};
             } else {
                 t.type = Tok::Number;
             }
         } else if (starts_ident(i)) {
-            t.raw = std::string(read_name());
-            t.name = lower(t.raw);
+            t.name = {read_name()};
             t.type = Tok::Ident;
             if (at(i) == '(') {
                 ++i;
@@ -189,7 +199,7 @@ std::vector<Token> tokenize(std::string_view s)
             if (!name_char(at(i)))
                 invalid();
             t.type = Tok::Hash;
-            t.name = lower(read_name());
+            t.name = {read_name()};
         } else {
             switch (c) {
             case ',':
@@ -228,9 +238,9 @@ void substitute_vars(std::vector<Token>& tokens)
         std::size_t k = i + 1;
         while (tokens[k].type == Tok::Space)
             ++k;
-        if (tokens[k].type != Tok::Ident || tokens[k].raw.rfind("--", 0) != 0)
+        if (tokens[k].type != Tok::Ident || tokens[k].name.text.substr(0, 2) != "--")
             invalid();
-        const std::string name = tokens[k].raw;
+        const std::string name(tokens[k].name.text);
         ++k;
         while (tokens[k].type == Tok::Space)
             ++k;
@@ -736,7 +746,7 @@ struct Keywords {
     std::array<double, 4> values {};
 };
 
-bool angle_degrees(const std::string& unit, double v, double& out)
+bool angle_degrees(const Word& unit, double v, double& out)
 {
     if (unit == "deg")
         out = v;
@@ -757,7 +767,7 @@ bool is_math(const Token& t)
         && (t.name == "calc" || t.name == "min" || t.name == "max" || t.name == "clamp");
 }
 
-bool space_named(const std::string& name, Space& s, bool color_function)
+bool space_named(const Word& name, Space& s, bool color_function)
 {
     static const std::pair<const char*, Space> spaces[] = {{"srgb", Space::Srgb},
         {"srgb-linear", Space::SrgbLinear}, {"display-p3", Space::DisplayP3},
@@ -946,7 +956,7 @@ private:
     Term math_function(const Keywords* kw)
     {
         Nesting nest(*this);
-        const std::string name = peek().name;
+        const Word name = peek().name;
         ++p_;
         std::vector<Term> args;
         for (;;) {
@@ -1359,14 +1369,14 @@ private:
         return out;
     }
 
-    static Color hex(const std::string& digits)
+    static Color hex(std::string_view digits)
     {
         std::array<int, 8> v {};
         const std::size_t n = digits.size();
         if (n != 3 && n != 4 && n != 6 && n != 8)
             invalid();
         for (std::size_t i = 0; i < n; ++i) {
-            const char c = digits[i];
+            const char c = lower(digits[i]);
             if (is_digit(c))
                 v[i] = c - '0';
             else if (c >= 'a' && c <= 'f')
@@ -1393,14 +1403,14 @@ private:
             out.alpha = 0;
             return out;
         }
-        if (const auto named = css_named_color(k.name)) {
+        if (const auto named = css_named_color(k.name.text)) {
             out.c = {named->red / 255.0, named->green / 255.0, named->blue / 255.0};
             return out;
         }
         if (k.name == "currentcolor")
             needs("currentcolor");
         for (const char* system : kSystemColors)
-            if (k.name == lower(system))
+            if (k.name == system)
                 needs(system);
         invalid();
     }
@@ -1410,7 +1420,7 @@ private:
         const Token& k = peek();
         if (k.type == Tok::Hash) {
             ++p_;
-            return hex(k.name);
+            return hex(k.name.text);
         }
         if (k.type == Tok::Ident) {
             ++p_;
@@ -1419,7 +1429,7 @@ private:
         if (k.type != Tok::Function)
             invalid();
         Nesting nest(*this);
-        const std::string name = k.name;
+        const Word name = k.name;
         ++p_;
         skip_space();
         if (name == "rgb" || name == "rgba")
@@ -1550,7 +1560,8 @@ CssReading read_css_color(std::string_view text)
     if (text.size() > kCssReadMaxLength)
         return reading;
     try {
-        std::vector<Token> tokens = tokenize(unwrap(text));
+        const std::string plain = unwrap(text);
+        std::vector<Token> tokens = tokenize(plain);
         substitute_vars(tokens);
         const Color c = Parser(std::move(tokens)).whole();
         reading.color = display(c);
