@@ -159,7 +159,8 @@ TEST(CssRead, PlainFormsAndClampsReadAsBrowsersReadThem)
         {"rgba(255 153 0)", orange}, {"RGB(100% 60% 0%)", orange}, {"rgb(255 153 0 / 1)", orange},
         {"rgb(255 153 0 / 2)", orange}, {"rgb(255, 153, 0, 150%)", orange},
         {"hsla(36 100% 50%)", orange}, {"hsl(36deg, 100%, 50%)", orange}, {"OrAnGe", {255, 165, 0}},
-        {"rebeccapurple", {102, 51, 153}},
+        {"rebeccapurple", {102, 51, 153}}, {"RGB(FROM #F90 R G B / ALPHA)", orange},
+        {"COLOR-MIX(IN SRGB, RED 25%, BLUE)", {64, 0, 191}}, {"HSL(0.1TURN 100% 50%)", orange},
         // Clamped where CSS clamps: rgb channels, hsl saturation and lightness, lab L.
         {"rgb(300, -20, 127.5)", {255, 0, 128}}, {"rgb(120%, -5%, 50%)", {255, 0, 128}},
         {"rgb(1e999 0 0)", {255, 0, 0}}, {"oklch(-0.5 0.2 30)", {0, 0, 0}},
