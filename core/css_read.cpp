@@ -1274,37 +1274,63 @@ private:
             }
             expect(Tok::Comma);
         }
-        std::array<Color, 2> colors;
-        std::array<std::optional<double>, 2> percents;
-        for (std::size_t i = 0; i < 2; ++i) {
+        // One or more colours, each with an optional percentage.
+        struct Item {
+            Color color;
+            std::optional<double> percent;
+        };
+        std::vector<Item> items;
+        for (;;) {
+            Item item;
             skip_space();
             if (at_percentage()) {
-                percents[i] = mix_percentage();
+                item.percent = mix_percentage();
                 skip_space();
-                colors[i] = color();
+                item.color = color();
             } else {
-                colors[i] = color();
+                item.color = color();
                 skip_space();
                 if (at_percentage())
-                    percents[i] = mix_percentage();
+                    item.percent = mix_percentage();
             }
+            items.push_back(item);
             skip_space();
-            expect(i == 0 ? Tok::Comma : Tok::RParen);
+            if (peek().type == Tok::RParen)
+                break;
+            expect(Tok::Comma);
         }
-        double p1 = percents[0].value_or(50), p2 = percents[1].value_or(50);
-        if (percents[0] && !percents[1])
-            p2 = 100 - p1;
-        else if (!percents[0] && percents[1])
-            p1 = 100 - p2;
-        const double total = p1 + p2;
+        ++p_;
+        // Omitted percentages share what the given ones leave; a total below 100% makes
+        // the mix that much more transparent, one above it is scaled down.
+        double given = 0;
+        std::size_t omitted = 0;
+        for (const Item& item : items) {
+            given += item.percent.value_or(0);
+            omitted += !item.percent;
+        }
+        const double share = omitted ? std::max(0.0, 100 - given) / double(omitted) : 0.0;
+        double total = 0;
+        for (Item& item : items) {
+            if (!item.percent)
+                item.percent = share;
+            total += *item.percent;
+        }
         if (total <= 0)
             invalid();
-        const double multiplier = total < 100 ? total / 100 : 1.0;
-        return interpolate(
-            convert(colors[0], space), convert(colors[1], space), p2 / total, method, multiplier);
+        Color mixed = convert(items[0].color, space);
+        double weight = *items[0].percent;
+        for (std::size_t i = 1; i < items.size(); ++i) {
+            const double w = *items[i].percent;
+            weight += w;
+            mixed = interpolate(
+                mixed, convert(items[i].color, space), weight > 0 ? w / weight : 0, method);
+        }
+        if (total < 100)
+            mixed.alpha *= total / 100;
+        return mixed;
     }
 
-    static Color interpolate(Color a, Color b, double t, HueMethod method, double multiplier)
+    static Color interpolate(Color a, Color b, double t, HueMethod method)
     {
         Color out;
         out.space = a.space;
@@ -1365,7 +1391,6 @@ private:
                 out.c[i] = 0;
         out.alpha_missing = a.alpha_missing && b.alpha_missing;
         out.alpha = out.alpha_missing ? 1.0 : alpha;
-        out.alpha *= multiplier;
         return out;
     }
 

@@ -3,8 +3,8 @@
 // The CSS colour reader: any <color> of CSS Color 4 and 5 a browser reads, as it reads it.
 // Hex forms, rgb()/rgba(), hsl()/hsla() (legacy comma and modern syntax), hwb(), lab(),
 // lch(), oklab(), oklch(), color() in the predefined spaces and XYZ, relative colours
-// ("rgb(from red r g calc(b + 20))"), color-mix() in every interpolation space with its
-// hue methods, calc()/min()/max()/clamp() with e, pi, infinity and NaN, the 148 names,
+// ("rgb(from red r g calc(b + 20))"), color-mix() of one or more colours in every
+// interpolation space with its hue methods, calc()/min()/max()/clamp() with e, pi, infinity and NaN, the 148 names,
 // transparent, and var() with a fallback. Colours outside sRGB come back gamut-mapped
 // for an sRGB screen. No Qt.
 

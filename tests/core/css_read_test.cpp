@@ -174,6 +174,12 @@ TEST(CssRead, PlainFormsAndClampsReadAsBrowsersReadThem)
         // var() takes its fallback, nested ones too.
         {"var(--brand, #f90)", orange}, {"var(--a, var(--b, rgb(255 153 0)))", orange},
         {"rgb(var(--r, 255) 153 0)", orange},
+        // color-mix() of one colour or of more than two, and without a method (OKLab).
+        {"color-mix(in srgb, red 50%)", {255, 128, 128}},
+        {"color-mix(in srgb, red, blue, lime)", {85, 85, 85}},
+        {"color-mix(in srgb, red 20%, blue 20%, lime)", {51, 153, 51}},
+        {"color-mix(in srgb, red 10%, blue 10%)", {230, 204, 230}},
+        {"color-mix(#f90, #f90 30%)", orange},
         // Infinite calculations: a hue of 0deg, other channels at their ends.
         {"hsl(calc(infinity) 100% 50%)", {255, 0, 0}},
         {"hsl(calc(-infinity * 1deg) 100% 50% / calc(infinity))", {255, 0, 0}},
