@@ -144,18 +144,23 @@ CssColor parse_css_color(const QString& text, const Rgb& backdrop)
         return out;
     }
     const QByteArray utf8 = text.toUtf8();
-    const CssReading reading = read_css_color(std::string_view(utf8.constData(), size_t(utf8.size())));
+    const CssReading reading
+        = read_css_color(std::string_view(utf8.constData(), size_t(utf8.size())));
     switch (reading.status) {
     case CssReading::Status::Color:
         out.rgb = flatten(reading, backdrop);
         out.alpha = reading.alpha;
         break;
-    case CssReading::Status::Transparent: out.refusal = CssRefusal::NotOpaque; break;
+    case CssReading::Status::Transparent:
+        out.refusal = CssRefusal::NotOpaque;
+        break;
     case CssReading::Status::NeedsContext:
         out.refusal = CssRefusal::NeedsContext;
         out.needs = QString::fromStdString(reading.needs);
         break;
-    case CssReading::Status::Invalid: out.refusal = CssRefusal::NotAColor; break;
+    case CssReading::Status::Invalid:
+        out.refusal = CssRefusal::NotAColor;
+        break;
     }
     return out;
 }

@@ -41,13 +41,45 @@ struct Failure {
 
 // ---- Tokens (CSS Syntax 3, as much of it as colours use) ----
 
-enum class Tok { Ident, Function, Number, Percent, Dimension, Hash, Comma, LParen, RParen, Delim,
-    Space, End };
+enum class Tok {
+    Ident,
+    Function,
+    Number,
+    Percent,
+    Dimension,
+    Hash,
+    Comma,
+    LParen,
+    RParen,
+    Delim,
+    Space,
+    End
+};
 
+char lower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c;
+}
+
+// A name as written (custom property names keep their case), compared without regard to
+// case with the words of CSS.
+struct Word {
+    std::string_view text;
+    bool operator==(const char* word) const
+    {
+        std::size_t i = 0;
+        for (; i < text.size(); ++i)
+            if (!word[i] || lower(text[i]) != lower(word[i]))
+                return false;
+        return word[i] == '\0';
+    }
+    bool operator!=(const char* word) const { return !(*this == word); }
+};
+
+// Tokens point into the text, which outlives them.
 struct Token {
     Tok type = Tok::End;
-    std::string name; // idents, functions, units and hashes, lower case
-    std::string raw; // idents as written (custom property names keep their case)
+    Word name; // idents, functions (without the parenthesis), units and hashes
     double value = 0;
     char delim = 0;
 };
@@ -69,15 +101,6 @@ bool name_char(char c)
 {
     return name_start(c) || is_digit(c) || c == '-';
 }
-std::string lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = char(c - 'A' + 'a');
-    return out;
-}
-
 // A CSS number token's text to a double without the C locale's help (the toolkit sets the
 // user's locale). Overflow gives infinity, underflow zero.
 double to_number(std::string_view s)
@@ -160,13 +183,12 @@ std::vector<Token> tokenize(std::string_view s)
                 t.type = Tok::Percent;
             } else if (starts_ident(i)) {
                 t.type = Tok::Dimension;
-                t.name = lower(read_name());
+                t.name = {read_name()};
             } else {
                 t.type = Tok::Number;
             }
         } else if (starts_ident(i)) {
-            t.raw = std::string(read_name());
-            t.name = lower(t.raw);
+            t.name = {read_name()};
             t.type = Tok::Ident;
             if (at(i) == '(') {
                 ++i;
@@ -177,12 +199,18 @@ std::vector<Token> tokenize(std::string_view s)
             if (!name_char(at(i)))
                 invalid();
             t.type = Tok::Hash;
-            t.name = lower(read_name());
+            t.name = {read_name()};
         } else {
             switch (c) {
-            case ',': t.type = Tok::Comma; break;
-            case '(': t.type = Tok::LParen; break;
-            case ')': t.type = Tok::RParen; break;
+            case ',':
+                t.type = Tok::Comma;
+                break;
+            case '(':
+                t.type = Tok::LParen;
+                break;
+            case ')':
+                t.type = Tok::RParen;
+                break;
             case '/':
             case '*':
             case '+':
@@ -190,7 +218,8 @@ std::vector<Token> tokenize(std::string_view s)
                 t.type = Tok::Delim;
                 t.delim = c;
                 break;
-            default: invalid();
+            default:
+                invalid();
             }
             ++i;
         }
@@ -209,9 +238,9 @@ void substitute_vars(std::vector<Token>& tokens)
         std::size_t k = i + 1;
         while (tokens[k].type == Tok::Space)
             ++k;
-        if (tokens[k].type != Tok::Ident || tokens[k].raw.rfind("--", 0) != 0)
+        if (tokens[k].type != Tok::Ident || tokens[k].name.text.substr(0, 2) != "--")
             invalid();
-        const std::string name = tokens[k].raw;
+        const std::string name(tokens[k].name.text);
         ++k;
         while (tokens[k].type == Tok::Space)
             ++k;
@@ -239,8 +268,22 @@ void substitute_vars(std::vector<Token>& tokens)
 
 // ---- Colours in their own spaces ----
 
-enum class Space { Srgb, SrgbLinear, DisplayP3, A98, ProPhoto, Rec2020, XyzD50, XyzD65, Lab, Lch,
-    Oklab, Oklch, Hsl, Hwb };
+enum class Space {
+    Srgb,
+    SrgbLinear,
+    DisplayP3,
+    A98,
+    ProPhoto,
+    Rec2020,
+    XyzD50,
+    XyzD65,
+    Lab,
+    Lch,
+    Oklab,
+    Oklch,
+    Hsl,
+    Hwb
+};
 
 // Channels in each space's own units: rgb spaces 0..1, hsl/hwb hue in degrees with the
 // rest 0..1, lab/lch L 0..100, oklab/oklch L 0..1. A missing ("none") channel holds 0.
@@ -282,20 +325,18 @@ constexpr Mat kA98ToXyz {{{573536.0 / 994567, 263643.0 / 1420810, 187206.0 / 994
 constexpr Mat kXyzToA98 {{{1829569.0 / 896150, -506331.0 / 896150, -308931.0 / 896150},
     {-851781.0 / 878810, 1648619.0 / 878810, 36519.0 / 878810},
     {16779.0 / 1248040, -147721.0 / 1248040, 1266979.0 / 1248040}}};
-constexpr Mat kRec2020ToXyz {{{63426534.0 / 99577255, 20160776.0 / 139408157,
-                                  47086771.0 / 278816314},
-    {26158966.0 / 99577255, 472592308.0 / 697040785, 8267143.0 / 139408157},
-    {0.0, 19567812.0 / 697040785, 295819943.0 / 278816314}}};
-constexpr Mat kXyzToRec2020 {{{30757411.0 / 17917100, -6372589.0 / 17917100,
-                                  -4539589.0 / 17917100},
+constexpr Mat kRec2020ToXyz {
+    {{63426534.0 / 99577255, 20160776.0 / 139408157, 47086771.0 / 278816314},
+        {26158966.0 / 99577255, 472592308.0 / 697040785, 8267143.0 / 139408157},
+        {0.0, 19567812.0 / 697040785, 295819943.0 / 278816314}}};
+constexpr Mat kXyzToRec2020 {{{30757411.0 / 17917100, -6372589.0 / 17917100, -4539589.0 / 17917100},
     {-19765991.0 / 29648200, 47925759.0 / 29648200, 467509.0 / 29648200},
     {792561.0 / 44930125, -1921689.0 / 44930125, 42328811.0 / 44930125}}};
 // ProPhoto is relative to D50.
 constexpr Mat kProPhotoToXyzD50 {{{0.79776664490064230, 0.13518129740053308, 0.03134773412839220},
     {0.28807482881940130, 0.71183523424187300, 0.00008993693872564},
     {0.0, 0.0, 0.82510460251046020}}};
-constexpr Mat kXyzD50ToProPhoto {{{1.34578688164715830, -0.25557208737979464,
-                                      -0.05110186497554526},
+constexpr Mat kXyzD50ToProPhoto {{{1.34578688164715830, -0.25557208737979464, -0.05110186497554526},
     {-0.54463070512490190, 1.50824774284514680, 0.02052744743642139},
     {0.0, 0.0, 1.21196754563894520}}};
 // Bradford chromatic adaptation between D65 and D50.
@@ -312,9 +353,9 @@ constexpr Mat kXyzToLms {{{0.8190224379967030, 0.3619062600528904, -0.1288737815
 constexpr Mat kLmsToOklab {{{0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
     {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
     {0.0259040424655478, 0.7827717124575296, -0.8086757549230774}}};
-constexpr Mat kOklabToLms {{{1.0, 0.3963377773761749, 0.2158037573099136},
-    {1.0, -0.1055613458156586, -0.0638541728258133},
-    {1.0, -0.0894841775298119, -1.2914855480194092}}};
+constexpr Mat kOklabToLms {
+    {{1.0, 0.3963377773761749, 0.2158037573099136}, {1.0, -0.1055613458156586, -0.0638541728258133},
+        {1.0, -0.0894841775298119, -1.2914855480194092}}};
 constexpr Mat kLmsToXyz {{{1.2268798758459243, -0.5578149944602171, 0.2813910456659647},
     {-0.0405757452148008, 1.1122868032803170, -0.0717110580655164},
     {-0.0763729366746601, -0.4214933324022432, 1.5869240198367816}}};
@@ -486,12 +527,16 @@ Family family(Space s)
     switch (s) {
     case Space::Srgb:
     case Space::Hsl:
-    case Space::Hwb: return Family::Rgb;
+    case Space::Hwb:
+        return Family::Rgb;
     case Space::Lab:
-    case Space::Lch: return Family::Lab;
+    case Space::Lch:
+        return Family::Lab;
     case Space::Oklab:
-    case Space::Oklch: return Family::Oklab;
-    default: return Family::Other;
+    case Space::Oklch:
+        return Family::Oklab;
+    default:
+        return Family::Other;
     }
 }
 
@@ -499,22 +544,30 @@ Family family(Space s)
 Vec to_base(Space s, const Vec& v)
 {
     switch (s) {
-    case Space::Hsl: return hsl_to_srgb(v);
-    case Space::Hwb: return hwb_to_srgb(v);
+    case Space::Hsl:
+        return hsl_to_srgb(v);
+    case Space::Hwb:
+        return hwb_to_srgb(v);
     case Space::Lch:
-    case Space::Oklch: return from_polar(v);
-    default: return v;
+    case Space::Oklch:
+        return from_polar(v);
+    default:
+        return v;
     }
 }
 
 Vec from_base(Space s, const Vec& v)
 {
     switch (s) {
-    case Space::Hsl: return srgb_to_hsl(v);
-    case Space::Hwb: return srgb_to_hwb(v);
+    case Space::Hsl:
+        return srgb_to_hsl(v);
+    case Space::Hwb:
+        return srgb_to_hwb(v);
     case Space::Lch:
-    case Space::Oklch: return to_polar(v);
-    default: return v;
+    case Space::Oklch:
+        return to_polar(v);
+    default:
+        return v;
     }
 }
 
@@ -523,18 +576,28 @@ Vec to_xyz65(Space s, const Vec& v)
     switch (s) {
     case Space::Srgb:
     case Space::Hsl:
-    case Space::Hwb: return mul(kSrgbToXyz, each(to_base(s, v), srgb_linear));
-    case Space::SrgbLinear: return mul(kSrgbToXyz, v);
-    case Space::DisplayP3: return mul(kP3ToXyz, each(v, srgb_linear));
-    case Space::A98: return mul(kA98ToXyz, each(v, a98_linear));
-    case Space::ProPhoto: return mul(kD50ToD65, mul(kProPhotoToXyzD50, each(v, prophoto_linear)));
-    case Space::Rec2020: return mul(kRec2020ToXyz, each(v, rec2020_linear));
-    case Space::XyzD50: return mul(kD50ToD65, v);
-    case Space::XyzD65: return v;
+    case Space::Hwb:
+        return mul(kSrgbToXyz, each(to_base(s, v), srgb_linear));
+    case Space::SrgbLinear:
+        return mul(kSrgbToXyz, v);
+    case Space::DisplayP3:
+        return mul(kP3ToXyz, each(v, srgb_linear));
+    case Space::A98:
+        return mul(kA98ToXyz, each(v, a98_linear));
+    case Space::ProPhoto:
+        return mul(kD50ToD65, mul(kProPhotoToXyzD50, each(v, prophoto_linear)));
+    case Space::Rec2020:
+        return mul(kRec2020ToXyz, each(v, rec2020_linear));
+    case Space::XyzD50:
+        return mul(kD50ToD65, v);
+    case Space::XyzD65:
+        return v;
     case Space::Lab:
-    case Space::Lch: return mul(kD50ToD65, lab_to_xyz_d50(to_base(s, v)));
+    case Space::Lch:
+        return mul(kD50ToD65, lab_to_xyz_d50(to_base(s, v)));
     case Space::Oklab:
-    case Space::Oklch: return oklab_to_xyz(to_base(s, v));
+    case Space::Oklch:
+        return oklab_to_xyz(to_base(s, v));
     }
     return v;
 }
@@ -544,19 +607,28 @@ Vec from_xyz65(Space s, const Vec& xyz)
     switch (s) {
     case Space::Srgb:
     case Space::Hsl:
-    case Space::Hwb: return from_base(s, each(mul(kXyzToSrgb, xyz), srgb_gamma));
-    case Space::SrgbLinear: return mul(kXyzToSrgb, xyz);
-    case Space::DisplayP3: return each(mul(kXyzToP3, xyz), srgb_gamma);
-    case Space::A98: return each(mul(kXyzToA98, xyz), a98_gamma);
+    case Space::Hwb:
+        return from_base(s, each(mul(kXyzToSrgb, xyz), srgb_gamma));
+    case Space::SrgbLinear:
+        return mul(kXyzToSrgb, xyz);
+    case Space::DisplayP3:
+        return each(mul(kXyzToP3, xyz), srgb_gamma);
+    case Space::A98:
+        return each(mul(kXyzToA98, xyz), a98_gamma);
     case Space::ProPhoto:
         return each(mul(kXyzD50ToProPhoto, mul(kD65ToD50, xyz)), prophoto_gamma);
-    case Space::Rec2020: return each(mul(kXyzToRec2020, xyz), rec2020_gamma);
-    case Space::XyzD50: return mul(kD65ToD50, xyz);
-    case Space::XyzD65: return xyz;
+    case Space::Rec2020:
+        return each(mul(kXyzToRec2020, xyz), rec2020_gamma);
+    case Space::XyzD50:
+        return mul(kD65ToD50, xyz);
+    case Space::XyzD65:
+        return xyz;
     case Space::Lab:
-    case Space::Lch: return from_base(s, xyz_d50_to_lab(mul(kD65ToD50, xyz)));
+    case Space::Lch:
+        return from_base(s, xyz_d50_to_lab(mul(kD65ToD50, xyz)));
     case Space::Oklab:
-    case Space::Oklch: return from_base(s, xyz_to_oklab(xyz));
+    case Space::Oklch:
+        return from_base(s, xyz_to_oklab(xyz));
     }
     return xyz;
 }
@@ -573,12 +645,17 @@ Kind channel_kind(Space s, int i)
     static constexpr Kind hwb[] = {Kind::Hue, Kind::Other, Kind::Other};
     switch (s) {
     case Space::Lab:
-    case Space::Oklab: return lab[i];
+    case Space::Oklab:
+        return lab[i];
     case Space::Lch:
-    case Space::Oklch: return lch[i];
-    case Space::Hsl: return hsl[i];
-    case Space::Hwb: return hwb[i];
-    default: return rgb[i];
+    case Space::Oklch:
+        return lch[i];
+    case Space::Hsl:
+        return hsl[i];
+    case Space::Hwb:
+        return hwb[i];
+    default:
+        return rgb[i];
     }
 }
 
@@ -586,10 +663,13 @@ int hue_index(Space s)
 {
     switch (s) {
     case Space::Hsl:
-    case Space::Hwb: return 0;
+    case Space::Hwb:
+        return 0;
     case Space::Lch:
-    case Space::Oklch: return 2;
-    default: return -1;
+    case Space::Oklch:
+        return 2;
+    default:
+        return -1;
     }
 }
 
@@ -629,7 +709,8 @@ Color convert(const Color& from, Space to)
             out.missing[size_t(h)] = true;
     }
     for (int i = 0; i < 3; ++i)
-        out.c[size_t(i)] = out.missing[size_t(i)] || !std::isfinite(v[size_t(i)]) ? 0.0 : v[size_t(i)];
+        out.c[size_t(i)]
+            = out.missing[size_t(i)] || !std::isfinite(v[size_t(i)]) ? 0.0 : v[size_t(i)];
     return out;
 }
 
@@ -665,7 +746,7 @@ struct Keywords {
     std::array<double, 4> values {};
 };
 
-bool angle_degrees(const std::string& unit, double v, double& out)
+bool angle_degrees(const Word& unit, double v, double& out)
 {
     if (unit == "deg")
         out = v;
@@ -686,14 +767,14 @@ bool is_math(const Token& t)
         && (t.name == "calc" || t.name == "min" || t.name == "max" || t.name == "clamp");
 }
 
-bool space_named(const std::string& name, Space& s, bool color_function)
+bool space_named(const Word& name, Space& s, bool color_function)
 {
     static const std::pair<const char*, Space> spaces[] = {{"srgb", Space::Srgb},
         {"srgb-linear", Space::SrgbLinear}, {"display-p3", Space::DisplayP3},
         {"a98-rgb", Space::A98}, {"prophoto-rgb", Space::ProPhoto}, {"rec2020", Space::Rec2020},
         {"xyz", Space::XyzD65}, {"xyz-d50", Space::XyzD50}, {"xyz-d65", Space::XyzD65},
-        {"lab", Space::Lab}, {"lch", Space::Lch}, {"oklab", Space::Oklab},
-        {"oklch", Space::Oklch}, {"hsl", Space::Hsl}, {"hwb", Space::Hwb}};
+        {"lab", Space::Lab}, {"lch", Space::Lch}, {"oklab", Space::Oklab}, {"oklch", Space::Oklch},
+        {"hsl", Space::Hsl}, {"hwb", Space::Hwb}};
     for (const auto& [word, space] : spaces)
         if (name == word) {
             s = space;
@@ -703,23 +784,19 @@ bool space_named(const std::string& name, Space& s, bool color_function)
     return false;
 }
 
-const char* const kSystemColors[] = {"AccentColor", "AccentColorText", "ActiveText",
-    "ButtonBorder", "ButtonFace", "ButtonText", "Canvas", "CanvasText", "Field", "FieldText",
-    "GrayText", "Highlight", "HighlightText", "LinkText", "Mark", "MarkText", "SelectedItem",
+const char* const kSystemColors[] = {"AccentColor", "AccentColorText", "ActiveText", "ButtonBorder",
+    "ButtonFace", "ButtonText", "Canvas", "CanvasText", "Field", "FieldText", "GrayText",
+    "Highlight", "HighlightText", "LinkText", "Mark", "MarkText", "SelectedItem",
     "SelectedItemText", "VisitedText",
     // Deprecated, still read by browsers.
     "ActiveBorder", "ActiveCaption", "AppWorkspace", "Background", "ButtonHighlight",
     "ButtonShadow", "CaptionText", "InactiveBorder", "InactiveCaption", "InactiveCaptionText",
-    "InfoBackground", "InfoText", "Menu", "MenuText", "Scrollbar", "ThreeDDarkShadow",
-    "ThreeDFace", "ThreeDHighlight", "ThreeDLightShadow", "ThreeDShadow", "Window",
-    "WindowFrame", "WindowText"};
+    "InfoBackground", "InfoText", "Menu", "MenuText", "Scrollbar", "ThreeDDarkShadow", "ThreeDFace",
+    "ThreeDHighlight", "ThreeDLightShadow", "ThreeDShadow", "Window", "WindowFrame", "WindowText"};
 
 class Parser {
 public:
-    explicit Parser(std::vector<Token> tokens)
-        : t_(std::move(tokens))
-    {
-    }
+    explicit Parser(std::vector<Token> tokens) : t_(std::move(tokens)) { }
 
     Color whole()
     {
@@ -743,8 +820,7 @@ private:
 
     struct Nesting {
         Parser& parser;
-        explicit Nesting(Parser& p)
-            : parser(p)
+        explicit Nesting(Parser& p) : parser(p)
         {
             if (++parser.depth_ > kMaxDepth)
                 invalid();
@@ -778,8 +854,12 @@ private:
     {
         const Token& k = peek();
         switch (k.type) {
-        case Tok::Number: ++p_; return {Type::Number, k.value};
-        case Tok::Percent: ++p_; return {Type::Percent, k.value};
+        case Tok::Number:
+            ++p_;
+            return {Type::Number, k.value};
+        case Tok::Percent:
+            ++p_;
+            return {Type::Percent, k.value};
         case Tok::Dimension: {
             double degrees = 0;
             if (!angle_degrees(k.name, k.value, degrees))
@@ -818,7 +898,8 @@ private:
             if (is_math(k))
                 return math_function(kw);
             invalid();
-        default: invalid();
+        default:
+            invalid();
         }
     }
 
@@ -875,7 +956,7 @@ private:
     Term math_function(const Keywords* kw)
     {
         Nesting nest(*this);
-        const std::string name = peek().name;
+        const Word name = peek().name;
         ++p_;
         std::vector<Term> args;
         for (;;) {
@@ -941,7 +1022,6 @@ private:
         } else {
             invalid();
         }
-        out.v = std::clamp(out.v, -kHuge, kHuge);
         return out;
     }
 
@@ -995,21 +1075,19 @@ private:
     }
 
     // A channel in its space's units; percent is what 100% stands for.
+    // An infinite hue is 0deg; other infinities are clamped to the largest values.
     static double channel(const Term& t, bool& missing, double percent, bool hue = false)
     {
-        switch (t.type) {
-        case Type::None: missing = true; return 0;
-        case Type::Number: return t.v;
-        case Type::Percent:
-            if (hue)
-                invalid();
-            return t.v * percent / 100;
-        case Type::Angle:
-            if (!hue)
-                invalid();
-            return t.v;
+        if ((t.type == Type::Percent && hue) || (t.type == Type::Angle && !hue))
+            invalid();
+        if (t.type == Type::None) {
+            missing = true;
+            return 0;
         }
-        return 0;
+        if (hue)
+            return std::isfinite(t.v) ? std::clamp(t.v, -kHuge, kHuge) : 0.0;
+        const double v = t.type == Type::Percent ? t.v * percent / 100 : t.v;
+        return std::clamp(v, -kHuge, kHuge);
     }
 
     static void set_alpha(Color& out, const std::optional<Term>& alpha, const Color* origin)
@@ -1018,16 +1096,13 @@ private:
             out.alpha = origin ? origin->alpha : 1.0;
             return;
         }
-        double a = channel(*alpha, out.alpha_missing, 1);
-        if (alpha->type == Type::Percent)
-            a = alpha->v / 100;
-        out.alpha = std::clamp(a, 0.0, 1.0);
+        out.alpha = std::clamp(channel(*alpha, out.alpha_missing, 1), 0.0, 1.0);
     }
 
     // "from <color>" of a relative colour, converted into the function's space; its
     // channels become keywords whose missing values read as 0.
-    std::optional<Color> origin(Space space, Keywords& kw, std::array<const char*, 3> names,
-        std::array<double, 3> scale)
+    std::optional<Color> origin(
+        Space space, Keywords& kw, std::array<const char*, 3> names, std::array<double, 3> scale)
     {
         if (!at_ident("from"))
             return std::nullopt;
@@ -1068,7 +1143,8 @@ private:
         Keywords kw;
         const Space space = hwb ? Space::Hwb : Space::Hsl;
         const auto from = origin(space, kw,
-            hwb ? std::array<const char*, 3> {"h", "w", "b"} : std::array<const char*, 3> {"h", "s", "l"},
+            hwb ? std::array<const char*, 3> {"h", "w", "b"}
+                : std::array<const char*, 3> {"h", "s", "l"},
             {1, 100, 100});
         const Args a = channels(!from && !hwb, from ? &kw : nullptr);
         if (a.legacy && (a.ch[1].type != Type::Percent || a.ch[2].type != Type::Percent))
@@ -1092,7 +1168,8 @@ private:
         const bool ok = space == Space::Oklab || space == Space::Oklch;
         const bool polar = space == Space::Lch || space == Space::Oklch;
         const auto from = origin(space, kw,
-            polar ? std::array<const char*, 3> {"l", "c", "h"} : std::array<const char*, 3> {"l", "a", "b"},
+            polar ? std::array<const char*, 3> {"l", "c", "h"}
+                  : std::array<const char*, 3> {"l", "a", "b"},
             {1, 1, 1});
         const Args a = channels(false, from ? &kw : nullptr);
         Color out;
@@ -1154,12 +1231,14 @@ private:
 
     bool at_percentage() const { return peek().type == Tok::Percent || is_math(peek()); }
 
+    // A literal outside 0..100% is invalid; a calculation is clamped into it.
     double mix_percentage()
     {
+        const bool calculated = is_math(peek());
         const Term t = term(nullptr);
-        if (t.type != Type::Percent || t.v < 0 || t.v > 100)
+        if (t.type != Type::Percent || (!calculated && (t.v < 0 || t.v > 100)))
             invalid();
-        return t.v;
+        return std::clamp(t.v, 0.0, 100.0);
     }
 
     Color mix_function()
@@ -1195,37 +1274,63 @@ private:
             }
             expect(Tok::Comma);
         }
-        std::array<Color, 2> colors;
-        std::array<std::optional<double>, 2> percents;
-        for (std::size_t i = 0; i < 2; ++i) {
+        // One or more colours, each with an optional percentage.
+        struct Item {
+            Color color;
+            std::optional<double> percent;
+        };
+        std::vector<Item> items;
+        for (;;) {
+            Item item;
             skip_space();
             if (at_percentage()) {
-                percents[i] = mix_percentage();
+                item.percent = mix_percentage();
                 skip_space();
-                colors[i] = color();
+                item.color = color();
             } else {
-                colors[i] = color();
+                item.color = color();
                 skip_space();
                 if (at_percentage())
-                    percents[i] = mix_percentage();
+                    item.percent = mix_percentage();
             }
+            items.push_back(item);
             skip_space();
-            expect(i == 0 ? Tok::Comma : Tok::RParen);
+            if (peek().type == Tok::RParen)
+                break;
+            expect(Tok::Comma);
         }
-        double p1 = percents[0].value_or(50), p2 = percents[1].value_or(50);
-        if (percents[0] && !percents[1])
-            p2 = 100 - p1;
-        else if (!percents[0] && percents[1])
-            p1 = 100 - p2;
-        const double total = p1 + p2;
+        ++p_;
+        // Omitted percentages share what the given ones leave; a total below 100% makes
+        // the mix that much more transparent, one above it is scaled down.
+        double given = 0;
+        std::size_t omitted = 0;
+        for (const Item& item : items) {
+            given += item.percent.value_or(0);
+            omitted += !item.percent;
+        }
+        const double share = omitted ? std::max(0.0, 100 - given) / double(omitted) : 0.0;
+        double total = 0;
+        for (Item& item : items) {
+            if (!item.percent)
+                item.percent = share;
+            total += *item.percent;
+        }
         if (total <= 0)
             invalid();
-        const double multiplier = total < 100 ? total / 100 : 1.0;
-        return interpolate(convert(colors[0], space), convert(colors[1], space), p2 / total, method,
-            multiplier);
+        Color mixed = convert(items[0].color, space);
+        double weight = *items[0].percent;
+        for (std::size_t i = 1; i < items.size(); ++i) {
+            const double w = *items[i].percent;
+            weight += w;
+            mixed = interpolate(
+                mixed, convert(items[i].color, space), weight > 0 ? w / weight : 0, method);
+        }
+        if (total < 100)
+            mixed.alpha *= total / 100;
+        return mixed;
     }
 
-    static Color interpolate(Color a, Color b, double t, HueMethod method, double multiplier)
+    static Color interpolate(Color a, Color b, double t, HueMethod method)
     {
         Color out;
         out.space = a.space;
@@ -1286,18 +1391,17 @@ private:
                 out.c[i] = 0;
         out.alpha_missing = a.alpha_missing && b.alpha_missing;
         out.alpha = out.alpha_missing ? 1.0 : alpha;
-        out.alpha *= multiplier;
         return out;
     }
 
-    static Color hex(const std::string& digits)
+    static Color hex(std::string_view digits)
     {
         std::array<int, 8> v {};
         const std::size_t n = digits.size();
         if (n != 3 && n != 4 && n != 6 && n != 8)
             invalid();
         for (std::size_t i = 0; i < n; ++i) {
-            const char c = digits[i];
+            const char c = lower(digits[i]);
             if (is_digit(c))
                 v[i] = c - '0';
             else if (c >= 'a' && c <= 'f')
@@ -1324,14 +1428,14 @@ private:
             out.alpha = 0;
             return out;
         }
-        if (const auto named = css_named_color(k.name)) {
+        if (const auto named = css_named_color(k.name.text)) {
             out.c = {named->red / 255.0, named->green / 255.0, named->blue / 255.0};
             return out;
         }
         if (k.name == "currentcolor")
             needs("currentcolor");
         for (const char* system : kSystemColors)
-            if (k.name == lower(system))
+            if (k.name == system)
                 needs(system);
         invalid();
     }
@@ -1341,7 +1445,7 @@ private:
         const Token& k = peek();
         if (k.type == Tok::Hash) {
             ++p_;
-            return hex(k.name);
+            return hex(k.name.text);
         }
         if (k.type == Tok::Ident) {
             ++p_;
@@ -1350,7 +1454,7 @@ private:
         if (k.type != Tok::Function)
             invalid();
         Nesting nest(*this);
-        const std::string name = k.name;
+        const Word name = k.name;
         ++p_;
         skip_space();
         if (name == "rgb" || name == "rgba")
@@ -1429,31 +1533,39 @@ std::string unwrap(std::string_view text)
     for (bool changed = true; changed;) {
         changed = false;
         const std::string_view before = s;
-        while (!s.empty() && s.back() == ';')
+        while (!s.empty() && (s.back() == ';' || s.back() == ','))
             s = trimmed(s.substr(0, s.size() - 1));
         if (const std::size_t bang = s.rfind('!'); bang != std::string_view::npos) {
             const std::string_view rest = trimmed(s.substr(bang + 1));
             if (rest.size() == 9 && starts_with_word(rest, "important"))
                 s = trimmed(s.substr(0, bang));
         }
-        if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'' || s.front() == '`')
-            && s.back() == s.front())
-            s = trimmed(s.substr(1, s.size() - 2));
-        // A property name, custom or not, and its colon.
+        // A property name and its colon: CSS (custom or not), Sass, Less, or a quoted key.
         std::size_t i = 0;
-        while (i < s.size() && (name_char(s[i]) || s[i] == '-'))
-            ++i;
+        if (!s.empty() && (s[0] == '"' || s[0] == '\'')) {
+            const std::size_t close = s.find(s[0], 1);
+            i = close == std::string_view::npos ? 0 : close + 1;
+        } else {
+            const std::size_t start = !s.empty() && (s[0] == '$' || s[0] == '@') ? 1 : 0;
+            i = start;
+            while (i < s.size() && name_char(s[i]))
+                ++i;
+            if (i == start)
+                i = 0;
+        }
         std::size_t j = i;
         while (j < s.size() && is_space(s[j]))
             ++j;
         if (i > 0 && j < s.size() && s[j] == ':')
             s = trimmed(s.substr(j + 1));
+        if (s.size() >= 2 && (s.front() == '"' || s.front() == '\'' || s.front() == '`')
+            && s.back() == s.front())
+            s = trimmed(s.substr(1, s.size() - 2));
         changed = s.size() != before.size();
     }
     const bool bare_hex = (s.size() == 3 || s.size() == 4 || s.size() == 6 || s.size() == 8)
-        && std::all_of(s.begin(), s.end(), [](char c) {
-               return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-           });
+        && std::all_of(s.begin(), s.end(),
+            [](char c) { return is_digit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); });
     return bare_hex ? "#" + std::string(s) : std::string(s);
 }
 
@@ -1473,7 +1585,8 @@ CssReading read_css_color(std::string_view text)
     if (text.size() > kCssReadMaxLength)
         return reading;
     try {
-        std::vector<Token> tokens = tokenize(unwrap(text));
+        const std::string plain = unwrap(text);
+        std::vector<Token> tokens = tokenize(plain);
         substitute_vars(tokens);
         const Color c = Parser(std::move(tokens)).whole();
         reading.color = display(c);

@@ -100,12 +100,29 @@ TEST(CssRead, ColoursOfEveryFunctionAgreeWithTheReference)
         {"color-mix(in oklch, oklch(0.5 0.1 20), oklch(0.7 0.1 60))", {179, 107, 81}},
         {"color-mix(in oklch, white, oklch(0.6 0.1 200))", {152, 200, 202}},
         {"color-mix(in xyz, color(xyz 0.2 0.2 0.2), color(xyz 0.4 0.4 0.4))", {162, 145, 143}},
-        {"color-mix(in xyz-d50, color(xyz-d50 0.2 0.2 0.2), color(xyz-d50 0.4 0.4 0.4))", {151, 147, 165}},
-        {"color-mix(in display-p3, color(display-p3 0 0 0), color(display-p3 0.4 0.8 0.6))", {27, 104, 74}},
-        {"color-mix(in a98-rgb, color(a98-rgb 0.2 0.2 0.2), color(a98-rgb 0.4 0.6 0.8))", {60, 102, 130}},
-        {"color-mix(in prophoto-rgb, color(prophoto-rgb 0.2 0.2 0.2), color(prophoto-rgb 0.4 0.6 0.8))", {16, 126, 150}},
-        {"color-mix(in rec2020, color(rec2020 0.2 0.2 0.2), color(rec2020 0.4 0.6 0.8))", {66, 118, 142}},
+        {"color-mix(in xyz-d50, color(xyz-d50 0.2 0.2 0.2), color(xyz-d50 0.4 0.4 0.4))",
+            {151, 147, 165}},
+        {"color-mix(in display-p3, color(display-p3 0 0 0), color(display-p3 0.4 0.8 0.6))",
+            {27, 104, 74}},
+        {"color-mix(in a98-rgb, color(a98-rgb 0.2 0.2 0.2), color(a98-rgb 0.4 0.6 0.8))",
+            {60, 102, 130}},
+        {"color-mix(in prophoto-rgb, color(prophoto-rgb 0.2 0.2 0.2), color(prophoto-rgb 0.4 0.6 "
+         "0.8))",
+            {16, 126, 150}},
+        {"color-mix(in rec2020, color(rec2020 0.2 0.2 0.2), color(rec2020 0.4 0.6 0.8))",
+            {66, 118, 142}},
         {"color-mix(in srgb, red calc(10% * 5), blue)", {128, 0, 128}},
+        {"color-mix(in srgb-linear, #336699, #f90)", {190, 131, 111}},
+        {"color-mix(in display-p3, #336699, #f90)", {157, 128, 99}},
+        {"color-mix(in a98-rgb, #336699, #f90)", {162, 128, 91}},
+        {"color-mix(in prophoto-rgb, #336699, #f90)", {176, 129, 104}},
+        {"color-mix(in rec2020, #336699, #f90)", {165, 129, 100}},
+        {"color-mix(in xyz, #336699, #f90)", {190, 131, 111}},
+        {"color-mix(in xyz-d50, #336699, #f90)", {190, 131, 111}},
+        {"color-mix(in lab, #336699, #f90)", {171, 128, 100}},
+        {"color-mix(in lch, #336699, #f90)", {218, 90, 167}},
+        {"color-mix(in oklab, #336699, #f90)", {157, 133, 117}},
+        {"color-mix(in oklch, #336699, #f90)", {190, 104, 168}},
         {"rgb(calc(255 / 2) calc(2 * 50) calc((10 + 20) * 2))", {128, 100, 60}},
         {"rgb(calc(infinity) calc(-infinity) calc(NaN))", {255, 0, 0}},
         {"rgb(min(10, 20) max(10%, 20%) clamp(0, 300, 128))", {10, 51, 128}},
@@ -119,6 +136,20 @@ TEST(CssRead, ColoursOfEveryFunctionAgreeWithTheReference)
         EXPECT_EQ(over_white(text), rgb) << text;
 }
 
+// A colour taken into every space by a relative colour, and out again, is the same colour.
+TEST(CssRead, RelativeColoursRoundTripThroughEverySpace)
+{
+    for (const char* text :
+        {"color(from #336699 srgb r g b)", "color(from #336699 srgb-linear r g b)",
+            "color(from #336699 display-p3 r g b)", "color(from #336699 a98-rgb r g b)",
+            "color(from #336699 prophoto-rgb r g b)", "color(from #336699 rec2020 r g b)",
+            "color(from #336699 xyz x y z)", "color(from #336699 xyz-d50 x y z)",
+            "color(from #336699 xyz-d65 x y z)", "lab(from #336699 l a b)",
+            "lch(from #336699 l c h)", "oklab(from #336699 l a b)", "oklch(from #336699 l c h)",
+            "hsl(from #336699 h s l)", "hwb(from #336699 h w b)", "rgb(from #336699 r g b)"})
+        EXPECT_EQ(over_white(text), (Rgb {51, 102, 153})) << text;
+}
+
 // Forms and clamps whose colour is plain: names, hex, legacy and modern syntax, none, case.
 TEST(CssRead, PlainFormsAndClampsReadAsBrowsersReadThem)
 {
@@ -127,45 +158,58 @@ TEST(CssRead, PlainFormsAndClampsReadAsBrowsersReadThem)
         {"#FF9900", orange}, {"#ff9900ff", orange}, {"rgb(255,153,0)", orange},
         {"rgba(255 153 0)", orange}, {"RGB(100% 60% 0%)", orange}, {"rgb(255 153 0 / 1)", orange},
         {"rgb(255 153 0 / 2)", orange}, {"rgb(255, 153, 0, 150%)", orange},
-        {"hsla(36 100% 50%)", orange}, {"hsl(36deg, 100%, 50%)", orange},
-        {"OrAnGe", {255, 165, 0}}, {"rebeccapurple", {102, 51, 153}},
+        {"hsla(36 100% 50%)", orange}, {"hsl(36deg, 100%, 50%)", orange}, {"OrAnGe", {255, 165, 0}},
+        {"rebeccapurple", {102, 51, 153}}, {"RGB(FROM #F90 R G B / ALPHA)", orange},
+        {"COLOR-MIX(IN SRGB, RED 25%, BLUE)", {64, 0, 191}}, {"HSL(0.1TURN 100% 50%)", orange},
         // Clamped where CSS clamps: rgb channels, hsl saturation and lightness, lab L.
         {"rgb(300, -20, 127.5)", {255, 0, 128}}, {"rgb(120%, -5%, 50%)", {255, 0, 128}},
         {"rgb(1e999 0 0)", {255, 0, 0}}, {"oklch(-0.5 0.2 30)", {0, 0, 0}},
         // hsl(): a negative saturation is 0; anything else beyond sRGB is clipped there.
         {"hsl(0, 120%, 50%)", {255, 0, 0}}, {"hsl(0 120% 30%)", {168, 0, 0}},
         {"hsl(30 -50% 40%)", {102, 102, 102}}, {"hsl(0 100% -50%)", {0, 0, 0}},
-        {"hwb(0 -20% 0%)", {255, 0, 0}},
-        {"lab(100 0 0 / 1)", {255, 255, 255}},
+        {"hwb(0 -20% 0%)", {255, 0, 0}}, {"lab(100 0 0 / 1)", {255, 255, 255}},
         // none is zero; tokens need no white space between them.
         {"rgb(none 153 none)", {0, 153, 0}}, {"hsl(none 0% 100%)", {255, 255, 255}},
         {"rgb(1-2-3)", {1, 0, 0}}, {"rgb(+1 .5e1 5E-0)", {1, 5, 5}},
         // var() takes its fallback, nested ones too.
         {"var(--brand, #f90)", orange}, {"var(--a, var(--b, rgb(255 153 0)))", orange},
-        {"rgb(var(--r, 255) 153 0)", orange}};
+        {"rgb(var(--r, 255) 153 0)", orange},
+        // color-mix() of one colour or of more than two, and without a method (OKLab).
+        {"color-mix(in srgb, red 50%)", {255, 128, 128}},
+        {"color-mix(in srgb, red, blue, lime)", {85, 85, 85}},
+        {"color-mix(in srgb, red 20%, blue 20%, lime)", {51, 153, 51}},
+        {"color-mix(in srgb, red 10%, blue 10%)", {230, 204, 230}},
+        {"color-mix(#f90, #f90 30%)", orange},
+        // Infinite calculations: a hue of 0deg, other channels at their ends.
+        {"hsl(calc(infinity) 100% 50%)", {255, 0, 0}},
+        {"hsl(calc(-infinity * 1deg) 100% 50% / calc(infinity))", {255, 0, 0}},
+        {"color-mix(in srgb, red calc(infinity * 1%), blue)", {255, 0, 0}},
+        {"lab(calc(infinity) calc(NaN) 0)", {255, 255, 255}}};
     for (const auto& [text, rgb] : cases)
         EXPECT_EQ(over_white(text), rgb) << text;
 }
 
-// What authors copy along: property names, comments, !important, quotes, line feeds and
-// bare hex digits.
+// What authors copy along: property names (CSS, Sass, Less, quoted keys), comments,
+// !important, quotes, trailing commas, line feeds and bare hex digits.
 TEST(CssRead, TheTextAroundAPastedColourIsStripped)
 {
     for (const char* text : {"color: #336699;", "background-color:#336699 !important;",
              "  --brand : rgb(51 102 153) ;\n", "\"#336699\"", "'hsl(210 50% 40%)';",
              "/* brand */ #336699 /* blue */", "border-color: rgb(51, /* g */ 102, 153)!important",
              "336699", "`#369`", "369", "color: 369f;", "\xC2\xA0#336699\xC2\xA0",
-             "\xEF\xBB\xBFrgb(51\xC2\xA0" "102 153)"})
+             "\xEF\xBB\xBFrgb(51\xC2\xA0"
+             "102 153)",
+             "$brand: #336699;", "@brand: #369;", "\"brand\": \"#336699\",",
+             "'brand' : 'rgb(51, 102, 153)',"})
         EXPECT_EQ(over_white(text), (Rgb {51, 102, 153})) << text;
     for (const char* text : {"33669", "3366990", "#369 #369", "color: red; color: blue",
-             "color red", "!important", ";", ""})
+             "color red", "!important", ";", "\"brand\" #369", "$: #369", ""})
         EXPECT_EQ(core::read_css_color(text).status, Status::Invalid) << text;
 }
 
 TEST(CssRead, InvalidTextsAreRefused)
 {
-    for (const char* text : {
-             // Legacy syntax: no mixing, no none, no slash, only rgb and hsl.
+    for (const char* text : {// Legacy syntax: no mixing, no none, no slash, only rgb and hsl.
              "rgb(10%, 20, 30%)", "rgb(none, 0, 0)", "rgb(0, 0, 0 / 1)", "rgb(0 0, 0)",
              "hsl(120, 50, 50)", "hsl(120, 50%, 50%, none)", "hwb(120, 10%, 10%)",
              "lab(50, 10, 10)", "oklch(0.5, 0.1, 120)", "color(srgb, 1, 0, 0)",
@@ -183,8 +227,9 @@ TEST(CssRead, InvalidTextsAreRefused)
              "rgb(calc(none) 0 0)", "rgb(calc(r) 0 0)", "calc(1)",
              // Relative colours: modern syntax, own keywords only.
              "rgb(from red r, g, b)", "rgb(from red h s l)", "lch(from red l c h / a)",
-             "rgb(from r g b)", "rgb(from red)", "lch(from lch(50 60 30) l c calc(h + 0.5turn / 1deg))",
-             "color(from red r g b)", "color(from red xyz r g b)",
+             "rgb(from r g b)", "rgb(from red)",
+             "lch(from lch(50 60 30) l c calc(h + 0.5turn / 1deg))", "color(from red r g b)",
+             "color(from red xyz r g b)",
              // color-mix(): methods, spaces, percentages.
              "color-mix(in srgb red, blue)", "color-mix(in srgb longer hue, red, blue)",
              "color-mix(in oklch shorter, red, blue)", "color-mix(in cmyk, red, blue)",

@@ -181,6 +181,70 @@ def srgb_linear(r, g, b): return show(gamut_map(xyz_from(SRGB, float, (r, g, b))
 def xyz65(x, y, z): return show(gamut_map([x, y, z]))
 def xyz50(x, y, z): return show(gamut_map(mat_vec(fl(D50_TO_D65), [x, y, z])))
 
+# Into each space and out again, for color-mix() of two sRGB colours.
+def a98_gam(c): return sgn(c) * abs(c) ** (256 / 563)
+def pro_gam(c): return sgn(c) * abs(c) ** (1 / 1.8) if abs(c) >= 1 / 512 else 16 * c
+def rec_gam(c): return sgn(c) * (RA * abs(c) ** 0.45 - (RA - 1)) if abs(c) > RB else 4.5 * c
+
+def xyz_lab(xyz):
+    x, y, z = mat_vec(fl(D65_TO_D50), xyz)
+    k, e = 24389 / 27, 216 / 24389
+    f = [v ** (1 / 3) if v > e else (k * v + 16) / 116
+         for v in (x / float(D50[0]), y, z / float(D50[2]))]
+    return [116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])]
+
+def to_polar(v):
+    return [v[0], math.hypot(v[1], v[2]), math.degrees(math.atan2(v[2], v[1])) % 360]
+
+RGB_SPACES = {'srgb-linear': (SRGB, lambda c: c, lambda c: c, False),
+              'display-p3': (P3, srgb_lin, srgb_gam, False), 'a98-rgb': (A98, a98_lin, a98_gam, False),
+              'prophoto-rgb': (PROPHOTO, pro_lin, pro_gam, True),
+              'rec2020': (REC2020, rec_lin, rec_gam, False)}
+
+def into(space, xyz):
+    if space in RGB_SPACES:
+        m, _, gam, d50 = RGB_SPACES[space]
+        v = mat_vec(fl(D65_TO_D50), xyz) if d50 else xyz
+        return [gam(c) for c in mat_vec(fl(inverse(m)), v)]
+    if space == 'xyz':
+        return xyz
+    if space == 'xyz-d50':
+        return mat_vec(fl(D65_TO_D50), xyz)
+    if space in ('lab', 'lch'):
+        lab_ = xyz_lab(xyz)
+        return lab_ if space == 'lab' else to_polar(lab_)
+    ok = xyz_oklab(xyz)
+    return ok if space == 'oklab' else to_polar(ok)
+
+def out_of(space, v):
+    if space in RGB_SPACES:
+        m, lin, _, d50 = RGB_SPACES[space]
+        return xyz_from(m, lin, v, d50)
+    if space == 'xyz':
+        return v
+    if space == 'xyz-d50':
+        return mat_vec(fl(D50_TO_D65), v)
+    if space == 'lch':
+        v = polar(*v)
+    if space in ('lab', 'lch'):
+        return lab_xyz(*v)
+    if space == 'oklch':
+        v = polar(*v)
+    return oklab_xyz(*v)
+
+def mix(space, c1, c2):
+    """color-mix(in space, c1, c2) of two opaque sRGB colours given as 8-bit channels."""
+    a, b = (into(space, xyz_from(SRGB, srgb_lin, [F(x, 255) for x in c])) for c in (c1, c2))
+    if space in ('lch', 'oklch'):
+        if b[2] - a[2] > 180:
+            a[2] += 360
+        elif b[2] - a[2] < -180:
+            b[2] += 360
+    return show(gamut_map(out_of(space, [(x + y) / 2 for x, y in zip(a, b)])))
+
+MIX_SPACES = ['srgb-linear', 'display-p3', 'a98-rgb', 'prophoto-rgb', 'rec2020', 'xyz', 'xyz-d50',
+              'lab', 'lch', 'oklab', 'oklch']
+
 # color-mix() worked by hand into plain forms: each case says which.
 CASES = [
     # text, expected (r, g, b) over white
@@ -272,6 +336,8 @@ CASES = [
     ("color-mix(in rec2020, color(rec2020 0.2 0.2 0.2), color(rec2020 0.4 0.6 0.8))",
      rec2020(0.3, 0.4, 0.5)),
     ("color-mix(in srgb, red calc(10% * 5), blue)", rgb(F(255, 2), 0, F(255, 2))),
+] + [(f"color-mix(in {space}, #336699, #f90)", mix(space, (51, 102, 153), (255, 153, 0)))
+     for space in MIX_SPACES] + [
     # calc(), its constants and functions.
     ("rgb(calc(255 / 2) calc(2 * 50) calc((10 + 20) * 2))", rgb(F(255, 2), 100, 60)),
     ("rgb(calc(infinity) calc(-infinity) calc(NaN))", rgb(255, 0, 0)),
@@ -295,7 +361,7 @@ def check_matrices(path):
             'kLmsToXyz': inverse(XYZ_TO_LMS)}
     worst = 0.0
     for name, m in want.items():
-        body = re.search(name + r' \{\{(.*?)\}\};', text, re.S).group(1)
+        body = re.search(name + r' \{\s*\{(.*?)\}\};', text, re.S).group(1)
         nums = [eval(x.replace('.0 /', './')) for x in
                 re.findall(r'-?[\d.]+(?: / [\d.]+)?', body)]
         got = [float(x) for x in nums]
