@@ -220,6 +220,10 @@ void WindowModes::update_tray_menu()
             restore_->setEnabled(false);
         }
     }
+    // Where the window system never says that the window was minimized, a shown window may
+    // be: Restore stays on offer.
+    if ((mode == 1 || mode == 2) && !platform_.reportsMinimize())
+        restore_->setEnabled(true);
 }
 
 } // namespace shell
