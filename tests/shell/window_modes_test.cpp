@@ -214,6 +214,10 @@ TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBrings
     auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(w.isMinimized());
+    const int hides_with_about = count.hides;
+    fake.tray->restoreRequested(); // held by the box: activated, not shown anew
+    EXPECT_EQ(count.hides, hides_with_about);
+    EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
     about->Command1()->click();
     station::Form3* station = w.show_station();
     ASSERT_NE(station, nullptr);
