@@ -10,7 +10,8 @@ RUN_PACKAGES = cmake make g++ qt6-base-dev libgl-dev
 TEST_PACKAGES = libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev \
            desktop-file-utils appstream shared-mime-info man-db file dpkg-dev \
            xvfb xdotool xclip imagemagick openbox trayer x11-utils \
-           python3-pyatspi at-spi2-core dbus-x11 qt6-gtk-platformtheme
+           python3-pyatspi at-spi2-core dbus-x11 qt6-gtk-platformtheme \
+           python3-dbus python3-gi sway qt6-wayland
 PACKAGES = $(RUN_PACKAGES)
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -58,8 +59,10 @@ bench: build-all
 # The end-to-end suite in a private X server (make test runs it too when Xvfb is there).
 e2e: build
 	@$(MAKE) --no-print-directory deps PACKAGES="xvfb xdotool xclip imagemagick openbox trayer x11-utils \
-	  python3-pyatspi at-spi2-core dbus-x11 shared-mime-info qt6-gtk-platformtheme"
+	  python3-pyatspi at-spi2-core dbus-x11 shared-mime-info qt6-gtk-platformtheme \
+	  python3-dbus python3-gi sway qt6-wayland"
 	tests/e2e/run_e2e.sh $(BUILD_DIR)/pigmentor
+	status=0; tests/e2e/wayland.sh $(BUILD_DIR)/pigmentor || status=$$?; [ $$status -eq 0 ] || [ $$status -eq 77 ]
 
 # Each reader and entry check under libFuzzer for FUZZ_SECONDS; inputs that reach new
 # code are merged into the committed corpus under fuzz/corpus/.

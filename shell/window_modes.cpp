@@ -177,9 +177,10 @@ void WindowModes::bring_forward(const QString& activation_token)
 {
     // Where the window system never says whether the window is minimized and has no
     // request to undo it, a shown window that is not the active one may well be: shown
-    // anew, it comes back normal. With a token, the activation itself brings it back.
+    // anew, it comes back normal. With a token, the activation itself brings it back. A
+    // window held by a box (About, preferences) keeps the box's tie and is only activated.
     if (!platform_.reportsMinimize() && activation_token.isEmpty() && main_->isVisible()
-        && !main_->isActiveWindow())
+        && main_->isEnabled() && !main_->isActiveWindow())
         main_->hide();
     if (!main_->isVisible())
         main_->show();
@@ -220,6 +221,10 @@ void WindowModes::update_tray_menu()
             restore_->setEnabled(false);
         }
     }
+    // Where the window system never says that the window was minimized, a shown window may
+    // be: Restore stays on offer.
+    if ((mode == 1 || mode == 2) && !platform_.reportsMinimize())
+        restore_->setEnabled(true);
 }
 
 } // namespace shell

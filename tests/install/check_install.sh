@@ -35,7 +35,7 @@ grep -qx 'Exec=pigmentor %F' "$prefix/share/applications/org.pigmentor.Pigmentor
 grep -qx 'MimeType=application/x-pigmentor-color;application/x-pigmentor-theme;' \
   "$prefix/share/applications/org.pigmentor.Pigmentor.desktop" || { echo "FAILED: MimeType line"; failed=1; }
 # One id everywhere: the entry's file name, its icon, the metainfo's id and launchable (and
-# the Wayland app_id, which the program sets from the same id: e2e 75-wayland.sh).
+# the Wayland app_id, which the program sets from the same id: tests/e2e/wayland.sh).
 id=org.pigmentor.Pigmentor
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || { echo "FAILED: Icon line"; failed=1; }
 grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml" \

@@ -167,7 +167,7 @@ struct ShowHideCount : QObject {
 // to undo it, and keeps no window on top for a program. A tray click or Restore on a shown
 // window that is not the active one shows it anew (minimized or not, it comes back); a
 // later start's activation token goes to the window, which the activation brings back
-// without showing it anew. Stay on top is greyed out in both windows with the reason, so
+// without showing it anew; Restore is always on offer. Stay on top is greyed out in both windows with the reason, so
 // About never minimizes the main window.
 TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBringsTheWindowBack)
 {
@@ -191,6 +191,10 @@ TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBrings
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
     fake.tray->restoreRequested(); // the active window stays as it is
     EXPECT_EQ(count.hides, 1);
+    // Restore stays on offer for a window that may be minimized without the program knowing.
+    emit modes().newmenu()->aboutToShow();
+    EXPECT_TRUE(modes().minimize()->isEnabled());
+    EXPECT_TRUE(modes().restore()->isEnabled());
 
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }, 1000));
@@ -210,6 +214,10 @@ TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBrings
     auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(w.isMinimized());
+    const int hides_with_about = count.hides;
+    fake.tray->restoreRequested(); // held by the box: activated, not shown anew
+    EXPECT_EQ(count.hides, hides_with_about);
+    EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
     about->Command1()->click();
     station::Form3* station = w.show_station();
     ASSERT_NE(station, nullptr);

@@ -99,9 +99,9 @@ if start_tray; then
   printf '0\r\n0\r\n0\r\n0\r\n1\r\n0\r\n' > "$work/pmtprefs.ini"
   start_program || exit 1
   focus_window "$main"
+  before=$main
   key shift+F1
-  # The toolkit may give the window a new native id when its stacking flag changes.
-  main=$(wait_window "Pigmentor 1.18")
+  check "openbox: Stay on top keeps the window (no new native window)" "$before" "$(wait_window "Pigmentor 1.18")"
   check "openbox: Stay on top sets the above state" "yes" "$(on_top "$main")"
   key alt+h b
   about=$(wait_window "About Pigmentor") || about=0
@@ -120,7 +120,9 @@ if start_tray; then
   else
     echo "note: no tray icon window found; restoring with the tray's own message"
   fi
-  sleep 1
+  # Shown again after hiding, the window is made anew by the toolkit when its stacking
+  # flag changed since it was made (not before: it keeps its place meanwhile).
+  main=$(wait_window "Pigmentor 1.18") || main=0
   check "openbox: tray Restore shows the main window" "yes" "$(viewable "$main")"
   check "openbox: the restored main window is painted" "yes" "$(painted)"
   check "openbox: the restored main window stays on top" "yes" "$(on_top "$main")"
@@ -132,7 +134,7 @@ if start_tray; then
   check "openbox: the dialog's minimized main window is hidden in the tray" "no" "$(viewable "$main")"
   focus_window "$dialog"
   key Escape
-  sleep 1
+  main=$(wait_window "Pigmentor 1.18") || main=0
   check "openbox: Cancel brings the main window back" "yes" "$(viewable "$main")"
   check "openbox: ... painted" "yes" "$(painted)"
   check "openbox: ... and on top" "yes" "$(on_top "$main")"
