@@ -45,8 +45,8 @@ void write_settings_when_the_session_ends(editor::Form1& main_window)
         std::atexit(at_process_exit);
     }
     editor::Form1* window = &main_window;
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, window,
-        [window] { window->write_settings_now(); });
+    QObject::connect(
+        qApp, &QCoreApplication::aboutToQuit, window, [window] { window->write_settings_now(); });
     QObject::connect(qGuiApp, &QGuiApplication::commitDataRequest, window,
         [window](QSessionManager&) { window->write_settings_now(); });
 

@@ -41,8 +41,19 @@ ContrastInfo::ContrastInfo(QWidget* parent) : QLabel(parent)
 
 QSize ContrastInfo::reserved(QSize hint) const
 {
+    if (widest_width_ < 0 || font() != measured_font_) {
+        measured_font_ = font();
+        widest_width_ = widest_line_width(fontMetrics());
+    }
+    // The same width for every colour (a few pixels spare for the rounding of the glyphs).
+    const QMargins m = contentsMargins();
+    hint.setWidth(widest_width_ + m.left() + m.right() + 2 * margin() + 4);
+    return hint;
+}
+
+int ContrastInfo::widest_line_width(const QFontMetrics& metrics)
+{
     // The widest digit in every place of two five-character ratios, and the wider mark.
-    const QFontMetrics metrics = fontMetrics();
     QChar widest_digit = u'0';
     for (char16_t d = u'1'; d <= u'9'; ++d) {
         if (metrics.horizontalAdvance(QChar(d)) > metrics.horizontalAdvance(widest_digit))
@@ -55,10 +66,7 @@ QSize ContrastInfo::reserved(QSize hint) const
     const QChar wider_mark
         = metrics.horizontalAdvance(pass) >= metrics.horizontalAdvance(fail) ? pass : fail;
     widest.replace(pass, wider_mark).replace(fail, wider_mark);
-    // The same width for every colour (a few pixels spare for the rounding of the glyphs).
-    const QMargins m = contentsMargins();
-    hint.setWidth(metrics.horizontalAdvance(widest) + m.left() + m.right() + 2 * margin() + 4);
-    return hint;
+    return metrics.horizontalAdvance(widest);
 }
 
 QSize ContrastInfo::sizeHint() const

@@ -22,6 +22,10 @@ public:
 
 private:
     QSize reserved(QSize hint) const;
+    static int widest_line_width(const QFontMetrics& metrics);
+    // The widest line's width, measured once for each font.
+    mutable QFont measured_font_;
+    mutable int widest_width_ = -1;
 
     int on_white_ = -1;
     int on_black_ = -1;

@@ -309,7 +309,8 @@ void Form1::savesettings()
     // The exit goes on; the old file is kept whole, and standard error says why.
     QString reason;
     if (!storage::write_file_atomically(folder_.settings_file(),
-            storage::settings_bytes(widgets::check_value(view_.Check1), view_.Check3.value(), color),
+            storage::settings_bytes(
+                widgets::check_value(view_.Check1), view_.Check3.value(), color),
             &reason))
         std::fprintf(stderr, "pigmentor: %s: %s\n",
             storage::native_name(folder_.settings_file()).constData(), qPrintable(reason));

@@ -46,9 +46,6 @@ public:
     QPoint chosen() const { return chosen_; }
     // The colour of a desktop point, invalid outside every screen.
     QColor colorAt(const QPoint& global) const;
-    // What the magnifier paints over the screens, its frame and every device pixel its
-    // lines reach at any scale included; repainted whole when the magnifier moves.
-    QRect magnifierArea() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -61,6 +58,9 @@ private:
     void choose(const QPoint& global);
     void finish(ScreenPick::Outcome outcome);
     QRect magnifierRect() const;
+    // What the magnifier paints over the screens, its frame and every device pixel its
+    // lines reach at any scale included; repainted whole when the magnifier moves.
+    QRect magnifierArea() const;
 
     std::vector<ScreenImage> screens_;
     QRect desktop_;

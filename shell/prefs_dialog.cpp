@@ -1,5 +1,7 @@
 #include "shell/prefs_dialog.h"
 
+#include "core/messages.h"
+#include "platform/platform.h"
 #include "shell/window_modes.h"
 #include "storage/files.h"
 #include "storage/preferences.h"
@@ -130,12 +132,17 @@ void prefres::load()
     activateWindow();
 }
 
-void prefres::saveprefs()
+bool prefres::saveprefs()
 {
     storage::PreferenceValues values {widgets::check_value(checks_[0]),
         widgets::check_value(checks_[1]), widgets::check_value(checks_[2]),
         widgets::check_value(checks_[3]), memory_.chosen, widgets::check_value(checks_[4])};
-    storage::write_file_atomically(host_.prefsFile(), storage::prefs_bytes(values));
+    QString reason;
+    if (storage::write_file_atomically(host_.prefsFile(), storage::prefs_bytes(values), &reason))
+        return true;
+    host_.platform().showMessage(this, storage::save_failure_text(host_.prefsFile(), reason),
+        QString::fromLatin1(core::kAppTitle), core::Icon::Exclamation);
+    return false;
 }
 
 void prefres::Command1_Click()
@@ -146,7 +153,8 @@ void prefres::Command1_Click()
             break;
         }
     }
-    saveprefs();
+    if (!saveprefs())
+        return; // the dialog stays open: nothing was saved
     if (memory_.chosen != memory_.loaded) {
         host_.preferences().set(storage::TrayMode, memory_.chosen);
         host_.applyTrayMode(memory_.chosen);

@@ -11,6 +11,10 @@
 #include <array>
 #include <functional>
 
+namespace platform {
+class Platform;
+}
+
 namespace storage {
 class PreferenceTable;
 }
@@ -26,6 +30,7 @@ public:
     virtual storage::PreferenceTable& preferences() = 0;
     virtual void applyTrayMode(int mode) = 0;
     virtual QString prefsFile() const = 0;
+    virtual platform::Platform& platform() = 0;
 };
 
 // The tray modes the dialog last loaded and saved; kept from one opening to the next.
@@ -54,7 +59,8 @@ protected:
 
 private:
     void openprefs();
-    void saveprefs();
+    // False, after a message that says why, when the file could not be written.
+    bool saveprefs();
     void release_main_window();
 
     PrefsHost& host_;

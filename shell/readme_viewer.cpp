@@ -1,7 +1,7 @@
 #include "shell/readme_viewer.h"
 
-#include "platform/platform.h"
 #include "core/messages.h"
+#include "platform/platform.h"
 #include "storage/config_folder.h"
 #include "storage/files.h"
 #include "widgets/controls.h"

@@ -44,7 +44,8 @@ public:
     // Selects a target as a click on its option button does.
     void select_target(Target t);
 
-    // Loads a theme file as if it had been chosen in the Load Saved Theme dialog.
+    // Loads a theme file as if it had been chosen in the Load Saved Theme dialog; false,
+    // with the reason, when it could not be read or is damaged (then nothing changes).
     bool load_theme_file(const QString& path, QString* reason = nullptr);
     // Writes the station's preferences file, as closing the station does.
     void saveprefs();

@@ -7,6 +7,8 @@
 
 #include <QScopeGuard>
 
+#include <cstdio>
+
 namespace station {
 
 bool Form3::load_theme_file(const QString& path, QString* reason)
@@ -83,8 +85,12 @@ void Form3::openprefs()
 
 void Form3::saveprefs()
 {
-    storage::write_file_atomically(
-        prefs_file_, storage::station_prefs_bytes(ui_.oval->isChecked()));
+    // The window closes all the same; the old file is kept whole, and standard error says why.
+    QString reason;
+    if (!storage::write_file_atomically(
+            prefs_file_, storage::station_prefs_bytes(ui_.oval->isChecked()), &reason))
+        std::fprintf(stderr, "pigmentor: %s: %s\n", storage::native_name(prefs_file_).constData(),
+            qPrintable(reason));
 }
 
 } // namespace station

@@ -192,9 +192,10 @@ bool write_file_atomically(const QString& path, const QByteArray& bytes, QString
         return false;
     }
     if (!may_write(folder)) {
-        tell(reason, system_reason(::access(native_folder.constData(), W_OK) != 0 && errno != EACCES
-                ? errno
-                : EACCES));
+        tell(reason,
+            system_reason(::access(native_folder.constData(), W_OK) != 0 && errno != EACCES
+                    ? errno
+                    : EACCES));
         return false;
     }
 
@@ -215,8 +216,7 @@ bool write_file_atomically(const QString& path, const QByteArray& bytes, QString
     if (::fchmod(file.fd, mode) != 0)
         return fail(errno);
     for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t n
-            = ::write(file.fd, bytes.constData() + done, size_t(bytes.size() - done));
+        const ssize_t n = ::write(file.fd, bytes.constData() + done, size_t(bytes.size() - done));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)

@@ -114,8 +114,9 @@ TEST_F(SaveDialogs, ColourFilesLoadIntoTheMainWindowThemesIntoTheStationAndTheWi
     write("junk.pmtm", "FF0000 not a theme\r\n");
     ASSERT_EQ(::mkfifo(QFile::encodeName(file("fifo.pmt")).constData(), 0600), 0);
     testing::internal::CaptureStderr();
-    app::open_files(w, {file("missing.pmtm"), file("junk.pmt"), file("u.pmtm"),
-                           file("junk.pmtm"), file("fifo.pmt"), file("notes.txt")});
+    app::open_files(w,
+        {file("missing.pmtm"), file("junk.pmt"), file("u.pmtm"), file("junk.pmtm"),
+            file("fifo.pmt"), file("notes.txt")});
     // (The offscreen platform adds lines of its own.)
     const QStringList said = QString::fromLocal8Bit(testing::internal::GetCapturedStderr())
                                  .split('\n')

@@ -1,5 +1,6 @@
 #include "../support/layout_check.h"
 #include "../support/window_test.h"
+#include "editor/contrast_info.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -52,6 +53,17 @@ TEST_F(Form1Look, FitsEveryDesktopFontAndPaletteAndFollowsOneThatTurnsDark)
         else
             EXPECT_GT(red_caption.red(), red_caption.green()); // still red, only lighter
         EXPECT_EQ(v.Text2->palette().color(QPalette::Base), QColor(192, 255, 192));
+
+        // The window keeps its size whatever the colour, and the contrast line fits.
+        const QSize size = w.size();
+        for (const core::Rgb c : {core::Rgb {153, 0, 0}, {102, 0, 0}, {0, 0, 0}, {255, 255, 255},
+                 {118, 118, 118}, {119, 119, 119}, {0, 0, 1}}) {
+            w.psets(c.red, c.green, c.blue);
+            QApplication::processEvents();
+            EXPECT_EQ(w.size(), size) << c.red << "," << c.green << "," << c.blue;
+            EXPECT_LE(v.contrastInfo->fontMetrics().horizontalAdvance(v.contrastInfo->text()),
+                v.contrastInfo->contentsRect().width());
+        }
     }
 
     // A desktop that turns dark while the window is open: the pale boxes keep their fill.

@@ -92,35 +92,6 @@ TEST(EyedropperOverlay, SeveralScreensAndDevicePixels)
 
 } // namespace
 
-// Whatever the magnifier paints at a scale of 1, 1.25, 1.5 or 2 lies inside the area that
-// is repainted when it moves, so no line of its frame is left behind.
-TEST(EyedropperOverlay, TheMagnifierPaintsNothingOutsideTheAreaRepaintedWhenItMoves)
-{
-    QImage grey(80 * 2, 60 * 2, QImage::Format_RGB32);
-    grey.fill(QColor(128, 128, 128));
-    for (const qreal scale : {1.0, 1.25, 1.5, 2.0}) {
-        Overlay o({{QRect(0, 0, 80, 60), grey}});
-        o.widget->resize(80, 60);
-        for (const QPoint at : {QPoint(5, 5), QPoint(70, 50), QPoint(13, 47)}) {
-            QTest::mouseMove(o.widget, at);
-            QImage shown(QSize(80, 60) * scale, QImage::Format_RGB32);
-            shown.setDevicePixelRatio(scale);
-            o.widget->render(&shown);
-            const QRect area = o.widget->magnifierArea();
-            // The device pixels the window system repaints for it: corner and size each
-            // scaled and rounded.
-            const QRect device((QPointF(area.topLeft()) * scale).toPoint(),
-                (QSizeF(area.size()) * scale).toSize());
-            int outside = 0;
-            for (int y = 0; y < shown.height(); ++y)
-                for (int x = 0; x < shown.width(); ++x)
-                    if (shown.pixelColor(x, y) != QColor(128, 128, 128) && !device.contains(x, y))
-                        ++outside;
-            EXPECT_EQ(outside, 0) << "scale " << scale << " at " << at.x() << ',' << at.y();
-        }
-    }
-}
-
 // The overlay's own grab sees nothing of a Wayland desktop's windows, also from a program
 // on X11 there (Xwayland): a Wayland session picks through the portal. A portal picker that
 // is closed answers 1 or, for some, 2: both are a cancel, never "cannot pick".

@@ -86,10 +86,10 @@ TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
     // A pipe, a device or a huge file in its place: a message that says so, the text kept,
     // and the program goes on at once.
     const QString readme = file("ReadMe.txt");
-    const std::pair<QString, QString> strange[] = {
-        {QStringLiteral("fifo"), QStringLiteral("It is a pipe, not a regular file")},
-        {QStringLiteral("/dev/zero"), QStringLiteral("It is a device, not a regular file")},
-        {QStringLiteral("big"), QStringLiteral("It is larger than 4 MiB")}};
+    const std::pair<QString, QString> strange[]
+        = {{QStringLiteral("fifo"), QStringLiteral("It is a pipe, not a regular file")},
+            {QStringLiteral("/dev/zero"), QStringLiteral("It is a device, not a regular file")},
+            {QStringLiteral("big"), QStringLiteral("It is larger than 4 MiB")}};
     for (const auto& [what, reason] : strange) {
         QFile::remove(readme);
         if (what == "fifo")

@@ -6,6 +6,7 @@
 #include "shell/window_modes.h"
 #include "station/form3.h"
 
+#include <QFile>
 #include <QTest>
 
 #include <tuple>
@@ -147,6 +148,22 @@ TEST_F(WindowModesTest, PreferencesDialogReadsAndWritesTheFile)
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n7\r\n0\r\n"));
     open_prefs()->Command1()->click();
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n"));
+
+    // A file that cannot be written: a message with the reason, the dialog stays open over
+    // a disabled main window, the old file whole; Cancel then ends as ever.
+    QFile::setPermissions(file("pmtprefs.ini"), QFileDevice::ReadOwner);
+    d = open_prefs();
+    d->check(1)->click();
+    d->Command1()->click();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text,
+        '"' + file("pmtprefs.ini") + "\" could not be saved.\rPermission denied.");
+    EXPECT_EQ(fake.boxes[0].title, "Pigmentor");
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_FALSE(w.isEnabled());
+    EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n"));
+    d->Command2()->click();
+    EXPECT_TRUE(w.isEnabled());
 }
 
 namespace {

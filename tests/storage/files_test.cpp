@@ -292,9 +292,11 @@ TEST(StrangeFiles, PipesDevicesLinksAndOtherUsersFilesAreNeverReadOrWrittenThrou
     const QString fifo = dir.filePath(QStringLiteral("pmtsetgs.ini"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     expect_refused(fifo, QStringLiteral("It is a pipe, not a regular file"));
-    expect_refused(QStringLiteral("/dev/zero"), QStringLiteral("It is a device, not a regular file"));
+    expect_refused(
+        QStringLiteral("/dev/zero"), QStringLiteral("It is a device, not a regular file"));
     expect_refused(dir.path(), QStringLiteral("It is a folder, not a file"));
-    expect_refused(dir.filePath(QStringLiteral("none")), QStringLiteral("No such file or directory"));
+    expect_refused(
+        dir.filePath(QStringLiteral("none")), QStringLiteral("No such file or directory"));
     expect_refused(put(dir.filePath(QStringLiteral("big")), QByteArray(4097, '1')),
         QStringLiteral("It is larger than 4 KiB"));
     EXPECT_EQ(read_regular_file(put(dir.filePath(QStringLiteral("big")), "12345"), 5), "12345");
@@ -384,7 +386,7 @@ struct FileSizeLimit {
         ::setrlimit(RLIMIT_FSIZE, &old);
         ::signal(SIGXFSZ, previous);
     }
-    rlimit old { };
+    rlimit old {};
     void (*previous)(int) = nullptr;
 };
 
@@ -394,7 +396,8 @@ struct FileSizeLimit {
 TEST(FullDisk, AFailedWriteKeepsTheOldFileWholeAndSaysWhy)
 {
     QTemporaryDir dir;
-    const QString path = put(dir.filePath(QStringLiteral("pmtsetgs.ini")), "0\r\n1\r\n\"0  0  0  \"\r\n");
+    const QString path
+        = put(dir.filePath(QStringLiteral("pmtsetgs.ini")), "0\r\n1\r\n\"0  0  0  \"\r\n");
     {
         const FileSizeLimit limit(4);
         QString reason;
