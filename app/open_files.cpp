@@ -16,6 +16,9 @@ void open_files(editor::Form1& main_window, const QStringList& files)
             if (station::Form3* station = main_window.show_station())
                 station->load_theme_file(file);
             break;
+        case FileKind::Palette:
+            main_window.show_palette()->open_file(file);
+            break;
         case FileKind::Unknown:
             break;
         }

@@ -11,7 +11,8 @@ class Form1;
 namespace app {
 
 // Opens files named on a command line: a colour file (.pmt) loads into the main window
-// as if chosen in Load, a theme (.pmtm) into the station, which opens as needed.
+// as if chosen in Load, a theme (.pmtm) into the station, which opens as needed, a
+// palette (.json) into the Palette window.
 void open_files(editor::Form1& main_window, const QStringList& files);
 
 // Shows a window that is hidden (in the tray) or minimized, and puts it in front.

@@ -38,7 +38,7 @@ struct ExportKind {
 const ExportKind kExports[] = {
     {storage::ExportFormat::Css, "exportcss", "&CSS Custom Properties...", "CSS (*.css)"},
     {storage::ExportFormat::Scss, "exportscss", "&SCSS Variables...", "SCSS (*.scss)"},
-    {storage::ExportFormat::Tokens, "exporttokens", "&Design Tokens (JSON)...", "Design tokens (*.json)"},
+    {storage::ExportFormat::Tokens, "exporttokens", "&Design Tokens (JSON)...", "Design tokens (*.tokens.json *.json)"},
     {storage::ExportFormat::Tailwind, "exporttailwind", "&Tailwind CSS Theme...", "CSS (*.css)"},
     {storage::ExportFormat::Gpl, "exportgpl", "&GIMP Palette...", "GIMP palette (*.gpl)"},
     {storage::ExportFormat::Text, "exporttext", "Plain &Text List...", "Text (*.txt)"},
@@ -47,12 +47,6 @@ const std::pair<storage::CssForm, const char*> kForms[] = {{storage::CssForm::He
     {storage::CssForm::ShortHex, "#rgb where possible"}, {storage::CssForm::Rgb, "rgb()"},
     {storage::CssForm::Hsl, "hsl()"}, {storage::CssForm::Oklch, "oklch()"},
     {storage::CssForm::Name, "Color name where there is one"}};
-
-// A name typed without an ending gets the format's own.
-QString with_suffix(const QString& path, const QString& suffix)
-{
-    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
-}
 
 } // namespace
 
@@ -351,10 +345,9 @@ bool PaletteWindow::open_file(const QString& path)
 void PaletteWindow::new_palette()
 {
     QString name = platform_.saveFileName(this, QStringLiteral("New palette"), QFileInfo(path_).absolutePath(),
-        QStringLiteral("Palettes (*.json);;All files (*)"));
+        QStringLiteral("Palettes (*.palette.json *.json)"));
     if (name.isEmpty())
         return;
-    name = with_suffix(name, QStringLiteral("json"));
     const QString old_path = path_;
     const storage::PaletteData empty {QFileInfo(name).completeBaseName(), {}};
     if (!storage::write_file_atomically(name, storage::palette_file_bytes(empty))) {
@@ -368,7 +361,7 @@ void PaletteWindow::new_palette()
 void PaletteWindow::open_dialog()
 {
     const QString name = platform_.openFileName(this, QStringLiteral("Open a palette"),
-        QFileInfo(path_).absolutePath(), QStringLiteral("Palettes (*.json);;All files (*)"));
+        QFileInfo(path_).absolutePath(), QStringLiteral("Palettes (*.palette.json *.json)"));
     if (!name.isEmpty())
         open_file(name);
 }
@@ -376,10 +369,9 @@ void PaletteWindow::open_dialog()
 void PaletteWindow::save_as()
 {
     QString name = platform_.saveFileName(this, QStringLiteral("Save the palette as"),
-        QFileInfo(path_).absolutePath(), QStringLiteral("Palettes (*.json);;All files (*)"));
+        QFileInfo(path_).absolutePath(), QStringLiteral("Palettes (*.palette.json *.json)"));
     if (name.isEmpty())
         return;
-    name = with_suffix(name, QStringLiteral("json"));
     storage::PaletteData data = doc_.data();
     if (!storage::write_file_atomically(name, storage::palette_file_bytes(data))) {
         show_error(QStringLiteral("The palette could not be saved to %1.").arg(QDir::toNativeSeparators(name)),
@@ -406,7 +398,7 @@ bool PaletteWindow::import_file(const QString& path)
 void PaletteWindow::import_dialog()
 {
     const QString name = platform_.openFileName(this, QStringLiteral("Import colors"), QFileInfo(path_).absolutePath(),
-        QStringLiteral("Palettes and style sheets (*.gpl *.css *.scss *.json *.txt);;All files (*)"));
+        QStringLiteral("Palettes and style sheets (*.gpl *.css *.scss *.json *.txt)"));
     if (!name.isEmpty())
         import_file(name);
 }
@@ -426,10 +418,10 @@ void PaletteWindow::export_dialog(storage::ExportFormat format)
         [format](const ExportKind& k) { return k.format == format; });
     const QString base = QFileInfo(path_).absolutePath() + QLatin1Char('/') + QFileInfo(path_).completeBaseName();
     QString name = platform_.saveFileName(this, QStringLiteral("Export the palette"), base,
-        QString::fromLatin1(kind->filter) + QStringLiteral(";;All files (*)"));
+        QString::fromLatin1(kind->filter));
     if (name.isEmpty())
         return;
-    export_file(format, with_suffix(name, storage::export_suffix(format)));
+    export_file(format, name);
 }
 
 void PaletteWindow::add_color(const core::Rgb& c)

@@ -211,24 +211,6 @@ QByteArray export_bytes(const PaletteData& palette, ExportFormat format, CssForm
     return out;
 }
 
-QString export_suffix(ExportFormat format)
-{
-    switch (format) {
-    case ExportFormat::Css:
-    case ExportFormat::Tailwind:
-        return QStringLiteral("css");
-    case ExportFormat::Scss:
-        return QStringLiteral("scss");
-    case ExportFormat::Tokens:
-        return QStringLiteral("tokens.json");
-    case ExportFormat::Gpl:
-        return QStringLiteral("gpl");
-    case ExportFormat::Text:
-        break;
-    }
-    return QStringLiteral("txt");
-}
-
 // ---- Import ----
 
 PaletteRead parse_gpl(const QByteArray& bytes)

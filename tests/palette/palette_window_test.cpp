@@ -232,8 +232,8 @@ TEST_F(PaletteWindowTest, SaveAsExportImportAndTheLastPaletteReopens)
     p.document().rename(0, QStringLiteral("--brand-500"));
     fake.file_answers.push_back(file("site"));
     p.actions().save_as->trigger();
-    EXPECT_EQ(p.file(), file("site.json"));
-    EXPECT_EQ(read("palette-last.txt"), file("site.json").toUtf8() + "\n");
+    EXPECT_EQ(p.file(), file("site.palette.json"));
+    EXPECT_EQ(read("palette-last.txt"), file("site.palette.json").toUtf8() + "\n");
     p.actions().forms[4]->trigger(); // oklch()
     fake.file_answers.push_back(file("site"));
     p.actions().exports[0]->trigger();
@@ -245,7 +245,7 @@ TEST_F(PaletteWindowTest, SaveAsExportImportAndTheLastPaletteReopens)
     main.reset();
     editor::Form1& again = open_main();
     PaletteWindow& q = *again.show_palette();
-    EXPECT_EQ(q.file(), file("site.json"));
+    EXPECT_EQ(q.file(), file("site.palette.json"));
     EXPECT_EQ(names(q), QStringList({"--brand-500", "--brand-500-2"}));
     EXPECT_EQ(q.document().undo_stack()->count(), 0);
 }
