@@ -304,8 +304,8 @@ bool verdict(const core::PairVerdicts& v, int column)
     }
 }
 
-const char* const kHeaders[] = {"Text", "Background", "Ratio", "AA", "AAA", "AA large", "AAA large", "Non-text"};
-const char* const kVerdictWords[] = {"", "", "", "AA", "AAA", "AA large text", "AAA large text", "non-text 3:1"};
+const char* const kHeaders[] = {"Text", "Background", "Sample", "Ratio", "AA", "AAA", "AA large", "AAA large", "Non-text"};
+const char* const kVerdictWords[] = {"", "", "", "", "AA", "AAA", "AA large text", "AAA large text", "non-text 3:1"};
 
 } // namespace
 
@@ -344,6 +344,14 @@ QVariant PairModel::data(const QModelIndex& index, int role) const
             return QString::fromStdString(core::ratio_text(p.verdicts.hundredths));
         if (role == SortRole)
             return p.verdicts.hundredths;
+        return {};
+    }
+    // The pair itself: sample letters in the text colour on the background colour.
+    if (col == Sample) {
+        if (role == Qt::DisplayRole)
+            return QStringLiteral("Aa Sample");
+        if (role == SortRole)
+            return p.verdicts.hundredths;
         if (role == Qt::BackgroundRole)
             return qcolor(s[size_t(p.background)].rgb);
         if (role == Qt::ForegroundRole)
@@ -376,6 +384,19 @@ void PairFilter::set_aa_only(bool on)
 {
     aa_only_ = on;
     invalidateFilter();
+}
+
+bool PairFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const auto* pairs = static_cast<const PairModel*>(sourceModel());
+    const core::PairVerdicts& a = pairs->pair(left.row()).verdicts;
+    const core::PairVerdicts& b = pairs->pair(right.row()).verdicts;
+    const int column = left.column();
+    if (column == PairModel::Ratio || column == PairModel::Sample)
+        return a.hundredths < b.hundredths;
+    if (column >= PairModel::AaNormal)
+        return verdict(a, column) < verdict(b, column);
+    return QSortFilterProxyModel::lessThan(left, right);
 }
 
 bool PairFilter::filterAcceptsRow(int row, const QModelIndex&) const

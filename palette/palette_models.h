@@ -90,7 +90,7 @@ private:
 class PairModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Text, Background, Ratio, AaNormal, AaaNormal, AaLarge, AaaLarge, NonText, Columns };
+    enum Column { Text, Background, Sample, Ratio, AaNormal, AaaNormal, AaLarge, AaaLarge, NonText, Columns };
     enum Role { SortRole = Qt::UserRole + 1 };
     explicit PairModel(PaletteDocument& doc, QObject* parent = nullptr);
 
@@ -126,6 +126,8 @@ public:
 
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+    // Ratios and verdicts compared as numbers, without the variants in between.
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
     bool aa_only_ = false;

@@ -116,10 +116,12 @@ PaletteWindow::PaletteWindow(
     const int verdict_width = fontMetrics().horizontalAdvance(QStringLiteral("AAA large ")) + line;
     for (int c = 0; c < PairModel::Columns; ++c)
         grid_->setColumnWidth(c, c <= PairModel::Background ? name_width : verdict_width);
+    grid_->setColumnWidth(PairModel::Sample, fontMetrics().horizontalAdvance(QStringLiteral("Aa Sample")) + line);
     right_box->addLayout(top);
     right_box->addWidget(grid_, 1);
     right_box->addWidget(pair_count_);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({line * 20, line * 50});
     setCentralWidget(splitter);
     splitter->setContentsMargins(line / 2, line / 2, line / 2, line / 2);
 
