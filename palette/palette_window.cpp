@@ -143,13 +143,16 @@ PaletteWindow::PaletteWindow(
     QString last;
     if (const auto bytes = storage::read_small_file(QDir(folder_).filePath(QLatin1String(kLastPaletteFile))))
         last = QString::fromUtf8(storage::split_lines(*bytes).value(0)).trimmed();
-    path_ = default_path();
-    if (!last.isEmpty() && QFileInfo::exists(last))
-        open_file(last);
-    else if (QFileInfo::exists(path_))
-        open_file(path_);
-    else
+    bool opened = !last.isEmpty() && QFileInfo::exists(last) && open_file(last);
+    if (!opened && QFileInfo::exists(default_path()))
+        opened = open_file(default_path());
+    if (!opened) {
+        // A file that could not be read is never written over: a fresh one is started.
+        path_ = default_path();
+        for (int n = 2; QFileInfo::exists(path_); ++n)
+            path_ = QDir(folder_).filePath(QStringLiteral("palette-%1.json").arg(n));
         on_changed(-2);
+    }
     resize(line * 60, line * 32);
 }
 

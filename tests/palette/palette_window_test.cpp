@@ -223,6 +223,44 @@ TEST_F(PaletteWindowTest, BadFilesChangeNothingAndSayWhy)
     EXPECT_EQ(p.document().undo_stack()->count(), 1);
 }
 
+// A damaged palette met at start is told and never written over; the changes go to a new file.
+TEST_F(PaletteWindowTest, ADamagedPaletteAtStartIsKeptAndANewOneStarted)
+{
+    write("palette.json", "{\"pigmentor-palette\": 1, \"colors\": [");
+    write("palette-last.txt", file("gone.palette.json").toUtf8() + "\n");
+    editor::Form1& w = open_main();
+    PaletteWindow& p = *w.show_palette();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text,
+        "The palette could not be opened.\n\npalette.json: The file is not a palette: it is not a JSON object.");
+    p.add_color({1, 2, 3});
+    EXPECT_EQ(read("palette.json"), "{\"pigmentor-palette\": 1, \"colors\": [");
+    EXPECT_EQ(p.file(), file("palette-2.json"));
+    EXPECT_TRUE(read("palette-2.json").contains("#010203"));
+    EXPECT_EQ(read("palette-last.txt"), file("palette-2.json").toUtf8() + "\n");
+}
+
+// A palette file that may not be written is told once; the changes stay in the window.
+TEST_F(PaletteWindowTest, AFailedWriteIsToldOnceAndTheOldFileStaysWhole)
+{
+    write("site.palette.json", "{\"pigmentor-palette\": 1, \"colors\": []}");
+    QFile::setPermissions(file("site.palette.json"), QFileDevice::ReadOwner);
+    editor::Form1& w = open_main();
+    PaletteWindow& p = *w.show_palette();
+    ASSERT_TRUE(p.open_file(file("site.palette.json")));
+    p.add_color({1, 2, 3});
+    p.add_color({4, 5, 6});
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text,
+        "The palette could not be saved to " + file("site.palette.json")
+            + ". Your changes are kept in this window; choose File > Save Palette As... to keep "
+              "them in another file.");
+    EXPECT_EQ(read("site.palette.json"), "{\"pigmentor-palette\": 1, \"colors\": []}");
+    EXPECT_EQ(p.windowTitle(), "*site.palette - Palette");
+    EXPECT_EQ(p.document().swatches().size(), 2u);
+    QFile::setPermissions(file("site.palette.json"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+}
+
 // A palette saved elsewhere is the one that opens next time; an export writes its bytes.
 TEST_F(PaletteWindowTest, SaveAsExportImportAndTheLastPaletteReopens)
 {
