@@ -48,6 +48,16 @@ const std::pair<storage::CssForm, const char*> kForms[] = {{storage::CssForm::He
     {storage::CssForm::Hsl, "hsl()"}, {storage::CssForm::Oklch, "oklch()"},
     {storage::CssForm::Name, "Color name where there is one"}};
 
+// "site" for site.palette.json and site.json.
+QString palette_name(const QString& path)
+{
+    QString name = QFileInfo(path).fileName();
+    for (const char* ending : {".palette.json", ".json"})
+        if (name.endsWith(QLatin1String(ending), Qt::CaseInsensitive) && name.size() > int(qstrlen(ending)))
+            return name.left(name.size() - int(qstrlen(ending)));
+    return name;
+}
+
 } // namespace
 
 PaletteWindow::PaletteWindow(
@@ -299,7 +309,7 @@ void PaletteWindow::on_changed(int select)
     pair_count_->setText(aa_only_->isChecked()
             ? QStringLiteral("%1 of %2 pairs pass AA for normal text").arg(filter_->rowCount()).arg(pairs_->rowCount())
             : QStringLiteral("%1 colors, %2 pairs").arg(n).arg(pairs_->rowCount()));
-    const QString name = doc_.title().isEmpty() ? QFileInfo(path_).completeBaseName() : doc_.title();
+    const QString name = doc_.title().isEmpty() ? palette_name(path_) : doc_.title();
     setWindowTitle(QStringLiteral("%1%2 - Palette").arg(save_failed_ ? QStringLiteral("*") : QString(), name));
 }
 
@@ -353,8 +363,7 @@ void PaletteWindow::new_palette()
         QStringLiteral("Palettes (*.palette.json *.json)"));
     if (name.isEmpty())
         return;
-    const QString old_path = path_;
-    const storage::PaletteData empty {QFileInfo(name).completeBaseName(), {}};
+    const storage::PaletteData empty {palette_name(name), {}};
     if (!storage::write_file_atomically(name, storage::palette_file_bytes(empty))) {
         show_error(QStringLiteral("The palette could not be made at %1.").arg(QDir::toNativeSeparators(name)),
             QString::fromLatin1(kTitle));
@@ -421,7 +430,7 @@ void PaletteWindow::export_dialog(storage::ExportFormat format)
 {
     const ExportKind* kind = std::find_if(std::begin(kExports), std::end(kExports),
         [format](const ExportKind& k) { return k.format == format; });
-    const QString base = QFileInfo(path_).absolutePath() + QLatin1Char('/') + QFileInfo(path_).completeBaseName();
+    const QString base = QFileInfo(path_).absolutePath() + QLatin1Char('/') + palette_name(path_);
     QString name = platform_.saveFileName(this, QStringLiteral("Export the palette"), base,
         QString::fromLatin1(kind->filter));
     if (name.isEmpty())

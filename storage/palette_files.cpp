@@ -393,7 +393,7 @@ PaletteRead read_palette(const QString& path, bool import)
     PaletteRead r = import ? parse_import(bytes, path) : parse_palette_file(bytes);
     if (!r.palette)
         r.error = shown + QStringLiteral(": ") + r.error;
-    else if (r.palette->title.isEmpty())
+    else if (import && r.palette->title.isEmpty())
         r.palette->title = QFileInfo(path).completeBaseName();
     return r;
 }

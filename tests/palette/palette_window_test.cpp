@@ -256,7 +256,7 @@ TEST_F(PaletteWindowTest, AFailedWriteIsToldOnceAndTheOldFileStaysWhole)
             + ". Your changes are kept in this window; choose File > Save Palette As... to keep "
               "them in another file.");
     EXPECT_EQ(read("site.palette.json"), "{\"pigmentor-palette\": 1, \"colors\": []}");
-    EXPECT_EQ(p.windowTitle(), "*site.palette - Palette");
+    EXPECT_EQ(p.windowTitle(), "*site - Palette");
     EXPECT_EQ(p.document().swatches().size(), 2u);
     QFile::setPermissions(file("site.palette.json"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
@@ -286,6 +286,17 @@ TEST_F(PaletteWindowTest, SaveAsExportImportAndTheLastPaletteReopens)
     EXPECT_EQ(q.file(), file("site.palette.json"));
     EXPECT_EQ(names(q), QStringList({"--brand-500", "--brand-500-2"}));
     EXPECT_EQ(q.document().undo_stack()->count(), 0);
+
+    // New Palette starts an empty file of its own and leaves the old one as it was.
+    const QByteArray site = read("site.palette.json");
+    fake.file_answers.push_back(file("fresh"));
+    q.actions().new_palette->trigger();
+    EXPECT_EQ(q.file(), file("fresh.palette.json"));
+    EXPECT_EQ(read("fresh.palette.json"),
+        "{\n  \"pigmentor-palette\": 1,\n  \"name\": \"fresh\",\n  \"colors\": []\n}\n");
+    EXPECT_TRUE(q.document().swatches().empty());
+    EXPECT_EQ(q.windowTitle(), "fresh - Palette");
+    EXPECT_EQ(read("site.palette.json"), site);
 }
 
 TEST_F(PaletteWindowTest, ShadeScaleIsAddedAfterItsColourAsOneUndoStep)
