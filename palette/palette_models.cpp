@@ -3,6 +3,10 @@
 #include "core/css.h"
 
 #include <QColor>
+#include <QHash>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QMimeData>
 #include <QUrl>
 
@@ -17,6 +21,25 @@ const char kRowMime[] = "application/x-pigmentor-swatch-row";
 QColor qcolor(const core::Rgb& c)
 {
     return QColor(c.red, c.green, c.blue);
+}
+
+// A swatch with a mid-grey edge, so that a colour close to the window's own shows on light
+// and dark desktops alike.
+QIcon swatch_icon(const core::Rgb& c)
+{
+    static QHash<int, QIcon> cache;
+    const int key = core::color_value(c);
+    if (auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+    QPixmap pixmap(32, 32);
+    pixmap.fill(qcolor(c));
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(0, 0, 31, 31);
+    painter.end();
+    if (cache.size() > 4096)
+        cache.clear();
+    return cache.insert(key, QIcon(pixmap)).value();
 }
 
 QString qname(const core::Swatch& s)
@@ -156,7 +179,7 @@ QVariant SwatchModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return qname(s);
     case Qt::DecorationRole:
-        return qcolor(s.rgb);
+        return swatch_icon(s.rgb);
     case Qt::ToolTipRole:
         return core::css_rgb(s.rgb) + QStringLiteral("\n") + core::css_hsl(s.rgb);
     case Qt::AccessibleTextRole:
@@ -336,7 +359,7 @@ QVariant PairModel::data(const QModelIndex& index, int role) const
         if (role == Qt::DisplayRole || role == SortRole)
             return qname(w);
         if (role == Qt::DecorationRole)
-            return qcolor(w.rgb);
+            return swatch_icon(w.rgb);
         return {};
     }
     if (col == Ratio) {

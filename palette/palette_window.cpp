@@ -248,7 +248,7 @@ void PaletteWindow::build_menus()
                 hooks_.send_to_station(t, *c);
         });
     }
-    a_.open_pair = add_action(color, "openpair", QStringLiteral("Open Pair in &Station"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    a_.open_pair = add_action(color, "openpair", QStringLiteral("Open &Pair in Station"), QKeySequence(Qt::CTRL | Qt::Key_T));
 
     connect(a_.new_palette, &QAction::triggered, this, &PaletteWindow::new_palette);
     connect(a_.open, &QAction::triggered, this, &PaletteWindow::open_dialog);
