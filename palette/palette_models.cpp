@@ -92,23 +92,28 @@ void PaletteDocument::change(const QString& what, std::vector<core::Swatch> afte
     undo_.push(new SwapCommand(*this, what, std::move(after), select));
 }
 
-void PaletteDocument::insert(int row, const std::vector<core::Swatch>& added, const QString& what)
+QString PaletteDocument::insert(int row, const std::vector<core::Swatch>& added, const QString& what)
 {
     if (added.empty())
-        return;
-    std::vector<core::Swatch> after = swatches_;
-    const int at = row < 0 || row > int(after.size()) ? int(after.size()) : row;
-    std::vector<core::Swatch> named;
+        return QString();
+    if (swatches_.size() + added.size() > size_t(core::kMaxSwatches))
+        return QStringLiteral("A palette holds at most %1 colors; this one has %2, and %3 more would not fit.")
+            .arg(core::kMaxSwatches)
+            .arg(swatches_.size())
+            .arg(added.size());
+    // Names are made free against the palette and the colours added before them.
+    std::vector<core::Swatch> all = swatches_;
     for (const core::Swatch& s : added) {
-        std::vector<core::Swatch> all = after;
-        all.insert(all.end(), named.begin(), named.end());
         const std::string name = core::is_custom_property_name(s.name)
             ? core::free_name(s.name, all)
             : core::default_swatch_name(s.rgb, all);
-        named.push_back({name, s.rgb});
+        all.push_back({name, s.rgb});
     }
-    after.insert(after.begin() + at, named.begin(), named.end());
-    change(what, std::move(after), at + int(named.size()) - 1);
+    std::vector<core::Swatch> after = swatches_;
+    const int at = row < 0 || row > int(after.size()) ? int(after.size()) : row;
+    after.insert(after.begin() + at, all.begin() + qsizetype(swatches_.size()), all.end());
+    change(what, std::move(after), at + int(added.size()) - 1);
+    return QString();
 }
 
 void PaletteDocument::remove(const std::vector<int>& rows)
@@ -273,7 +278,8 @@ bool SwatchModel::dropMimeData(
         emit refused(read.error);
         return false;
     }
-    doc_.insert(at, read.palette->swatches, QStringLiteral("Drop"));
+    if (const QString why = doc_.insert(at, read.palette->swatches, QStringLiteral("Drop")); !why.isEmpty())
+        emit refused(why);
     return false;
 }
 

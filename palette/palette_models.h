@@ -33,8 +33,9 @@ public:
     // Each is one undo step; `select` is the row to select afterwards.
     void change(const QString& what, std::vector<core::Swatch> after, int select);
     // Adds colours at a row (the end when -1), named from `names` or after their nearest
-    // CSS name; names already taken get a number.
-    void insert(int row, const std::vector<core::Swatch>& added, const QString& what);
+    // CSS name; names already taken get a number. The refusal message when the palette
+    // would hold more than core::kMaxSwatches colours (and nothing is added), else empty.
+    QString insert(int row, const std::vector<core::Swatch>& added, const QString& what);
     void remove(const std::vector<int>& rows);
     void move(int from, int to);
     // The refusal message, or empty when renamed.

@@ -405,8 +405,10 @@ bool PaletteWindow::import_file(const QString& path)
         show_error(QStringLiteral("No colors were imported.\n\n") + read.error, QString::fromLatin1(kTitle));
         return false;
     }
-    doc_.insert(-1, read.palette->swatches, QStringLiteral("Import %1").arg(QFileInfo(path).fileName()));
-    return true;
+    const QString why = doc_.insert(-1, read.palette->swatches, QStringLiteral("Import %1").arg(QFileInfo(path).fileName()));
+    if (!why.isEmpty())
+        show_error(QStringLiteral("No colors were imported.\n\n") + why, QString::fromLatin1(kTitle));
+    return why.isEmpty();
 }
 
 void PaletteWindow::import_dialog()
@@ -441,7 +443,9 @@ void PaletteWindow::export_dialog(storage::ExportFormat format)
 void PaletteWindow::add_color(const core::Rgb& c)
 {
     const int row = current_row();
-    doc_.insert(row < 0 ? -1 : row + 1, {{std::string(), c}}, QStringLiteral("Add %1").arg(core::css_hex(c)));
+    const QString why = doc_.insert(row < 0 ? -1 : row + 1, {{std::string(), c}}, QStringLiteral("Add %1").arg(core::css_hex(c)));
+    if (!why.isEmpty())
+        show_error(why, QString::fromLatin1(kTitle));
 }
 
 void PaletteWindow::paste()
@@ -463,7 +467,9 @@ void PaletteWindow::paste()
         return;
     }
     const int row = current_row();
-    doc_.insert(row < 0 ? -1 : row + 1, read.palette->swatches, QStringLiteral("Paste"));
+    const QString why = doc_.insert(row < 0 ? -1 : row + 1, read.palette->swatches, QStringLiteral("Paste"));
+    if (!why.isEmpty())
+        show_error(QStringLiteral("No colors were pasted.\n\n") + why, QString::fromLatin1(kTitle));
 }
 
 void PaletteWindow::open_selected_pair()
@@ -482,7 +488,9 @@ QDialog* PaletteWindow::show_shades()
         return nullptr;
     if (shades_)
         shades_->close();
-    shades_ = new ShadeDialog(doc_, row, this);
+    auto* dialog = new ShadeDialog(doc_, row, this);
+    connect(dialog, &ShadeDialog::refused, this, [this](const QString& why) { show_error(why, QString::fromLatin1(kTitle)); });
+    shades_ = dialog;
     shades_->show();
     return shades_;
 }

@@ -221,6 +221,16 @@ TEST_F(PaletteWindowTest, BadFilesChangeNothingAndSayWhy)
     EXPECT_EQ(read("palette.json"), saved);
     EXPECT_EQ(read("palette-last.txt"), last);
     EXPECT_EQ(p.document().undo_stack()->count(), 1);
+
+    // A palette full to its 1000 colours takes no more, and says so.
+    std::vector<core::Swatch> many(999, core::Swatch {"--c", {9, 9, 9}});
+    EXPECT_EQ(p.document().insert(-1, many, QStringLiteral("Many")), "");
+    fake.boxes.clear();
+    p.add_color({7, 7, 7});
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, "A palette holds at most 1000 colors; this one has 1000, and 1 more would not fit.");
+    EXPECT_EQ(p.document().swatches().size(), 1000u);
+    EXPECT_EQ(p.document().swatches()[999].name, "--c-999"); // names made free one by one
 }
 
 // A damaged palette met at start is told and never written over; the changes go to a new file.
