@@ -95,13 +95,18 @@ TEST_F(PaletteWindowTest, KeyboardEditsAreSavedAtOnceAndUndoneExactly)
     press(p, Qt::Key_End);
     press(p, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(rgb_of(w), "0,0,0");
+    press(p, Qt::Key_Home);
+    press(p, Qt::Key_2, Qt::ControlModifier); // to the station's object
+    ASSERT_NE(w.station(), nullptr);
+    EXPECT_EQ(w.station()->selected_target(), station::Object);
+    EXPECT_EQ(w.station()->target_color(station::Object), QColor(255, 153, 0));
     // The station's own item adds its selected target.
     station::Form3* s = w.show_station();
     s->select_target(station::Object);
     set_bars(*s, 1, 2, 3);
     QApplication::setActiveWindow(s);
     s->view().addtopalette->trigger();
-    EXPECT_EQ(p.document().swatches().back().rgb, (core::Rgb {1, 2, 3}));
+    EXPECT_EQ(p.document().swatches()[1].rgb, (core::Rgb {1, 2, 3})); // after the selected colour
     EXPECT_TRUE(fake.boxes.size() == 1u);
 }
 

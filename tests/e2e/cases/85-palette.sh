@@ -48,4 +48,17 @@ key ctrl+z
 sleep 0.3
 check "Ctrl+Z takes the import back out of the file" "2" "$(grep -c '"value"' "$work/palette.json")"
 check "the palette used last is remembered" "$work/palette.json" "$(cat "$work/palette-last.txt")"
+
+# F4 in the main window ends the program with the Palette window open, and it starts again
+# with the same palette, from the command line too.
+focus_main
+key F4
+wait_exit
+check "F4 ends the program with the Palette window open" "0" "$status"
+printf '{ "pigmentor-palette": 1, "name": "Other", "colors": [{ "name": "--x", "value": "#010203" }] }\n' \
+  > "$work/other.palette.json"
+start_program other.palette.json || exit 1
+check "a palette named on the command line opens in the Palette window" "yes" \
+  "$(wait_window "Other - Palette" >/dev/null && echo yes || echo no)"
+check "and becomes the palette used last" "$work/other.palette.json" "$(cat "$work/palette-last.txt")"
 stop_program
