@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
@@ -148,6 +149,8 @@ PaletteWindow::PaletteWindow(
             hooks_.apply_to_main(*c);
     });
     connect(grid_, &QTableView::activated, this, &PaletteWindow::open_selected_pair);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        &PaletteWindow::follow_selected_pair);
 
     // The palette used last, or the one in the settings folder.
     QString last;
@@ -479,6 +482,15 @@ void PaletteWindow::open_selected_pair()
         return;
     const PairModel::Pair& p = pairs_->pair(filter_->mapToSource(i).row());
     hooks_.open_pair(doc_.swatches()[size_t(p.text)].rgb, doc_.swatches()[size_t(p.background)].rgb);
+}
+
+void PaletteWindow::follow_selected_pair()
+{
+    const QModelIndex i = grid_->currentIndex();
+    if (!i.isValid() || !hooks_.follow_pair)
+        return;
+    const PairModel::Pair& p = pairs_->pair(filter_->mapToSource(i).row());
+    hooks_.follow_pair(doc_.swatches()[size_t(p.text)].rgb, doc_.swatches()[size_t(p.background)].rgb);
 }
 
 QDialog* PaletteWindow::show_shades()

@@ -196,6 +196,14 @@ TEST_F(PaletteWindowTest, GridAgreesWithTheCoreSortsFiltersAndOpensThePairInTheS
     EXPECT_EQ(w.station()->target_color(station::Background), QColor(255, 255, 255));
     EXPECT_EQ(w.station()->target_color(station::Text), QColor(255, 0, 0));
     EXPECT_EQ(w.station()->selected_target(), station::Text);
+    // With the station open, the pair follows the cell walked to, and the grid keeps the focus.
+    QApplication::setActiveWindow(&p);
+    p.grid()->setFocus();
+    const int black_on_white = row_of(0, 1);
+    p.grid()->setCurrentIndex(p.pair_filter()->mapFromSource(m.index(black_on_white, palette::PairModel::Ratio)));
+    EXPECT_EQ(w.station()->target_color(station::Text), QColor(0, 0, 0));
+    EXPECT_EQ(w.station()->target_color(station::Background), QColor(255, 255, 255));
+    EXPECT_EQ(QApplication::activeWindow(), &p);
 }
 
 // A bad file of any kind is told and leaves the palette, its file and the last-used note alone.
