@@ -344,6 +344,15 @@ void PaletteWindow::remember_last()
         QDir(folder_).filePath(QLatin1String(kLastPaletteFile)), QFileInfo(path_).absoluteFilePath().toUtf8() + "\n");
 }
 
+bool PaletteWindow::may_leave()
+{
+    return !save_failed_
+        || platform_.askYesNo(this,
+            QStringLiteral("The changes to this palette could not be saved. Leave them and open "
+                           "another palette?"),
+            QString::fromLatin1(kTitle));
+}
+
 bool PaletteWindow::open_file(const QString& path)
 {
     const storage::PaletteRead read = storage::read_palette(path, false);
@@ -351,6 +360,8 @@ bool PaletteWindow::open_file(const QString& path)
         show_error(QStringLiteral("The palette could not be opened.\n\n") + read.error, QString::fromLatin1(kTitle));
         return false;
     }
+    if (!may_leave())
+        return false;
     path_ = QFileInfo(path).absoluteFilePath();
     save_failed_ = false;
     loading_ = true;
@@ -362,6 +373,8 @@ bool PaletteWindow::open_file(const QString& path)
 
 void PaletteWindow::new_palette()
 {
+    if (!may_leave())
+        return;
     QString name = platform_.saveFileName(this, QStringLiteral("New palette"), QFileInfo(path_).absolutePath(),
         QStringLiteral("Palettes (*.palette.json *.json)"));
     if (name.isEmpty())

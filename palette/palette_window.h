@@ -94,6 +94,9 @@ private:
     void save();
     void remember_last();
     void show_error(const QString& text, const QString& title);
+    // Whether the palette shown may be left: always, unless its changes could not be saved
+    // and the user would rather keep them.
+    bool may_leave();
     void paste();
     void new_palette();
     void open_dialog();

@@ -281,6 +281,14 @@ TEST_F(PaletteWindowTest, AFailedWriteIsToldOnceAndTheOldFileStaysWhole)
     EXPECT_EQ(read("site.palette.json"), "{\"pigmentor-palette\": 1, \"colors\": []}");
     EXPECT_EQ(p.windowTitle(), "*site - Palette");
     EXPECT_EQ(p.document().swatches().size(), 2u);
+    // Those changes are not dropped for another palette without a question.
+    write("other.palette.json", "{\"pigmentor-palette\": 1, \"colors\": []}");
+    fake.yes_no_answers.push_back(false);
+    EXPECT_FALSE(p.open_file(file("other.palette.json")));
+    ASSERT_EQ(fake.questions.size(), 1u);
+    EXPECT_EQ(fake.questions[0], "Palette: The changes to this palette could not be saved. Leave them and open another palette?");
+    EXPECT_EQ(p.document().swatches().size(), 2u);
+    EXPECT_EQ(p.file(), file("site.palette.json"));
     QFile::setPermissions(file("site.palette.json"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
