@@ -54,6 +54,7 @@ test: build-all
 
 bench: build-all
 	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/pigmentor_bench
+	QT_QPA_PLATFORM=offscreen ./$(BUILD_DIR)/bench/pigmentor_palette_bench
 	bench/startup.sh $(BUILD_DIR)
 
 # The end-to-end suite in a private X server (make test runs it too when Xvfb is there).

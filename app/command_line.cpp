@@ -50,6 +50,8 @@ FileKind file_kind(const QString& name)
         return FileKind::Color;
     if (suffix == QLatin1String("pmtm"))
         return FileKind::Theme;
+    if (suffix == QLatin1String("json"))
+        return FileKind::Palette;
     return FileKind::Unknown;
 }
 
@@ -94,7 +96,7 @@ CommandLine parse_command_line(const QStringList& args)
             return error(QStringLiteral("unknown option '%1'").arg(arg));
         }
         if (file_kind(arg) == FileKind::Unknown)
-            return error(QStringLiteral("'%1' is neither a colour file (.pmt) nor a theme (.pmtm)")
+            return error(QStringLiteral("'%1' is neither a colour file (.pmt), a theme (.pmtm) nor a palette (.json)")
                              .arg(arg));
         line.files.append(arg);
     }
@@ -108,7 +110,8 @@ QString help_text()
         "A colour tool for people who write web pages.\n"
         "\n"
         "Each FILE opens at start: a colour file (.pmt) in the main window, a theme\n"
-        "(.pmtm) in the Color Matching Station. When Pigmentor is already running, its\n"
+        "(.pmtm) in the Color Matching Station, a palette (.palette.json, or any .json\n"
+        "palette file) in the Palette window. When Pigmentor is already running, its\n"
         "main window comes to the front and opens the files instead.\n"
         "\n"
         "  -h, --help     print this help and exit\n"

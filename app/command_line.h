@@ -17,8 +17,8 @@ struct CommandLine {
     QString error; // the one-line message for Action::Error
 };
 
-enum class FileKind { Color, Theme, Unknown };
-// By the name's extension, in any case: .pmt colour files, .pmtm themes.
+enum class FileKind { Color, Theme, Palette, Unknown };
+// By the name's extension, in any case: .pmt colour files, .pmtm themes, .json palettes.
 FileKind file_kind(const QString& name);
 
 // args[0] is the program's name.

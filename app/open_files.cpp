@@ -26,6 +26,9 @@ void open_files(editor::Form1& main_window, const QStringList& files)
             if (station::Form3* station = main_window.show_station())
                 opened = station->load_theme_file(file, &reason);
             break;
+        case FileKind::Palette:
+            main_window.show_palette()->open_file(file);
+            break;
         case FileKind::Unknown:
             break;
         }

@@ -25,6 +25,10 @@ struct Swatch {
     }
 };
 
+// The most colours a palette holds: the contrast of every pair of 1000 colours is
+// 999,000 pairs, still quick to work out and to sort.
+constexpr int kMaxSwatches = 1000;
+
 // Whether a text is a CSS custom-property name: "--" and at least one more character,
 // each a letter, digit, "-", "_" or any non-ASCII character (no escapes, no spaces).
 bool is_custom_property_name(std::string_view name);

@@ -68,6 +68,14 @@ palette::PaletteWindow* Form1::show_palette()
             s->select_target(station::Text);
             editing::write_channels(*s, text);
         };
+        hooks.follow_pair = [this](const core::Rgb& text, const core::Rgb& background) {
+            if (!station_ || !station_->isVisible())
+                return;
+            station_->select_target(station::Background);
+            editing::write_channels(*station_, background);
+            station_->select_target(station::Text);
+            editing::write_channels(*station_, text);
+        };
         palette_ = new palette::PaletteWindow(platform_, folder_.folder(), std::move(hooks));
     }
     palette_->show();

@@ -108,7 +108,7 @@ public:
     QAction* pastehex = nullptr;
     QAction* pastecss = nullptr;
     QAction* pickscreen = nullptr;
-    QAction* addtopalette = nullptr; // beside the design
+    QAction* addtopalette = nullptr; // addition: Commands > Add to Palette
     QMenu* sendcolortomatcher = nullptr;
     QAction* cmbackground = nullptr;
     QAction* cmobject = nullptr;
@@ -122,7 +122,7 @@ public:
     // Tools
     QMenu* othertoolz = nullptr;
     QAction* match = nullptr;
-    QAction* palette = nullptr; // beside the design
+    QAction* palette = nullptr; // addition: Tools > Palette
     // Presets, in the order of the preset table
     QMenu* presets = nullptr;
     QAction* black = nullptr;

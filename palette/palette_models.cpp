@@ -3,6 +3,10 @@
 #include "core/css.h"
 
 #include <QColor>
+#include <QHash>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QMimeData>
 #include <QUrl>
 
@@ -17,6 +21,25 @@ const char kRowMime[] = "application/x-pigmentor-swatch-row";
 QColor qcolor(const core::Rgb& c)
 {
     return QColor(c.red, c.green, c.blue);
+}
+
+// A swatch with a mid-grey edge, so that a colour close to the window's own shows on light
+// and dark desktops alike.
+QIcon swatch_icon(const core::Rgb& c)
+{
+    static QHash<int, QIcon> cache;
+    const int key = core::color_value(c);
+    if (auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+    QPixmap pixmap(32, 32);
+    pixmap.fill(qcolor(c));
+    QPainter painter(&pixmap);
+    painter.setPen(QColor(128, 128, 128));
+    painter.drawRect(0, 0, 31, 31);
+    painter.end();
+    if (cache.size() > 4096)
+        cache.clear();
+    return cache.insert(key, QIcon(pixmap)).value();
 }
 
 QString qname(const core::Swatch& s)
@@ -69,23 +92,28 @@ void PaletteDocument::change(const QString& what, std::vector<core::Swatch> afte
     undo_.push(new SwapCommand(*this, what, std::move(after), select));
 }
 
-void PaletteDocument::insert(int row, const std::vector<core::Swatch>& added, const QString& what)
+QString PaletteDocument::insert(int row, const std::vector<core::Swatch>& added, const QString& what)
 {
     if (added.empty())
-        return;
-    std::vector<core::Swatch> after = swatches_;
-    const int at = row < 0 || row > int(after.size()) ? int(after.size()) : row;
-    std::vector<core::Swatch> named;
+        return QString();
+    if (swatches_.size() + added.size() > size_t(core::kMaxSwatches))
+        return QStringLiteral("A palette holds at most %1 colors; this one has %2, and %3 more would not fit.")
+            .arg(core::kMaxSwatches)
+            .arg(swatches_.size())
+            .arg(added.size());
+    // Names are made free against the palette and the colours added before them.
+    std::vector<core::Swatch> all = swatches_;
     for (const core::Swatch& s : added) {
-        std::vector<core::Swatch> all = after;
-        all.insert(all.end(), named.begin(), named.end());
         const std::string name = core::is_custom_property_name(s.name)
             ? core::free_name(s.name, all)
             : core::default_swatch_name(s.rgb, all);
-        named.push_back({name, s.rgb});
+        all.push_back({name, s.rgb});
     }
-    after.insert(after.begin() + at, named.begin(), named.end());
-    change(what, std::move(after), at + int(named.size()) - 1);
+    std::vector<core::Swatch> after = swatches_;
+    const int at = row < 0 || row > int(after.size()) ? int(after.size()) : row;
+    after.insert(after.begin() + at, all.begin() + qsizetype(swatches_.size()), all.end());
+    change(what, std::move(after), at + int(added.size()) - 1);
+    return QString();
 }
 
 void PaletteDocument::remove(const std::vector<int>& rows)
@@ -156,7 +184,7 @@ QVariant SwatchModel::data(const QModelIndex& index, int role) const
     case Qt::EditRole:
         return qname(s);
     case Qt::DecorationRole:
-        return qcolor(s.rgb);
+        return swatch_icon(s.rgb);
     case Qt::ToolTipRole:
         return core::css_rgb(s.rgb) + QStringLiteral("\n") + core::css_hsl(s.rgb);
     case Qt::AccessibleTextRole:
@@ -250,7 +278,8 @@ bool SwatchModel::dropMimeData(
         emit refused(read.error);
         return false;
     }
-    doc_.insert(at, read.palette->swatches, QStringLiteral("Drop"));
+    if (const QString why = doc_.insert(at, read.palette->swatches, QStringLiteral("Drop")); !why.isEmpty())
+        emit refused(why);
     return false;
 }
 
@@ -304,8 +333,8 @@ bool verdict(const core::PairVerdicts& v, int column)
     }
 }
 
-const char* const kHeaders[] = {"Text", "Background", "Ratio", "AA", "AAA", "AA large", "AAA large", "Non-text"};
-const char* const kVerdictWords[] = {"", "", "", "AA", "AAA", "AA large text", "AAA large text", "non-text 3:1"};
+const char* const kHeaders[] = {"Text", "Background", "Sample", "Ratio", "AA", "AAA", "AA large", "AAA large", "Non-text"};
+const char* const kVerdictWords[] = {"", "", "", "", "AA", "AAA", "AA large text", "AAA large text", "non-text 3:1"};
 
 } // namespace
 
@@ -336,12 +365,20 @@ QVariant PairModel::data(const QModelIndex& index, int role) const
         if (role == Qt::DisplayRole || role == SortRole)
             return qname(w);
         if (role == Qt::DecorationRole)
-            return qcolor(w.rgb);
+            return swatch_icon(w.rgb);
         return {};
     }
     if (col == Ratio) {
         if (role == Qt::DisplayRole)
             return QString::fromStdString(core::ratio_text(p.verdicts.hundredths));
+        if (role == SortRole)
+            return p.verdicts.hundredths;
+        return {};
+    }
+    // The pair itself: sample letters in the text colour on the background colour.
+    if (col == Sample) {
+        if (role == Qt::DisplayRole)
+            return QStringLiteral("Aa Sample");
         if (role == SortRole)
             return p.verdicts.hundredths;
         if (role == Qt::BackgroundRole)
@@ -376,6 +413,19 @@ void PairFilter::set_aa_only(bool on)
 {
     aa_only_ = on;
     invalidateFilter();
+}
+
+bool PairFilter::lessThan(const QModelIndex& left, const QModelIndex& right) const
+{
+    const auto* pairs = static_cast<const PairModel*>(sourceModel());
+    const core::PairVerdicts& a = pairs->pair(left.row()).verdicts;
+    const core::PairVerdicts& b = pairs->pair(right.row()).verdicts;
+    const int column = left.column();
+    if (column == PairModel::Ratio || column == PairModel::Sample)
+        return a.hundredths < b.hundredths;
+    if (column >= PairModel::AaNormal)
+        return verdict(a, column) < verdict(b, column);
+    return QSortFilterProxyModel::lessThan(left, right);
 }
 
 bool PairFilter::filterAcceptsRow(int row, const QModelIndex&) const

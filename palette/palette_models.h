@@ -33,8 +33,9 @@ public:
     // Each is one undo step; `select` is the row to select afterwards.
     void change(const QString& what, std::vector<core::Swatch> after, int select);
     // Adds colours at a row (the end when -1), named from `names` or after their nearest
-    // CSS name; names already taken get a number.
-    void insert(int row, const std::vector<core::Swatch>& added, const QString& what);
+    // CSS name; names already taken get a number. The refusal message when the palette
+    // would hold more than core::kMaxSwatches colours (and nothing is added), else empty.
+    QString insert(int row, const std::vector<core::Swatch>& added, const QString& what);
     void remove(const std::vector<int>& rows);
     void move(int from, int to);
     // The refusal message, or empty when renamed.
@@ -90,7 +91,7 @@ private:
 class PairModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Text, Background, Ratio, AaNormal, AaaNormal, AaLarge, AaaLarge, NonText, Columns };
+    enum Column { Text, Background, Sample, Ratio, AaNormal, AaaNormal, AaLarge, AaaLarge, NonText, Columns };
     enum Role { SortRole = Qt::UserRole + 1 };
     explicit PairModel(PaletteDocument& doc, QObject* parent = nullptr);
 
@@ -126,6 +127,8 @@ public:
 
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override;
+    // Ratios and verdicts compared as numbers, without the variants in between.
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override;
 
 private:
     bool aa_only_ = false;

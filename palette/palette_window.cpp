@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QListView>
 #include <QMenuBar>
@@ -38,7 +39,7 @@ struct ExportKind {
 const ExportKind kExports[] = {
     {storage::ExportFormat::Css, "exportcss", "&CSS Custom Properties...", "CSS (*.css)"},
     {storage::ExportFormat::Scss, "exportscss", "&SCSS Variables...", "SCSS (*.scss)"},
-    {storage::ExportFormat::Tokens, "exporttokens", "&Design Tokens (JSON)...", "Design tokens (*.json)"},
+    {storage::ExportFormat::Tokens, "exporttokens", "&Design Tokens (JSON)...", "Design tokens (*.tokens.json *.json)"},
     {storage::ExportFormat::Tailwind, "exporttailwind", "&Tailwind CSS Theme...", "CSS (*.css)"},
     {storage::ExportFormat::Gpl, "exportgpl", "&GIMP Palette...", "GIMP palette (*.gpl)"},
     {storage::ExportFormat::Text, "exporttext", "Plain &Text List...", "Text (*.txt)"},
@@ -48,10 +49,14 @@ const std::pair<storage::CssForm, const char*> kForms[] = {{storage::CssForm::He
     {storage::CssForm::Hsl, "hsl()"}, {storage::CssForm::Oklch, "oklch()"},
     {storage::CssForm::Name, "Color name where there is one"}};
 
-// A name typed without an ending gets the format's own.
-QString with_suffix(const QString& path, const QString& suffix)
+// "site" for site.palette.json and site.json.
+QString palette_name(const QString& path)
 {
-    return QFileInfo(path).suffix().isEmpty() ? path + QLatin1Char('.') + suffix : path;
+    QString name = QFileInfo(path).fileName();
+    for (const char* ending : {".palette.json", ".json"})
+        if (name.endsWith(QLatin1String(ending), Qt::CaseInsensitive) && name.size() > int(qstrlen(ending)))
+            return name.left(name.size() - int(qstrlen(ending)));
+    return name;
 }
 
 } // namespace
@@ -122,10 +127,12 @@ PaletteWindow::PaletteWindow(
     const int verdict_width = fontMetrics().horizontalAdvance(QStringLiteral("AAA large ")) + line;
     for (int c = 0; c < PairModel::Columns; ++c)
         grid_->setColumnWidth(c, c <= PairModel::Background ? name_width : verdict_width);
+    grid_->setColumnWidth(PairModel::Sample, fontMetrics().horizontalAdvance(QStringLiteral("Aa Sample")) + line);
     right_box->addLayout(top);
     right_box->addWidget(grid_, 1);
     right_box->addWidget(pair_count_);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({line * 20, line * 50});
     setCentralWidget(splitter);
     splitter->setContentsMargins(line / 2, line / 2, line / 2, line / 2);
 
@@ -142,18 +149,23 @@ PaletteWindow::PaletteWindow(
             hooks_.apply_to_main(*c);
     });
     connect(grid_, &QTableView::activated, this, &PaletteWindow::open_selected_pair);
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+        &PaletteWindow::follow_selected_pair);
 
     // The palette used last, or the one in the settings folder.
     QString last;
     if (const auto bytes = storage::read_small_file(QDir(folder_).filePath(QLatin1String(kLastPaletteFile))))
         last = QString::fromUtf8(storage::split_lines(*bytes).value(0)).trimmed();
-    path_ = default_path();
-    if (!last.isEmpty() && QFileInfo::exists(last))
-        open_file(last);
-    else if (QFileInfo::exists(path_))
-        open_file(path_);
-    else
+    bool opened = !last.isEmpty() && QFileInfo::exists(last) && open_file(last);
+    if (!opened && QFileInfo::exists(default_path()))
+        opened = open_file(default_path());
+    if (!opened) {
+        // A file that could not be read is never written over: a fresh one is started.
+        path_ = default_path();
+        for (int n = 2; QFileInfo::exists(path_); ++n)
+            path_ = QDir(folder_).filePath(QStringLiteral("palette-%1.json").arg(n));
         on_changed(-2);
+    }
     resize(line * 60, line * 32);
 }
 
@@ -239,7 +251,7 @@ void PaletteWindow::build_menus()
                 hooks_.send_to_station(t, *c);
         });
     }
-    a_.open_pair = add_action(color, "openpair", QStringLiteral("Open Pair in &Station"), QKeySequence(Qt::CTRL | Qt::Key_T));
+    a_.open_pair = add_action(color, "openpair", QStringLiteral("Open &Pair in Station"), QKeySequence(Qt::CTRL | Qt::Key_T));
 
     connect(a_.new_palette, &QAction::triggered, this, &PaletteWindow::new_palette);
     connect(a_.open, &QAction::triggered, this, &PaletteWindow::open_dialog);
@@ -300,7 +312,7 @@ void PaletteWindow::on_changed(int select)
     pair_count_->setText(aa_only_->isChecked()
             ? QStringLiteral("%1 of %2 pairs pass AA for normal text").arg(filter_->rowCount()).arg(pairs_->rowCount())
             : QStringLiteral("%1 colors, %2 pairs").arg(n).arg(pairs_->rowCount()));
-    const QString name = doc_.title().isEmpty() ? QFileInfo(path_).completeBaseName() : doc_.title();
+    const QString name = doc_.title().isEmpty() ? palette_name(path_) : doc_.title();
     setWindowTitle(QStringLiteral("%1%2 - Palette").arg(save_failed_ ? QStringLiteral("*") : QString(), name));
 }
 
@@ -332,6 +344,15 @@ void PaletteWindow::remember_last()
         QDir(folder_).filePath(QLatin1String(kLastPaletteFile)), QFileInfo(path_).absoluteFilePath().toUtf8() + "\n");
 }
 
+bool PaletteWindow::may_leave()
+{
+    return !save_failed_
+        || platform_.askYesNo(this,
+            QStringLiteral("The changes to this palette could not be saved. Leave them and open "
+                           "another palette?"),
+            QString::fromLatin1(kTitle));
+}
+
 bool PaletteWindow::open_file(const QString& path)
 {
     const storage::PaletteRead read = storage::read_palette(path, false);
@@ -339,6 +360,8 @@ bool PaletteWindow::open_file(const QString& path)
         show_error(QStringLiteral("The palette could not be opened.\n\n") + read.error, QString::fromLatin1(kTitle));
         return false;
     }
+    if (!may_leave())
+        return false;
     path_ = QFileInfo(path).absoluteFilePath();
     save_failed_ = false;
     loading_ = true;
@@ -350,13 +373,13 @@ bool PaletteWindow::open_file(const QString& path)
 
 void PaletteWindow::new_palette()
 {
+    if (!may_leave())
+        return;
     QString name = platform_.saveFileName(this, QStringLiteral("New palette"), QFileInfo(path_).absolutePath(),
-        QStringLiteral("Palettes (*.json);;All files (*)"));
+        QStringLiteral("Palettes (*.palette.json *.json)"));
     if (name.isEmpty())
         return;
-    name = with_suffix(name, QStringLiteral("json"));
-    const QString old_path = path_;
-    const storage::PaletteData empty {QFileInfo(name).completeBaseName(), {}};
+    const storage::PaletteData empty {palette_name(name), {}};
     if (!storage::write_file_atomically(name, storage::palette_file_bytes(empty))) {
         show_error(QStringLiteral("The palette could not be made at %1.").arg(QDir::toNativeSeparators(name)),
             QString::fromLatin1(kTitle));
@@ -368,7 +391,7 @@ void PaletteWindow::new_palette()
 void PaletteWindow::open_dialog()
 {
     const QString name = platform_.openFileName(this, QStringLiteral("Open a palette"),
-        QFileInfo(path_).absolutePath(), QStringLiteral("Palettes (*.json);;All files (*)"));
+        QFileInfo(path_).absolutePath(), QStringLiteral("Palettes (*.palette.json *.json)"));
     if (!name.isEmpty())
         open_file(name);
 }
@@ -376,10 +399,9 @@ void PaletteWindow::open_dialog()
 void PaletteWindow::save_as()
 {
     QString name = platform_.saveFileName(this, QStringLiteral("Save the palette as"),
-        QFileInfo(path_).absolutePath(), QStringLiteral("Palettes (*.json);;All files (*)"));
+        QFileInfo(path_).absolutePath(), QStringLiteral("Palettes (*.palette.json *.json)"));
     if (name.isEmpty())
         return;
-    name = with_suffix(name, QStringLiteral("json"));
     storage::PaletteData data = doc_.data();
     if (!storage::write_file_atomically(name, storage::palette_file_bytes(data))) {
         show_error(QStringLiteral("The palette could not be saved to %1.").arg(QDir::toNativeSeparators(name)),
@@ -399,14 +421,16 @@ bool PaletteWindow::import_file(const QString& path)
         show_error(QStringLiteral("No colors were imported.\n\n") + read.error, QString::fromLatin1(kTitle));
         return false;
     }
-    doc_.insert(-1, read.palette->swatches, QStringLiteral("Import %1").arg(QFileInfo(path).fileName()));
-    return true;
+    const QString why = doc_.insert(-1, read.palette->swatches, QStringLiteral("Import %1").arg(QFileInfo(path).fileName()));
+    if (!why.isEmpty())
+        show_error(QStringLiteral("No colors were imported.\n\n") + why, QString::fromLatin1(kTitle));
+    return why.isEmpty();
 }
 
 void PaletteWindow::import_dialog()
 {
     const QString name = platform_.openFileName(this, QStringLiteral("Import colors"), QFileInfo(path_).absolutePath(),
-        QStringLiteral("Palettes and style sheets (*.gpl *.css *.scss *.json *.txt);;All files (*)"));
+        QStringLiteral("Palettes and style sheets (*.gpl *.css *.scss *.json *.txt)"));
     if (!name.isEmpty())
         import_file(name);
 }
@@ -424,18 +448,20 @@ void PaletteWindow::export_dialog(storage::ExportFormat format)
 {
     const ExportKind* kind = std::find_if(std::begin(kExports), std::end(kExports),
         [format](const ExportKind& k) { return k.format == format; });
-    const QString base = QFileInfo(path_).absolutePath() + QLatin1Char('/') + QFileInfo(path_).completeBaseName();
+    const QString base = QFileInfo(path_).absolutePath() + QLatin1Char('/') + palette_name(path_);
     QString name = platform_.saveFileName(this, QStringLiteral("Export the palette"), base,
-        QString::fromLatin1(kind->filter) + QStringLiteral(";;All files (*)"));
+        QString::fromLatin1(kind->filter));
     if (name.isEmpty())
         return;
-    export_file(format, with_suffix(name, storage::export_suffix(format)));
+    export_file(format, name);
 }
 
 void PaletteWindow::add_color(const core::Rgb& c)
 {
     const int row = current_row();
-    doc_.insert(row < 0 ? -1 : row + 1, {{std::string(), c}}, QStringLiteral("Add %1").arg(core::css_hex(c)));
+    const QString why = doc_.insert(row < 0 ? -1 : row + 1, {{std::string(), c}}, QStringLiteral("Add %1").arg(core::css_hex(c)));
+    if (!why.isEmpty())
+        show_error(why, QString::fromLatin1(kTitle));
 }
 
 void PaletteWindow::paste()
@@ -457,7 +483,9 @@ void PaletteWindow::paste()
         return;
     }
     const int row = current_row();
-    doc_.insert(row < 0 ? -1 : row + 1, read.palette->swatches, QStringLiteral("Paste"));
+    const QString why = doc_.insert(row < 0 ? -1 : row + 1, read.palette->swatches, QStringLiteral("Paste"));
+    if (!why.isEmpty())
+        show_error(QStringLiteral("No colors were pasted.\n\n") + why, QString::fromLatin1(kTitle));
 }
 
 void PaletteWindow::open_selected_pair()
@@ -469,6 +497,15 @@ void PaletteWindow::open_selected_pair()
     hooks_.open_pair(doc_.swatches()[size_t(p.text)].rgb, doc_.swatches()[size_t(p.background)].rgb);
 }
 
+void PaletteWindow::follow_selected_pair()
+{
+    const QModelIndex i = grid_->currentIndex();
+    if (!i.isValid() || !hooks_.follow_pair)
+        return;
+    const PairModel::Pair& p = pairs_->pair(filter_->mapToSource(i).row());
+    hooks_.follow_pair(doc_.swatches()[size_t(p.text)].rgb, doc_.swatches()[size_t(p.background)].rgb);
+}
+
 QDialog* PaletteWindow::show_shades()
 {
     const int row = current_row();
@@ -476,7 +513,9 @@ QDialog* PaletteWindow::show_shades()
         return nullptr;
     if (shades_)
         shades_->close();
-    shades_ = new ShadeDialog(doc_, row, this);
+    auto* dialog = new ShadeDialog(doc_, row, this);
+    connect(dialog, &ShadeDialog::refused, this, [this](const QString& why) { show_error(why, QString::fromLatin1(kTitle)); });
+    shades_ = dialog;
     shades_->show();
     return shades_;
 }

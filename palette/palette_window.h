@@ -38,6 +38,9 @@ struct Hooks {
     std::function<void(int target, const core::Rgb&)> send_to_station;
     // Shows a pair in the station: text on background.
     std::function<void(const core::Rgb& text, const core::Rgb& background)> open_pair;
+    // The same for a station already open, without bringing it forward: the pair follows
+    // the cell selected in the grid.
+    std::function<void(const core::Rgb& text, const core::Rgb& background)> follow_pair;
 };
 
 // The small file that names the palette used last: one line, the path, UTF-8.
@@ -91,6 +94,9 @@ private:
     void save();
     void remember_last();
     void show_error(const QString& text, const QString& title);
+    // Whether the palette shown may be left: always, unless its changes could not be saved
+    // and the user would rather keep them.
+    bool may_leave();
     void paste();
     void new_palette();
     void open_dialog();
@@ -98,6 +104,7 @@ private:
     void import_dialog();
     void export_dialog(storage::ExportFormat format);
     void open_selected_pair();
+    void follow_selected_pair();
     std::optional<core::Rgb> selected_color() const;
     QString default_path() const;
 

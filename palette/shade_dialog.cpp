@@ -88,7 +88,11 @@ void ShadeDialog::add()
         if (std::find(doc_.swatches().begin(), doc_.swatches().end(), s) == doc_.swatches().end())
             added.push_back(s);
     const int at = std::min(row_ + 1, int(doc_.swatches().size()));
-    doc_.insert(at, added, QStringLiteral("Shade scale of --%1").arg(QString::fromStdString(stem_)));
+    const QString why = doc_.insert(at, added, QStringLiteral("Shade scale of --%1").arg(QString::fromStdString(stem_)));
+    if (!why.isEmpty()) {
+        emit refused(why);
+        return;
+    }
     close();
 }
 

@@ -24,6 +24,9 @@ public:
     // The names the steps get: "--brand-50" ... "--brand-950".
     std::vector<core::Swatch> steps() const;
 
+signals:
+    void refused(const QString& message);
+
 private:
     void add();
 

@@ -17,7 +17,7 @@ QString with_all_files(const QString& filter)
 
 QString filter_extension(const QString& filter)
 {
-    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+)"));
+    static const QRegularExpression pattern(QStringLiteral("\\*\\.([A-Za-z0-9]+(?:\\.[A-Za-z0-9]+)*)"));
     const QRegularExpressionMatch match = pattern.match(filter);
     return match.hasMatch() ? match.captured(1) : QString();
 }

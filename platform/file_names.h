@@ -14,7 +14,7 @@ class Platform;
 QString with_all_files(const QString& filter);
 
 // The extension of a filter's first pattern: "pmtm" for "Color Matching Station File
-// (*.pmtm)"; empty when the filter names none.
+// (*.pmtm)", "palette.json" for "Palettes (*.palette.json)"; empty when the filter names none.
 QString filter_extension(const QString& filter);
 
 // A name typed without an extension gets the filter's: "mine" becomes "mine.pmtm",

@@ -396,7 +396,8 @@ void Form3View::build_menus(QMainWindow* window)
         file, "pastecss", QStringLiteral("Paste CSS Color"), QKeySequence(Qt::SHIFT | Qt::Key_F2));
     pickscreen = add_action(file, "pickscreen", QStringLiteral("Pick from Screen"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    addtopalette = add_action(file, "addtopalette", QStringLiteral("Add to Pa&lette"),
+    // No mnemonic: L belongs to Load Saved Theme in this menu.
+    addtopalette = add_action(file, "addtopalette", QStringLiteral("Add to Palette"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
     file->addSeparator()->setObjectName(QStringLiteral("none4"));
     exit = add_action(file, "exit", QStringLiteral("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_F4));

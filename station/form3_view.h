@@ -110,7 +110,7 @@ public:
     std::array<editing::CssCopyMenu, 3> css {};
     QAction* pastecss = nullptr;
     QAction* pickscreen = nullptr;
-    QAction* addtopalette = nullptr; // beside the design; the main window gives it its behaviour
+    QAction* addtopalette = nullptr; // addition; the main window gives it its behaviour
     QAction* exit = nullptr;
 
     // Options menu.

@@ -38,9 +38,12 @@ PaletteRead refused(const QString& error)
     return PaletteRead {std::nullopt, error};
 }
 
-// Adds a colour under a name made from any text; a taken name gets a number.
-void add_named(PaletteData& p, const QString& name, const core::Rgb& rgb)
+// Adds a colour under a name made from any text; a taken name gets a number. False when
+// the palette is full.
+bool add_named(PaletteData& p, const QString& name, const core::Rgb& rgb)
 {
+    if (int(p.swatches.size()) >= core::kMaxSwatches)
+        return false;
     // A name that is already a custom-property name, with or without its "--", is kept
     // as written; any other text is made into one.
     const QString prefixed = name.startsWith(QLatin1String("--")) ? name : QStringLiteral("--") + name;
@@ -50,6 +53,12 @@ void add_named(PaletteData& p, const QString& name, const core::Rgb& rgb)
     std::string final_name = wanted.empty() ? core::default_swatch_name(rgb, p.swatches)
                                             : core::free_name(wanted, p.swatches);
     p.swatches.push_back({final_name, rgb});
+    return true;
+}
+
+QString too_many()
+{
+    return QStringLiteral("The file holds more than %1 colors, more than a palette holds.").arg(core::kMaxSwatches);
 }
 
 PaletteRead found(PaletteData p, const QString& what)
@@ -139,6 +148,8 @@ PaletteRead parse_palette_file(const QByteArray& bytes)
     PaletteData p;
     p.title = title.toString();
     const QJsonArray list = colors.toArray();
+    if (list.size() > core::kMaxSwatches)
+        return refused(too_many());
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QJsonObject entry = list.at(i).toObject();
         const QJsonValue name = entry.value(QStringLiteral("name"));
@@ -212,24 +223,6 @@ QByteArray export_bytes(const PaletteData& palette, ExportFormat format, CssForm
     return out;
 }
 
-QString export_suffix(ExportFormat format)
-{
-    switch (format) {
-    case ExportFormat::Css:
-    case ExportFormat::Tailwind:
-        return QStringLiteral("css");
-    case ExportFormat::Scss:
-        return QStringLiteral("scss");
-    case ExportFormat::Tokens:
-        return QStringLiteral("tokens.json");
-    case ExportFormat::Gpl:
-        return QStringLiteral("gpl");
-    case ExportFormat::Text:
-        break;
-    }
-    return QStringLiteral("txt");
-}
-
 // ---- Import ----
 
 PaletteRead parse_gpl(const QByteArray& bytes)
@@ -253,7 +246,8 @@ PaletteRead parse_gpl(const QByteArray& bytes)
         const int r = m.captured(1).toInt(), g = m.captured(2).toInt(), b = m.captured(3).toInt();
         if (!m.hasMatch() || r > 255 || g > 255 || b > 255)
             return refused(QStringLiteral("Line %1 of the GIMP palette is not three channels 0 to 255 and a name.").arg(i + 1));
-        add_named(p, m.captured(4), {r, g, b});
+        if (!add_named(p, m.captured(4), {r, g, b}))
+            return refused(too_many());
     }
     return found(std::move(p), QStringLiteral("GIMP palette"));
 }
@@ -271,8 +265,8 @@ PaletteRead parse_css_variables(const QByteArray& bytes)
     PaletteData p;
     for (auto it = declaration.globalMatch(text); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
-        if (const std::optional<core::Rgb> rgb = css_color(m.captured(3)))
-            add_named(p, m.captured(2), *rgb);
+        if (const std::optional<core::Rgb> rgb = css_color(m.captured(3)); rgb && !add_named(p, m.captured(2), *rgb))
+            return refused(too_many());
     }
     return found(std::move(p), QStringLiteral("style sheet"));
 }
@@ -314,9 +308,11 @@ bool walk_tokens(const QJsonObject& group, const QString& path, const QString& i
         if (type != QLatin1String("color") && !type.isEmpty())
             return true;
         const std::optional<core::Rgb> rgb = token_color(group.value(QStringLiteral("$value")));
-        if (rgb)
-            add_named(p, path, *rgb);
-        else if (type == QLatin1String("color")) {
+        if (rgb && !add_named(p, path, *rgb)) {
+            error = too_many();
+            return false;
+        }
+        if (!rgb && type == QLatin1String("color")) {
             error = QStringLiteral("The color token \"%1\" has no opaque sRGB color as its $value.").arg(path);
             return false;
         }
@@ -371,9 +367,11 @@ PaletteRead parse_color_list(const QByteArray& bytes)
         if (!name.isEmpty() && core::is_custom_property_name(name.toStdString())) {
             if (auto why = core::name_refusal(name.toStdString(), p.swatches))
                 return refused(QStringLiteral("Line %1: %2").arg(i + 1).arg(QString::fromStdString(*why)));
+            if (int(p.swatches.size()) >= core::kMaxSwatches)
+                return refused(too_many());
             p.swatches.push_back({name.toStdString(), *rgb});
-        } else {
-            add_named(p, name, *rgb);
+        } else if (!add_named(p, name, *rgb)) {
+            return refused(too_many());
         }
     }
     return found(std::move(p), QStringLiteral("list"));
@@ -412,7 +410,7 @@ PaletteRead read_palette(const QString& path, bool import)
     PaletteRead r = import ? parse_import(bytes, path) : parse_palette_file(bytes);
     if (!r.palette)
         r.error = shown + QStringLiteral(": ") + r.error;
-    else if (r.palette->title.isEmpty())
+    else if (import && r.palette->title.isEmpty())
         r.palette->title = QFileInfo(path).completeBaseName();
     return r;
 }

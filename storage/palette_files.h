@@ -53,8 +53,6 @@ PaletteRead parse_palette_file(const QByteArray& bytes);
 
 // ---- Export ----
 QByteArray export_bytes(const PaletteData& palette, ExportFormat format, CssForm form = CssForm::Hex);
-// The usual file name ending of a format: "css", "scss", "tokens.json", "css", "gpl", "txt".
-QString export_suffix(ExportFormat format);
 
 // ---- Import ----
 // GIMP/Inkscape palettes, CSS and SCSS (every colour custom property or variable),

@@ -3,7 +3,8 @@
 # each under four desktops: the default, a 13 pt desktop font, a dark GTK theme and a scale
 # factor of 1.5, made in a private X server with the desktop's own settings (Qt's GTK
 # platform theme reads the font and the dark palette from GTK's settings.ini).
-# Writes docs/main-window.png, docs/station.png (default) and docs/*-dark.png for the
+# Writes docs/main-window.png, docs/station.png, docs/palette.png, docs/shades.png
+# (default) and docs/*-dark.png for the
 # README, and every picture to build/screenshots/.
 # Needs: xvfb, openbox, xdotool, imagemagick, dbus, python3-pyatspi, qt6-gtk-platformtheme
 # (installed when missing).
@@ -54,6 +55,11 @@ one_desktop() { # name, then the environment of that desktop
   printf '[Settings]\ngtk-font-name=%s\ngtk-application-prefer-dark-theme=%s\n' \
     "${SHOT_FONT:-Sans 10}" "${SHOT_DARK:-0}" > "$work/cfg/gtk-3.0/settings.ini"
   printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"
+  printf '%s\n' '{ "pigmentor-palette": 1, "name": "Site", "colors": [' \
+    '{ "name": "--brand-500", "value": "#2f6fde" }, { "name": "--brand-700", "value": "#1b4aa8" },' \
+    '{ "name": "--accent", "value": "#e8890c" }, { "name": "--ink", "value": "#1a1c22" },' \
+    '{ "name": "--muted", "value": "#6c717d" }, { "name": "--surface", "value": "#f6f7f9" } ] }' \
+    > "$work/palette.json"
   start_program || return 1
   click_on "Hex code entry" "Pigmentor 1.18"; xdotool type 336699; key Return
   shoot "$main" "$out/$name-main.png"
@@ -67,6 +73,20 @@ one_desktop() { # name, then the environment of that desktop
   click_on "Hex code entry" "Color Matching Station"; xdotool type ffcc66; key Return
   shoot "$station" "$out/$name-station.png"
   xdotool windowclose "$station" 2>/dev/null || true; sleep 0.5
+
+  focus_main
+  key ctrl+l
+  local palette; palette=$(wait_window "Site - Palette")
+  sleep 0.5
+  xdotool windowsize "$palette" 1100 560; sleep 0.5
+  key Down
+  shoot "$palette" "$out/$name-palette.png"
+  key ctrl+g
+  local shades; shades=$(wait_window "Shade Scale of")
+  sleep 0.5
+  [ -n "$shades" ] && shoot "$shades" "$out/$name-shades.png"
+  key Escape
+  xdotool windowclose "$palette" 2>/dev/null || true; sleep 0.5
 
   click_on "Help" "Pigmentor 1.18"; sleep 0.5; click_on "About Pigmentor..." "Pigmentor 1.18"
   local about; about=$(xdotool search --onlyvisible --name '^About Pigmentor$' | head -1)
@@ -92,4 +112,7 @@ cp "$out/default-main.png" docs/main-window.png
 cp "$out/default-station.png" docs/station.png
 cp "$out/dark-main.png" docs/main-window-dark.png
 cp "$out/dark-station.png" docs/station-dark.png
+cp "$out/default-palette.png" docs/palette.png
+cp "$out/dark-palette.png" docs/palette-dark.png
+cp "$out/default-shades.png" docs/shades.png
 echo "pictures in $out; docs/ updated"

@@ -35,9 +35,9 @@ TEST(CommandLine, ActionsOneLineErrorsFilesInOrderAndToolkitOptionsPassedOn)
         // A flag of Qt's never takes a value ("-reverse=1" is nothing Qt knows).
         {{"-reverse=1"}, Action::Error, "pigmentor: unknown option '-reverse=1'"},
         {{"notes.txt"}, Action::Error,
-            "pigmentor: 'notes.txt' is neither a colour file (.pmt) nor a theme (.pmtm)"},
+            "pigmentor: 'notes.txt' is neither a colour file (.pmt), a theme (.pmtm) nor a palette (.json)"},
         {{"-"}, Action::Error,
-            "pigmentor: '-' is neither a colour file (.pmt) nor a theme (.pmtm)"}};
+            "pigmentor: '-' is neither a colour file (.pmt), a theme (.pmtm) nor a palette (.json)"}};
     for (const auto& c : cases) {
         const CommandLine line = parse(c.args);
         EXPECT_EQ(line.action, c.action) << c.error;
@@ -55,6 +55,7 @@ TEST(CommandLine, ActionsOneLineErrorsFilesInOrderAndToolkitOptionsPassedOn)
             "/usr/bin/pigmentor", "-style", "Fusion", "--platform=offscreen", "-reverse"}));
     EXPECT_EQ(app::file_kind("x.pmtx"), app::FileKind::Unknown);
     EXPECT_EQ(app::file_kind("pmt"), app::FileKind::Unknown);
+    EXPECT_EQ(app::file_kind("site.palette.JSON"), app::FileKind::Palette);
 }
 
 // No display is found before the toolkit aborts; platforms without a display server, by

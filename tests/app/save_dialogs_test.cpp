@@ -31,6 +31,7 @@ TEST_F(SaveDialogs, NamesAreCompletedBeforeTheQuestionAndFilesReplacedOnlyAfterY
         EXPECT_EQ(platform::complete_save_name(typed, filter), saved) << typed;
     EXPECT_EQ(platform::with_all_files(theme), theme + ";;" + all);
     EXPECT_EQ(platform::filter_extension("Pigmentor Files (*.pmtm)"), "pmtm");
+    EXPECT_EQ(platform::filter_extension("Palettes (*.palette.json *.json)"), "palette.json");
 
     editor::Form1& w = open_main();
     w.psets(5, 80, 255);
@@ -130,6 +131,15 @@ TEST_F(SaveDialogs, ColourFilesLoadIntoTheMainWindowThemesIntoTheStationAndTheWi
             "pigmentor: " + file("junk.pmtm") + ": It is not a Pigmentor theme file",
             "pigmentor: " + file("fifo.pmt") + ": It is a pipe, not a regular file"}));
     EXPECT_TRUE(fake.boxes.empty());
+
+    // A palette opens the Palette window with it, and it becomes the one used last.
+    write("site.palette.json", "{\"pigmentor-palette\": 1, \"colors\": [{\"name\": \"--ink\", \"value\": \"#111\"}]}");
+    EXPECT_EQ(w.palette_window(), nullptr);
+    app::open_files(w, {file("site.palette.json")});
+    ASSERT_NE(w.palette_window(), nullptr);
+    EXPECT_EQ(w.palette_window()->file(), file("site.palette.json"));
+    EXPECT_EQ(w.palette_window()->document().swatches().size(), 1u);
+    EXPECT_EQ(read("palette-last.txt"), file("site.palette.json").toUtf8() + "\n");
 
 }
 

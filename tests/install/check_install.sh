@@ -32,7 +32,7 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 grep -qx 'Exec=pigmentor %F' "$prefix/share/applications/org.pigmentor.Pigmentor.desktop" \
   || { echo "FAILED: Exec line"; failed=1; }
-grep -qx 'MimeType=application/x-pigmentor-color;application/x-pigmentor-theme;' \
+grep -qx 'MimeType=application/x-pigmentor-color;application/x-pigmentor-theme;application/x-pigmentor-palette;' \
   "$prefix/share/applications/org.pigmentor.Pigmentor.desktop" || { echo "FAILED: MimeType line"; failed=1; }
 # One id everywhere: the entry's file name, its icon, the metainfo's id and launchable (and
 # the Wayland app_id, which the program sets from the same id: tests/e2e/wayland.sh).
@@ -48,10 +48,11 @@ if command -v man >/dev/null; then
   [ -z "$warnings" ] && echo "ok: manual page" || { echo "FAILED: man warns: $warnings"; failed=1; }
 fi
 
-# The file types: the database built from our package maps both globs.
+# The file types: the database built from our package maps every glob.
 if command -v update-mime-database >/dev/null; then
   update-mime-database "$prefix/share/mime" >/dev/null 2>&1
-  for pair in 'application/x-pigmentor-color:\*.pmt$' 'application/x-pigmentor-theme:\*.pmtm$'; do
+  for pair in 'application/x-pigmentor-color:\*.pmt$' 'application/x-pigmentor-theme:\*.pmtm$' \
+    'application/x-pigmentor-palette:\*.palette.json$'; do
     grep -q "$pair" "$prefix/share/mime/globs2" || { echo "FAILED: no glob $pair"; failed=1; }
   done
   rm -rf "$prefix/share/mime"/{globs,globs2,magic,mime.cache,types,subclasses,aliases,generic-icons,icons,treemagic,XMLnamespaces,version,application}

@@ -95,13 +95,18 @@ TEST_F(PaletteWindowTest, KeyboardEditsAreSavedAtOnceAndUndoneExactly)
     press(p, Qt::Key_End);
     press(p, Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(rgb_of(w), "0,0,0");
+    press(p, Qt::Key_Home);
+    press(p, Qt::Key_2, Qt::ControlModifier); // to the station's object
+    ASSERT_NE(w.station(), nullptr);
+    EXPECT_EQ(w.station()->selected_target(), station::Object);
+    EXPECT_EQ(w.station()->target_color(station::Object), QColor(255, 153, 0));
     // The station's own item adds its selected target.
     station::Form3* s = w.show_station();
     s->select_target(station::Object);
     set_bars(*s, 1, 2, 3);
     QApplication::setActiveWindow(s);
     s->view().addtopalette->trigger();
-    EXPECT_EQ(p.document().swatches().back().rgb, (core::Rgb {1, 2, 3}));
+    EXPECT_EQ(p.document().swatches()[1].rgb, (core::Rgb {1, 2, 3})); // after the selected colour
     EXPECT_TRUE(fake.boxes.size() == 1u);
 }
 
@@ -191,6 +196,14 @@ TEST_F(PaletteWindowTest, GridAgreesWithTheCoreSortsFiltersAndOpensThePairInTheS
     EXPECT_EQ(w.station()->target_color(station::Background), QColor(255, 255, 255));
     EXPECT_EQ(w.station()->target_color(station::Text), QColor(255, 0, 0));
     EXPECT_EQ(w.station()->selected_target(), station::Text);
+    // With the station open, the pair follows the cell walked to, and the grid keeps the focus.
+    QApplication::setActiveWindow(&p);
+    p.grid()->setFocus();
+    const int black_on_white = row_of(0, 1);
+    p.grid()->setCurrentIndex(p.pair_filter()->mapFromSource(m.index(black_on_white, palette::PairModel::Ratio)));
+    EXPECT_EQ(w.station()->target_color(station::Text), QColor(0, 0, 0));
+    EXPECT_EQ(w.station()->target_color(station::Background), QColor(255, 255, 255));
+    EXPECT_EQ(QApplication::activeWindow(), &p);
 }
 
 // A bad file of any kind is told and leaves the palette, its file and the last-used note alone.
@@ -221,6 +234,62 @@ TEST_F(PaletteWindowTest, BadFilesChangeNothingAndSayWhy)
     EXPECT_EQ(read("palette.json"), saved);
     EXPECT_EQ(read("palette-last.txt"), last);
     EXPECT_EQ(p.document().undo_stack()->count(), 1);
+
+    // A palette full to its 1000 colours takes no more, and says so.
+    std::vector<core::Swatch> many(999, core::Swatch {"--c", {9, 9, 9}});
+    EXPECT_EQ(p.document().insert(-1, many, QStringLiteral("Many")), "");
+    fake.boxes.clear();
+    p.add_color({7, 7, 7});
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text, "A palette holds at most 1000 colors; this one has 1000, and 1 more would not fit.");
+    EXPECT_EQ(p.document().swatches().size(), 1000u);
+    EXPECT_EQ(p.document().swatches()[999].name, "--c-999"); // names made free one by one
+}
+
+// A damaged palette met at start is told and never written over; the changes go to a new file.
+TEST_F(PaletteWindowTest, ADamagedPaletteAtStartIsKeptAndANewOneStarted)
+{
+    write("palette.json", "{\"pigmentor-palette\": 1, \"colors\": [");
+    write("palette-last.txt", file("gone.palette.json").toUtf8() + "\n");
+    editor::Form1& w = open_main();
+    PaletteWindow& p = *w.show_palette();
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text,
+        "The palette could not be opened.\n\npalette.json: The file is not a palette: it is not a JSON object.");
+    p.add_color({1, 2, 3});
+    EXPECT_EQ(read("palette.json"), "{\"pigmentor-palette\": 1, \"colors\": [");
+    EXPECT_EQ(p.file(), file("palette-2.json"));
+    EXPECT_TRUE(read("palette-2.json").contains("#010203"));
+    EXPECT_EQ(read("palette-last.txt"), file("palette-2.json").toUtf8() + "\n");
+}
+
+// A palette file that may not be written is told once; the changes stay in the window.
+TEST_F(PaletteWindowTest, AFailedWriteIsToldOnceAndTheOldFileStaysWhole)
+{
+    write("site.palette.json", "{\"pigmentor-palette\": 1, \"colors\": []}");
+    QFile::setPermissions(file("site.palette.json"), QFileDevice::ReadOwner);
+    editor::Form1& w = open_main();
+    PaletteWindow& p = *w.show_palette();
+    ASSERT_TRUE(p.open_file(file("site.palette.json")));
+    p.add_color({1, 2, 3});
+    p.add_color({4, 5, 6});
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].text,
+        "The palette could not be saved to " + file("site.palette.json")
+            + ". Your changes are kept in this window; choose File > Save Palette As... to keep "
+              "them in another file.");
+    EXPECT_EQ(read("site.palette.json"), "{\"pigmentor-palette\": 1, \"colors\": []}");
+    EXPECT_EQ(p.windowTitle(), "*site - Palette");
+    EXPECT_EQ(p.document().swatches().size(), 2u);
+    // Those changes are not dropped for another palette without a question.
+    write("other.palette.json", "{\"pigmentor-palette\": 1, \"colors\": []}");
+    fake.yes_no_answers.push_back(false);
+    EXPECT_FALSE(p.open_file(file("other.palette.json")));
+    ASSERT_EQ(fake.questions.size(), 1u);
+    EXPECT_EQ(fake.questions[0], "Palette: The changes to this palette could not be saved. Leave them and open another palette?");
+    EXPECT_EQ(p.document().swatches().size(), 2u);
+    EXPECT_EQ(p.file(), file("site.palette.json"));
+    QFile::setPermissions(file("site.palette.json"), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 }
 
 // A palette saved elsewhere is the one that opens next time; an export writes its bytes.
@@ -232,8 +301,8 @@ TEST_F(PaletteWindowTest, SaveAsExportImportAndTheLastPaletteReopens)
     p.document().rename(0, QStringLiteral("--brand-500"));
     fake.file_answers.push_back(file("site"));
     p.actions().save_as->trigger();
-    EXPECT_EQ(p.file(), file("site.json"));
-    EXPECT_EQ(read("palette-last.txt"), file("site.json").toUtf8() + "\n");
+    EXPECT_EQ(p.file(), file("site.palette.json"));
+    EXPECT_EQ(read("palette-last.txt"), file("site.palette.json").toUtf8() + "\n");
     p.actions().forms[4]->trigger(); // oklch()
     fake.file_answers.push_back(file("site"));
     p.actions().exports[0]->trigger();
@@ -245,9 +314,20 @@ TEST_F(PaletteWindowTest, SaveAsExportImportAndTheLastPaletteReopens)
     main.reset();
     editor::Form1& again = open_main();
     PaletteWindow& q = *again.show_palette();
-    EXPECT_EQ(q.file(), file("site.json"));
+    EXPECT_EQ(q.file(), file("site.palette.json"));
     EXPECT_EQ(names(q), QStringList({"--brand-500", "--brand-500-2"}));
     EXPECT_EQ(q.document().undo_stack()->count(), 0);
+
+    // New Palette starts an empty file of its own and leaves the old one as it was.
+    const QByteArray site = read("site.palette.json");
+    fake.file_answers.push_back(file("fresh"));
+    q.actions().new_palette->trigger();
+    EXPECT_EQ(q.file(), file("fresh.palette.json"));
+    EXPECT_EQ(read("fresh.palette.json"),
+        "{\n  \"pigmentor-palette\": 1,\n  \"name\": \"fresh\",\n  \"colors\": []\n}\n");
+    EXPECT_TRUE(q.document().swatches().empty());
+    EXPECT_EQ(q.windowTitle(), "fresh - Palette");
+    EXPECT_EQ(read("site.palette.json"), site);
 }
 
 TEST_F(PaletteWindowTest, ShadeScaleIsAddedAfterItsColourAsOneUndoStep)

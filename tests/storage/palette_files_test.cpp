@@ -218,6 +218,20 @@ TEST(PaletteImport, BadFilesOfEachKindAreRefused)
         EXPECT_FALSE(r.palette) << file;
         EXPECT_EQ(r.error, message) << file;
     }
+    // No reader hands on more colours than a palette holds (the pair grid grows as its square).
+    QByteArray list, css = ":root {\n", file = "{\"pigmentor-palette\": 1, \"colors\": [";
+    for (int i = 0; i <= core::kMaxSwatches; ++i) {
+        list += "#" + QByteArray::number(0x100000 + i, 16) + "\n";
+        css += "--c" + QByteArray::number(i) + ": #123456;\n";
+        file += QByteArray(i ? "," : "") + "{\"name\": \"--c" + QByteArray::number(i) + "\", \"value\": \"#fff\"}";
+    }
+    const QString too_many = "The file holds more than 1000 colors, more than a palette holds.";
+    EXPECT_EQ(parse_import(list, QStringLiteral("l.txt")).error, too_many);
+    EXPECT_EQ(parse_import(css + "}", QStringLiteral("s.css")).error, too_many);
+    EXPECT_EQ(parse_palette_file(file + "]}").error, too_many);
+    list.truncate(list.lastIndexOf('#'));
+    EXPECT_EQ(parse_import(list, QStringLiteral("l.txt")).palette->swatches.size(), 1000u);
+
     // Nested groups deeper than any real token file are refused, not recursed into.
     QByteArray deep;
     for (int i = 0; i < 40; ++i)
