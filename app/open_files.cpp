@@ -5,9 +5,22 @@
 
 namespace app {
 
+namespace {
+const QLatin1String kColorEntry("--color=");
+} // namespace
+
+QString color_entry(const QString& css_text)
+{
+    return kColorEntry + css_text;
+}
+
 void open_files(editor::Form1& main_window, const QStringList& files)
 {
     for (const QString& file : files) {
+        if (file.startsWith(kColorEntry)) {
+            main_window.apply_css_text(file.mid(kColorEntry.size()));
+            continue;
+        }
         switch (file_kind(file)) {
         case FileKind::Color:
             main_window.load_color_file(file);

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QtMath>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -171,6 +172,20 @@ void Form1View::apply_colors()
         Text4, QPalette::Text, widgets::legible(kCodeTextColor, kCodeBoxColor));
 }
 
+void Form1View::show_info(const QString& text)
+{
+    const QFontMetrics fm(cssInfo->font());
+    const int room = cssInfo->minimumWidth();
+    QString shown = text;
+    if (fm.horizontalAdvance(shown) > room)
+        shown.remove(QRegularExpression(QStringLiteral(" \\(ΔE [0-9.]+\\)")));
+    cssInfo->setText(fm.elidedText(shown, Qt::ElideRight, room));
+    // A shortened line is given whole in its tooltip.
+    cssInfo->setToolTip(shown == text && fm.horizontalAdvance(text) <= room
+            ? QStringLiteral("The nearest CSS color name and the hsl() form")
+            : text);
+}
+
 void Form1View::build_controls(QMainWindow* window)
 {
     auto* client = new QWidget(window);
@@ -313,6 +328,8 @@ void Form1View::build_controls(QMainWindow* window)
     cssInfo->setMinimumWidth(
         QFontMetrics(cssInfo->font())
             .horizontalAdvance(QStringLiteral("≈ lightgoldenrodyellow   hsl(300, 100%, 99.8%)")));
+    // The line keeps that width whatever it shows; longer texts are shortened to it.
+    cssInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* info_row = new QHBoxLayout;
     info_row->addWidget(cssInfo);
     info_row->addStretch();

@@ -40,6 +40,9 @@ public:
     void setup(QMainWindow* window);
     // The design's colours made legible on the desktop's palette; again when it changes.
     void apply_colors();
+    // Shows a text on the information line within its steady width: the distance in
+    // brackets is dropped first, then the end is elided.
+    void show_info(const QString& text);
 
     QLineEdit* box(int channel) const
     {

@@ -111,6 +111,16 @@ TEST_F(SaveDialogs, ColourFilesLoadIntoTheMainWindowThemesIntoTheStationAndTheWi
     EXPECT_EQ(s.target_color(station::Background), QColor(0, 255, 0));
     EXPECT_TRUE(fake.boxes.empty()); // a missing file ends silently, as in Load
 
+    // --color travels among the files, after them: it sets the main window's colour as
+    // Paste CSS Color does, and a refused one says why and changes nothing.
+    app::open_files(w, {file("a.pmt"), app::color_entry("rgb(51 102 153)")});
+    EXPECT_EQ(rgb_of(w), "51,102,153");
+    app::open_files(w, {app::color_entry("notacolor")});
+    EXPECT_EQ(rgb_of(w), "51,102,153");
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].title, "Not a CSS Color");
+    fake.boxes.clear();
+
     // A later start brings the window back from the tray or from minimized.
     w.hide();
     app::bring_to_front(&w);
