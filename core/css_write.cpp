@@ -333,13 +333,22 @@ constexpr int kNearbyDecimals = 0;
 // The fewest decimals, the same in every component, that read back; then each component
 // in turn with as few as still do.
 template <class Ok>
-Candidate shortest(const Vector& exact, int max_decimals, int reach, Ok ok)
+Candidate shortest(const Vector& exact, int first_decimals, int max_decimals, int reach, Ok ok)
 {
     Candidate best;
-    int d = 0;
-    for (; d <= max_decimals; ++d)
-        if (try_near(exact, {d, d, d}, d <= kNearbyDecimals ? reach : 0, ok, best))
-            break;
+    // From the decimals most colours of the form need, down while that still reads back,
+    // else up until it does.
+    const auto fits = [&](int d, Candidate& found) {
+        return try_near(exact, {d, d, d}, d <= kNearbyDecimals ? reach : 0, ok, found);
+    };
+    int d = std::min(first_decimals, max_decimals);
+    if (fits(d, best)) {
+        for (Candidate fewer; d > 0 && fits(d - 1, fewer); --d)
+            best = fewer;
+    } else {
+        while (++d <= max_decimals && !fits(d, best)) {
+        }
+    }
     if (d > max_decimals) {
         // Not reached for any 8-bit colour; the finest text stands.
         for (int i = 0; i < 3; ++i)
@@ -491,7 +500,7 @@ std::string css_rgb_text(const Rgb& c)
 
 std::string css_hsl_text(const Rgb& c)
 {
-    Candidate found = shortest(exact_hsl(c), kMaxExactDecimals, 1, [&](const Candidate& t) {
+    Candidate found = shortest(exact_hsl(c), 0, kMaxExactDecimals, 1, [&](const Candidate& t) {
         const int64_t scale = scale_of(t);
         return hsl_reads_as(t[0].at(scale), t[1].at(scale), t[2].at(scale), scale, c);
     });
@@ -505,7 +514,7 @@ std::string css_hwb_text(const Rgb& c)
     const Vector hsl = exact_hsl(c);
     const Vector exact = {hsl[0], 100 * std::min({c.red, c.green, c.blue}) / 255.0,
         100 * (255 - std::max({c.red, c.green, c.blue})) / 255.0};
-    Candidate found = shortest(exact, kMaxExactDecimals, 1, [&](const Candidate& t) {
+    Candidate found = shortest(exact, 0, kMaxExactDecimals, 1, [&](const Candidate& t) {
         const int64_t scale = scale_of(t);
         return hwb_reads_as(t[0].at(scale), t[1].at(scale), t[2].at(scale), scale, c);
     });
@@ -519,7 +528,7 @@ std::string css_hwb_text(const Rgb& c)
 
 std::string css_lab_text(const Rgb& c)
 {
-    const Candidate found = shortest(cie_lab_vector(c), kMaxDecimals, 0, [&](const Candidate& t) {
+    const Candidate found = shortest(cie_lab_vector(c), 1, kMaxDecimals, 0, [&](const Candidate& t) {
         return reads_as(lab_linear(t[0].value(), t[1].value(), t[2].value()), c, NAN);
     });
     return function_text("lab", found, kNumbers, " ");
@@ -528,7 +537,7 @@ std::string css_lab_text(const Rgb& c)
 std::string css_lch_text(const Rgb& c)
 {
     Candidate found
-        = shortest(polar(cie_lab_vector(c)), kMaxDecimals, 0, [&](const Candidate& t) {
+        = shortest(polar(cie_lab_vector(c)), 1, kMaxDecimals, 0, [&](const Candidate& t) {
               const double h = t[2].value() * kPi / 180;
               const double C = t[1].value();
               return reads_as(
@@ -541,7 +550,7 @@ std::string css_lch_text(const Rgb& c)
 std::string css_oklab_text(const Rgb& c)
 {
     const Candidate found
-        = shortest(oklab_of_linear(linear_rgb(c)), kMaxDecimals, 0, [&](const Candidate& t) {
+        = shortest(oklab_of_linear(linear_rgb(c)), 3, kMaxDecimals, 0, [&](const Candidate& t) {
               const double L = t[0].value();
               return reads_as(oklab_linear(L, t[1].value(), t[2].value()), c, L);
           });
@@ -551,7 +560,7 @@ std::string css_oklab_text(const Rgb& c)
 std::string css_oklch_text(const Rgb& c)
 {
     Candidate found = shortest(
-        polar(oklab_of_linear(linear_rgb(c))), kMaxDecimals, 0, [&](const Candidate& t) {
+        polar(oklab_of_linear(linear_rgb(c))), 3, kMaxDecimals, 0, [&](const Candidate& t) {
             const double L = t[0].value(), C = t[1].value();
             const double h = t[2].value() * kPi / 180;
             return reads_as(oklab_linear(L, C * std::cos(h), C * std::sin(h)), c, L);
@@ -564,7 +573,7 @@ std::string css_display_p3_text(const Rgb& c)
 {
     const Vector linear = times(tables().srgb_to_p3, linear_rgb(c));
     const Vector exact = {encode(linear[0]), encode(linear[1]), encode(linear[2])};
-    const Candidate found = shortest(exact, kMaxDecimals, 0, [&](const Candidate& t) {
+    const Candidate found = shortest(exact, 3, kMaxDecimals, 0, [&](const Candidate& t) {
         return reads_as(p3_linear(t[0].value(), t[1].value(), t[2].value()), c, NAN);
     });
     std::string text = function_text("display-p3", found, kNumbers, " ");

@@ -203,6 +203,13 @@ Vector xyz_to_oklab(const Vector& xyz)
 std::optional<Rgb> xyz_to_screen(const Vector& xyz)
 {
     const Vector linear = mul(kToSrgb, xyz);
+    const auto eight = [](double v) { return int(std::floor(to_gamma(v) * 255 + 0.5)); };
+    const bool inside
+        = std::all_of(linear.begin(), linear.end(), [](double v) { return v >= 0 && v <= 1; });
+    const bool ends = std::all_of(linear.begin(), linear.end(), [](double v) { return v > 0.8; })
+        || std::all_of(linear.begin(), linear.end(), [](double v) { return v < 0.01; });
+    if (inside && !ends)
+        return Rgb {eight(linear[0]), eight(linear[1]), eight(linear[2])};
     const Vector lab = xyz_to_oklab(xyz);
     if (lab[0] >= 1)
         return Rgb {255, 255, 255};
@@ -216,7 +223,6 @@ std::optional<Rgb> xyz_to_screen(const Vector& xyz)
         if (std::hypot(back[0] - lab[0], back[1] - lab[1], back[2] - lab[2]) >= 0.02)
             return std::nullopt;
     }
-    const auto eight = [](double v) { return int(std::floor(to_gamma(v) * 255 + 0.5)); };
     return Rgb {eight(clipped[0]), eight(clipped[1]), eight(clipped[2])};
 }
 
