@@ -62,9 +62,9 @@ const Matrix kLmsToXyz = {{{1.2268798758459243, -0.5578149944602171, 0.281391045
 const Matrix kLmsToOklab = {{{0.2104542683093140, 0.7936177747023054, -0.0040720430116193},
     {1.9779985324311684, -2.4285922420485799, 0.4505937096174110},
     {0.0259040424655478, 0.7827717124575296, -0.8086757549230774}}};
-const Matrix kOklabToLms = {{{1.0, 0.3963377773761749, 0.2158037573099136},
-    {1.0, -0.1055613458156586, -0.0638541728258133},
-    {1.0, -0.0894841775298119, -1.2914855480194092}}};
+const Matrix kOklabToLms = {
+    {{1.0, 0.3963377773761749, 0.2158037573099136}, {1.0, -0.1055613458156586, -0.0638541728258133},
+        {1.0, -0.0894841775298119, -1.2914855480194092}}};
 const Vector kD50White = {0.3457 / 0.3585, 1.0, (1.0 - 0.3457 - 0.3585) / 0.3585};
 
 constexpr double kLabKappa = 24389.0 / 27;
@@ -159,10 +159,10 @@ bool reads_as(const Vector& linear, const Rgb& c, double lightness)
         if (!(x >= t.low[size_t(v[i])] && x <= t.high[size_t(v[i])]))
             return false;
     }
-    const bool inside = std::all_of(
-        linear.begin(), linear.end(), [](double x) { return x >= 0.0 && x <= 1.0; });
-    const bool near_end = std::min({c.red, c.green, c.blue}) >= 240
-        || std::max({c.red, c.green, c.blue}) <= 15;
+    const bool inside
+        = std::all_of(linear.begin(), linear.end(), [](double x) { return x >= 0.0 && x <= 1.0; });
+    const bool near_end
+        = std::min({c.red, c.green, c.blue}) >= 240 || std::max({c.red, c.green, c.blue}) <= 15;
     if (inside && !near_end)
         return true;
     if (std::isnan(lightness))
@@ -267,8 +267,8 @@ bool hwb_reads_as(int64_t hue, int64_t white, int64_t black, int64_t scale, cons
     const int64_t denominator = 60 * scale * hundred;
     for (int i = 0; i < 3; ++i) {
         // The pure hue's channel (1 - t) / 2, scaled by 1 - w - b, plus w.
-        const int64_t numerator = (30 * scale - hue_term(n[i], hue, scale))
-                * (hundred - white - black)
+        const int64_t numerator
+            = (30 * scale - hue_term(n[i], hue, scale)) * (hundred - white - black)
             + 60 * scale * white;
         if (!rounds_to(numerator, denominator, v[i]))
             return false;
@@ -303,8 +303,8 @@ Component rounded(double x, int decimals)
 // The candidates with `decimals` decimals near the exact values, nearest first, up to
 // `reach` last-digit steps away in each component, handed to `ok` until it takes one.
 template <class Ok>
-bool try_near(const Vector& exact, const std::array<int, 3>& decimals, int reach, Ok& ok,
-    Candidate& found)
+bool try_near(
+    const Vector& exact, const std::array<int, 3>& decimals, int reach, Ok& ok, Candidate& found)
 {
     Candidate centre;
     for (int i = 0; i < 3; ++i)
@@ -346,8 +346,7 @@ Candidate shortest(const Vector& exact, int first_decimals, int max_decimals, in
         for (Candidate fewer; d > 0 && fits(d - 1, fewer); --d)
             best = fewer;
     } else {
-        while (++d <= max_decimals && !fits(d, best)) {
-        }
+        while (++d <= max_decimals && !fits(d, best)) { }
     }
     if (d > max_decimals) {
         // Not reached for any 8-bit colour; the finest text stands.
@@ -404,8 +403,8 @@ void append_number(std::string& out, const Component& c)
     out += f;
 }
 
-std::string function_text(const char* name, const Candidate& c, const char* const units[3],
-    const char* separator)
+std::string function_text(
+    const char* name, const Candidate& c, const char* const units[3], const char* separator)
 {
     std::string out = name;
     out += '(';
@@ -487,8 +486,8 @@ std::optional<std::string> css_short_hex_text(const Rgb& c)
     if (c.red % 17 || c.green % 17 || c.blue % 17)
         return std::nullopt;
     char text[5];
-    std::snprintf(text, sizeof text, "#%x%x%x", (c.red / 17) & 15, (c.green / 17) & 15,
-        (c.blue / 17) & 15);
+    std::snprintf(
+        text, sizeof text, "#%x%x%x", (c.red / 17) & 15, (c.green / 17) & 15, (c.blue / 17) & 15);
     return std::string(text);
 }
 
@@ -504,7 +503,7 @@ std::string css_hsl_text(const Rgb& c)
         const int64_t scale = scale_of(t);
         return hsl_reads_as(t[0].at(scale), t[1].at(scale), t[2].at(scale), scale, c);
     });
-    tidy_hue(found[0], &found[1]);
+    tidy_hue(found[0], &found[1]); // no hue without saturation
     const char* const units[3] = {"", "%", "%"};
     return function_text("hsl", found, units, ", ");
 }
@@ -528,9 +527,10 @@ std::string css_hwb_text(const Rgb& c)
 
 std::string css_lab_text(const Rgb& c)
 {
-    const Candidate found = shortest(cie_lab_vector(c), 1, kMaxDecimals, 0, [&](const Candidate& t) {
-        return reads_as(lab_linear(t[0].value(), t[1].value(), t[2].value()), c, NAN);
-    });
+    const Candidate found
+        = shortest(cie_lab_vector(c), 1, kMaxDecimals, 0, [&](const Candidate& t) {
+              return reads_as(lab_linear(t[0].value(), t[1].value(), t[2].value()), c, NAN);
+          });
     return function_text("lab", found, kNumbers, " ");
 }
 
@@ -540,8 +540,7 @@ std::string css_lch_text(const Rgb& c)
         = shortest(polar(cie_lab_vector(c)), 1, kMaxDecimals, 0, [&](const Candidate& t) {
               const double h = t[2].value() * kPi / 180;
               const double C = t[1].value();
-              return reads_as(
-                  lab_linear(t[0].value(), C * std::cos(h), C * std::sin(h)), c, NAN);
+              return reads_as(lab_linear(t[0].value(), C * std::cos(h), C * std::sin(h)), c, NAN);
           });
     tidy_hue(found[2], &found[1]);
     return function_text("lch", found, kNumbers, " ");
@@ -664,8 +663,9 @@ double delta_e_2000(const CieLab& x, const CieLab& y)
         else
             h_mean = (h1 + h2 - 360) / 2;
     }
-    const double t = 1 - 0.17 * std::cos(radians(h_mean - 30)) + 0.24 * std::cos(radians(2 * h_mean))
-        + 0.32 * std::cos(radians(3 * h_mean + 6)) - 0.20 * std::cos(radians(4 * h_mean - 63));
+    const double t = 1 - 0.17 * std::cos(radians(h_mean - 30))
+        + 0.24 * std::cos(radians(2 * h_mean)) + 0.32 * std::cos(radians(3 * h_mean + 6))
+        - 0.20 * std::cos(radians(4 * h_mean - 63));
     const double blue = (h_mean - 275) / 25;
     const double d_theta = 30 * std::exp(-blue * blue);
     const double cp7 = seventh(cp_mean);
@@ -676,8 +676,8 @@ double delta_e_2000(const CieLab& x, const CieLab& y)
     const double sh = 1 + 0.015 * cp_mean * t;
     const double rt = -std::sin(radians(2 * d_theta)) * rc;
     const double l_term = dl / sl, c_term = dc / sc, h_term = d_hue / sh;
-    return std::sqrt(std::max(0.0,
-        l_term * l_term + c_term * c_term + h_term * h_term + rt * c_term * h_term));
+    return std::sqrt(
+        std::max(0.0, l_term * l_term + c_term * c_term + h_term * h_term + rt * c_term * h_term));
 }
 
 CssNearestName nearest_css_named_color(const Rgb& c)

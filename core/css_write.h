@@ -30,9 +30,9 @@ enum class CssForm {
 };
 
 // Every form, in the order the copy menus list them.
-inline constexpr std::array<CssForm, 11> kCssForms = {CssForm::Hex, CssForm::ShortHex,
-    CssForm::Rgb, CssForm::Hsl, CssForm::Hwb, CssForm::Lab, CssForm::Lch, CssForm::Oklab,
-    CssForm::Oklch, CssForm::DisplayP3, CssForm::CustomProperty};
+inline constexpr std::array<CssForm, 11> kCssForms
+    = {CssForm::Hex, CssForm::ShortHex, CssForm::Rgb, CssForm::Hsl, CssForm::Hwb, CssForm::Lab,
+        CssForm::Lch, CssForm::Oklab, CssForm::Oklch, CssForm::DisplayP3, CssForm::CustomProperty};
 
 // The text of one form; nothing for #rgb when the colour has no such form.
 std::optional<std::string> css_text(CssForm form, const Rgb& c);
