@@ -625,7 +625,7 @@ double delta_e_2000(const CieLab& x, const CieLab& y)
     const auto degrees = [](double radians) { return radians * 180 / kPi; };
     const auto radians = [](double deg) { return deg * kPi / 180; };
     const double pow25_7 = 6103515625.0; // 25^7
-    const double c_mean = (std::hypot(x.a, x.b) + std::hypot(y.a, y.b)) / 2;
+    const double c_mean = (std::sqrt(x.a * x.a + x.b * x.b) + std::sqrt(y.a * y.a + y.b * y.b)) / 2;
     const auto seventh = [](double v) {
         const double v2 = v * v, v3 = v2 * v;
         return v3 * v3 * v;
@@ -633,7 +633,7 @@ double delta_e_2000(const CieLab& x, const CieLab& y)
     const double c7 = seventh(c_mean);
     const double g = 0.5 * (1 - std::sqrt(c7 / (c7 + pow25_7)));
     const double a1 = (1 + g) * x.a, a2 = (1 + g) * y.a;
-    const double c1 = std::hypot(a1, x.b), c2 = std::hypot(a2, y.b);
+    const double cp1 = std::sqrt(a1 * a1 + x.b * x.b), cp2 = std::sqrt(a2 * a2 + y.b * y.b);
     const auto hue = [&](double b, double a) {
         if (a == 0 && b == 0)
             return 0.0;
@@ -642,20 +642,20 @@ double delta_e_2000(const CieLab& x, const CieLab& y)
     };
     const double h1 = hue(x.b, a1), h2 = hue(y.b, a2);
     const double dl = y.L - x.L;
-    const double dc = c2 - c1;
+    const double dc = cp2 - cp1;
     double dh = 0;
-    if (c1 * c2 != 0) {
+    if (cp1 * cp2 != 0) {
         dh = h2 - h1;
         if (dh > 180)
             dh -= 360;
         else if (dh < -180)
             dh += 360;
     }
-    const double d_hue = 2 * std::sqrt(c1 * c2) * std::sin(radians(dh / 2));
+    const double d_hue = 2 * std::sqrt(cp1 * cp2) * std::sin(radians(dh / 2));
     const double l_mean = (x.L + y.L) / 2;
-    const double cp_mean = (c1 + c2) / 2;
+    const double cp_mean = (cp1 + cp2) / 2;
     double h_mean = h1 + h2;
-    if (c1 * c2 != 0) {
+    if (cp1 * cp2 != 0) {
         if (std::abs(h1 - h2) <= 180)
             h_mean = (h1 + h2) / 2;
         else if (h1 + h2 < 360)
@@ -663,9 +663,14 @@ double delta_e_2000(const CieLab& x, const CieLab& y)
         else
             h_mean = (h1 + h2 - 360) / 2;
     }
-    const double t = 1 - 0.17 * std::cos(radians(h_mean - 30))
-        + 0.24 * std::cos(radians(2 * h_mean)) + 0.32 * std::cos(radians(3 * h_mean + 6))
-        - 0.20 * std::cos(radians(4 * h_mean - 63));
+    // T's four cosines from one sine and cosine of the mean hue.
+    const double c1 = std::cos(radians(h_mean)), s1 = std::sin(radians(h_mean));
+    const double c2 = c1 * c1 - s1 * s1, s2 = 2 * s1 * c1;
+    const double c3 = c1 * c2 - s1 * s2, s3 = s1 * c2 + c1 * s2;
+    const double c4 = c2 * c2 - s2 * s2, s4 = 2 * s2 * c2;
+    const double t = 1 - 0.17 * (c1 * 0.86602540378443865 + s1 * 0.5) + 0.24 * c2
+        + 0.32 * (c3 * 0.99452189536827329 - s3 * 0.10452846326765347)
+        - 0.20 * (c4 * 0.45399049973954679 + s4 * 0.89100652418836787);
     const double blue = (h_mean - 275) / 25;
     const double d_theta = 30 * std::exp(-blue * blue);
     const double cp7 = seventh(cp_mean);
@@ -682,37 +687,54 @@ double delta_e_2000(const CieLab& x, const CieLab& y)
 
 CssNearestName nearest_css_named_color(const Rgb& c)
 {
-    static const std::array<CieLab, kCssNamedColors.size()> labs = [] {
-        std::array<CieLab, kCssNamedColors.size()> l;
-        for (size_t i = 0; i < l.size(); ++i)
-            l[i] = to_cie_lab(kCssNamedColors[i].rgb);
-        return l;
+    struct Named {
+        CieLab lab;
+        double chroma;
+    };
+    static const std::array<Named, kCssNamedColors.size()> named = [] {
+        std::array<Named, kCssNamedColors.size()> n;
+        for (size_t i = 0; i < n.size(); ++i) {
+            const CieLab lab = to_cie_lab(kCssNamedColors[i].rgb);
+            n[i] = {lab, std::hypot(lab.a, lab.b)};
+        }
+        return n;
     }();
-    for (const CssNamedColor& named : kCssNamedColors)
-        if (named.rgb == c)
-            return {named.name, true, 0};
+    for (const CssNamedColor& entry : kCssNamedColors)
+        if (entry.rgb == c)
+            return {entry.name, true, 0};
     const CieLab lab = to_cie_lab(c);
-    // The nearest in plain Lab distance gives a first bound.
-    size_t guess = 0;
-    double guess_distance = std::numeric_limits<double>::infinity();
-    for (size_t i = 0; i < labs.size(); ++i) {
-        const double dl = lab.L - labs[i].L, da = lab.a - labs[i].a, db = lab.b - labs[i].b;
-        const double d = dl * dl + da * da + db * db;
-        if (d < guess_distance) {
-            guess = i;
-            guess_distance = d;
+    const double chroma = std::hypot(lab.a, lab.b);
+    // A lower bound of the difference, cheap to reckon: the lightness term as it is, and
+    // the chroma and hue terms together at least (1 - sin 60 deg) times the plain a, b
+    // distance over the largest chroma weight the pair can have.
+    // The first guess is the nearest in plain Lab distance.
+    std::array<double, kCssNamedColors.size()> bound {};
+    size_t first = 0;
+    double first_distance = std::numeric_limits<double>::infinity();
+    for (size_t i = 0; i < named.size(); ++i) {
+        const CieLab& n = named[i].lab;
+        const double l_mean = (lab.L + n.L) / 2;
+        const double l50 = (l_mean - 50) * (l_mean - 50);
+        const double l_term = (lab.L - n.L) / (1 + 0.015 * l50 / std::sqrt(20 + l50));
+        const double weight = 1 + 0.0675 * (chroma + named[i].chroma);
+        const double da = lab.a - n.a, db = lab.b - n.b;
+        bound[i] = l_term * l_term + (1 - 0.8660254) * (da * da + db * db) / (weight * weight);
+        const double plain = (lab.L - n.L) * (lab.L - n.L) + da * da + db * db;
+        if (plain < first_distance) {
+            first = i;
+            first_distance = plain;
         }
     }
-    CssNearestName best {kCssNamedColors[guess].name, false, delta_e_2000(lab, labs[guess])};
-    for (size_t i = 0; i < labs.size(); ++i) {
-        // The lightness term alone is a lower bound of the difference: skip what it rules out.
-        const double l_mean = (lab.L + labs[i].L) / 2;
-        const double l50 = (l_mean - 50) * (l_mean - 50);
-        if (std::abs(lab.L - labs[i].L) / (1 + 0.015 * l50 / std::sqrt(20 + l50)) >= best.delta_e)
+    CssNearestName best {kCssNamedColors[first].name, false, delta_e_2000(lab, named[first].lab)};
+    size_t best_index = first;
+    for (size_t i = 0; i < named.size(); ++i) {
+        if (i == first || bound[i] >= best.delta_e * best.delta_e)
             continue;
-        const double d = delta_e_2000(lab, labs[i]);
-        if (d < best.delta_e || (d == best.delta_e && i < guess))
+        const double d = delta_e_2000(lab, named[i].lab);
+        if (d < best.delta_e || (d == best.delta_e && i < best_index)) {
             best = {kCssNamedColors[i].name, false, d};
+            best_index = i;
+        }
     }
     return best;
 }

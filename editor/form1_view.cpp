@@ -174,16 +174,29 @@ void Form1View::apply_colors()
 
 void Form1View::show_info(const QString& text)
 {
+    static const QString kTip = QStringLiteral("The nearest CSS color name and the hsl() form");
     const QFontMetrics fm(cssInfo->font());
     const int room = cssInfo->minimumWidth();
+    // The sum of the characters' own widths, from a table kept for the font, stands in for
+    // measuring the whole line on every change, with room for kerning to spare.
+    if (!advances_font_ || cssInfo->font() != *advances_font_) {
+        advances_font_ = cssInfo->font();
+        for (int c = 0; c < 128; ++c)
+            advances_[size_t(c)] = fm.horizontalAdvance(QChar(c));
+    }
+    int estimate = 0;
+    for (const QChar c : text)
+        estimate += c.unicode() < 128 ? advances_[c.unicode()] : fm.horizontalAdvance(c);
+    if (estimate <= room * 9 / 10 || fm.horizontalAdvance(text) <= room) {
+        cssInfo->setText(text);
+        cssInfo->setToolTip(kTip);
+        return;
+    }
+    // Too long: the whole text in the tooltip, the line without the distance, then elided.
     QString shown = text;
-    if (fm.horizontalAdvance(shown) > room)
-        shown.remove(QRegularExpression(QStringLiteral(" \\(ΔE [0-9.]+\\)")));
+    shown.remove(QRegularExpression(QStringLiteral(" \\(ΔE [0-9.]+\\)")));
     cssInfo->setText(fm.elidedText(shown, Qt::ElideRight, room));
-    // A shortened line is given whole in its tooltip.
-    cssInfo->setToolTip(shown == text && fm.horizontalAdvance(text) <= room
-            ? QStringLiteral("The nearest CSS color name and the hsl() form")
-            : text);
+    cssInfo->setToolTip(text);
 }
 
 void Form1View::build_controls(QMainWindow* window)

@@ -6,7 +6,10 @@
 #include "widgets/controls.h"
 #include "widgets/css_commands.h"
 
+#include <QFont>
+
 #include <array>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -166,6 +169,10 @@ public:
 private:
     void build_controls(QMainWindow* window);
     void build_menus(QMainWindow* window);
+
+    // Character widths in the information line's font, for show_info.
+    std::array<int, 128> advances_ {};
+    std::optional<QFont> advances_font_;
 };
 
 // Command7's caption while Auto Safe is off; the blanks leave room for Check2 on it.
