@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 
+#include "core/css.h"
 #include "core/version.h"
 
 #include <QFileInfo>
@@ -75,6 +76,20 @@ CommandLine parse_command_line(const QStringList& args)
                 line.action = CommandLine::Action::Version;
                 return line;
             }
+            if (arg == QLatin1String("--color") || arg.startsWith(QLatin1String("--color="))) {
+                const bool joined = arg.size() > 7;
+                if (!joined && i + 1 >= args.size())
+                    return error(QStringLiteral("option '--color' needs a value"));
+                const QString value = joined ? arg.mid(8) : args[++i];
+                const core::CssColor parsed = core::parse_css_color(value);
+                if (parsed.refusal != core::CssRefusal::None)
+                    return error(QStringLiteral("'%1' is not a colour Pigmentor can take: %2")
+                                     .arg(value.simplified().left(core::kCssMaxLength),
+                                         QString::fromStdString(
+                                             core::css_refusal_message(parsed.refusal).text)));
+                line.color = value;
+                continue;
+            }
             // Qt reads its options with one dash or two, and "-style=Fusion" alike.
             const QString bare = arg.startsWith(QLatin1String("--")) ? arg.mid(1) : arg;
             const QString name = bare.section(QLatin1Char('='), 0, 0);
@@ -114,8 +129,11 @@ QString help_text()
         "palette file) in the Palette window. When Pigmentor is already running, its\n"
         "main window comes to the front and opens the files instead.\n"
         "\n"
-        "  -h, --help     print this help and exit\n"
-        "      --version  print the version and exit\n"
+        "      --color=COLOR  start with COLOR, any CSS colour such as '#ff9900',\n"
+        "                     'rgb(255 153 0)', 'oklch(0.77 0.17 65)' or orange; a\n"
+        "                     translucent one is flattened onto white\n"
+        "  -h, --help         print this help and exit\n"
+        "      --version      print the version and exit\n"
         "\n"
         "Qt's own options, such as -style NAME, are handed on to the toolkit.\n"
         "Settings live in $XDG_CONFIG_HOME/pigmentor/ (~/.config/pigmentor/), or beside\n"

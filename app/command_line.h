@@ -13,6 +13,7 @@ struct CommandLine {
     enum class Action { Run, Help, Version, Error };
     Action action = Action::Run;
     QStringList files; // as typed
+    QString color; // --color's CSS colour text, empty when not given
     QStringList toolkit_args; // the program name and Qt's options
     QString error; // the one-line message for Action::Error
 };

@@ -123,6 +123,9 @@ int main(int argc, char* argv[])
     QStringList files;
     for (const QString& file : line.files)
         files.append(QDir::current().absoluteFilePath(file));
+    // The starting colour travels with the files, to a running copy too.
+    if (!line.color.isEmpty())
+        files.append(app::color_entry(line.color));
 
     const storage::ConfigFolder folder = storage::ConfigFolder::for_program();
     app::SingleInstance instance(app::instance_socket_path(app::runtime_folder(), folder.folder()));

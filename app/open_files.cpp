@@ -8,14 +8,27 @@
 
 namespace app {
 
+namespace {
+const QLatin1String kColorEntry("--color=");
+} // namespace
+
 QByteArray open_failure_line(const QString& file, const QString& reason)
 {
     return "pigmentor: " + storage::native_name(file) + ": " + reason.toLocal8Bit();
 }
 
+QString color_entry(const QString& css_text)
+{
+    return kColorEntry + css_text;
+}
+
 void open_files(editor::Form1& main_window, const QStringList& files)
 {
     for (const QString& file : files) {
+        if (file.startsWith(kColorEntry)) {
+            main_window.apply_css_text(file.mid(kColorEntry.size()));
+            continue;
+        }
         QString reason;
         bool opened = true;
         switch (file_kind(file)) {

@@ -4,6 +4,7 @@
 // Free of widgets.
 
 #include "core/color.h"
+#include "core/css_write.h"
 #include "core/messages.h"
 
 #include <QString>
@@ -39,17 +40,20 @@ CssColor parse_css_color(const QString& text, const Rgb& backdrop = {255, 255, 2
 // The message box a refusal is reported with; needs names the word of a NeedsContext.
 Message css_refusal_message(CssRefusal refusal, const QString& needs = {});
 
+// The copies, each the shortest text of its form that reads back as the same colour
+// (core/css_write.h).
 // "#ff9900".
 QString css_hex(const Rgb& c);
 // "#f90", when every channel has two equal hex digits.
 std::optional<QString> css_short_hex(const Rgb& c);
 // "rgb(255, 153, 0)".
 QString css_rgb(const Rgb& c);
-// "hsl(36, 100%, 50%)": whole degrees and percents, chosen so that the text converts
-// back to the same colour wherever a whole-number form of it exists.
+// "hsl(36, 100%, 50%)".
 QString css_hsl(const Rgb& c);
-// "oklch(0.772 0.174 64.552)": lightness, chroma and hue to three decimals.
+// "oklch(0.772 0.174 64.55)".
 QString css_oklch(const Rgb& c);
+// Any form; nothing for #rgb when the colour has none.
+std::optional<QString> css_copy_text(CssForm form, const Rgb& c);
 // The CSS colour name of exactly this colour ("orange"); the first in alphabetical
 // order where several share it (aqua and cyan, gray and grey).
 std::optional<QString> css_name(const Rgb& c);
@@ -57,8 +61,9 @@ std::optional<QString> css_name(const Rgb& c);
 struct NearestName {
     QString name;
     bool exact = false;
+    double delta_e = 0; // CIEDE2000; 0 when exact
 };
-// The CSS colour name nearest to the colour by least deltaE in OKLab.
+// The CSS colour name nearest to the colour by CIEDE2000.
 NearestName nearest_css_name(const Rgb& c);
 
 } // namespace core

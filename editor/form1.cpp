@@ -156,7 +156,7 @@ void Form1::CLR_Change()
     view_.Label1->setText(code);
     view_.Text4->setText(code);
     view_.Shape1->setAccessibleDescription(code); // what a screen reader gives for the preview
-    view_.cssInfo->setText(editing::css_info_text(c));
+    view_.show_info(editing::css_info_text(c));
     if (view_.Check2->checkState() == Qt::Checked)
         editing::make_safe(*this);
     const QColor shown = view_.Shape1->fill();

@@ -41,6 +41,9 @@ public:
     bool load_color_file(const QString& path, QString* reason = nullptr);
     // Writes red, then green, then blue, each write running the change handling.
     void psets(int red, int green, int blue);
+    // Takes a CSS colour text as Paste CSS Color does (the command line's --color, a
+    // drop); false, after its message, when it is refused.
+    bool apply_css_text(const QString& text);
     // Opens the station, or brings the open one forward.
     station::Form3* show_station();
     // Opens the Palette window (made on first use), or brings it forward.

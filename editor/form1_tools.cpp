@@ -38,6 +38,7 @@ void Form1::connect_tools()
         [this](const core::Rgb& c) { copy_hex(core::build_hex_code(c), c); });
     connect(v.recent, &RecentColors::menuRequested, this,
         [this](const QPoint& at) { platform_.popupMenu(view_.recent->menu(), at); });
+    editing::accept_color_drops(this, [this](const QString& text) { apply_css_text(text); });
     connect(v.palette, &QAction::triggered, this, &Form1::show_palette);
     connect(v.addtopalette, &QAction::triggered, this,
         [this] { show_palette()->add_color(editing::channels(*this)); });
@@ -86,8 +87,19 @@ palette::PaletteWindow* Form1::show_palette()
 
 void Form1::pastecss_Click()
 {
-    if (editing::paste_css_color(*this))
-        remember_color();
+    apply_css_text(platform_.clipboardText());
+}
+
+bool Form1::apply_css_text(const QString& text)
+{
+    // The main window's colour sits on white.
+    const auto applied = editing::apply_css_text(*this, text, editing::kWhite);
+    if (!applied)
+        return false;
+    remember_color();
+    if (!applied->note.isEmpty())
+        view_.show_info(applied->note); // until the colour next changes
+    return true;
 }
 
 void Form1::pickscreen_Click()

@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QtMath>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -171,6 +172,33 @@ void Form1View::apply_colors()
         Text4, QPalette::Text, widgets::legible(kCodeTextColor, kCodeBoxColor));
 }
 
+void Form1View::show_info(const QString& text)
+{
+    static const QString kTip = QStringLiteral("The nearest CSS color name and the hsl() form");
+    const QFontMetrics fm(cssInfo->font());
+    const int room = cssInfo->minimumWidth();
+    // The sum of the characters' own widths, from a table kept for the font, stands in for
+    // measuring the whole line on every change, with room for kerning to spare.
+    if (!advances_font_ || cssInfo->font() != *advances_font_) {
+        advances_font_ = cssInfo->font();
+        for (int c = 0; c < 128; ++c)
+            advances_[size_t(c)] = fm.horizontalAdvance(QChar(c));
+    }
+    int estimate = 0;
+    for (const QChar c : text)
+        estimate += c.unicode() < 128 ? advances_[c.unicode()] : fm.horizontalAdvance(c);
+    if (estimate <= room * 9 / 10 || fm.horizontalAdvance(text) <= room) {
+        cssInfo->setText(text);
+        cssInfo->setToolTip(kTip);
+        return;
+    }
+    // Too long: the whole text in the tooltip, the line without the distance, then elided.
+    QString shown = text;
+    shown.remove(QRegularExpression(QStringLiteral(" \\(ΔE [0-9.]+\\)")));
+    cssInfo->setText(fm.elidedText(shown, Qt::ElideRight, room));
+    cssInfo->setToolTip(text);
+}
+
 void Form1View::build_controls(QMainWindow* window)
 {
     auto* client = new QWidget(window);
@@ -313,6 +341,8 @@ void Form1View::build_controls(QMainWindow* window)
     cssInfo->setMinimumWidth(
         QFontMetrics(cssInfo->font())
             .horizontalAdvance(QStringLiteral("≈ lightgoldenrodyellow   hsl(300, 100%, 99.8%)")));
+    // The line keeps that width whatever it shows; longer texts are shortened to it.
+    cssInfo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     auto* info_row = new QHBoxLayout;
     info_row->addWidget(cssInfo);
     info_row->addStretch();

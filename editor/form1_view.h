@@ -6,7 +6,10 @@
 #include "widgets/controls.h"
 #include "widgets/css_commands.h"
 
+#include <QFont>
+
 #include <array>
+#include <optional>
 
 class QAction;
 class QGroupBox;
@@ -40,6 +43,9 @@ public:
     void setup(QMainWindow* window);
     // The design's colours made legible on the desktop's palette; again when it changes.
     void apply_colors();
+    // Shows a text on the information line within its steady width: the distance in
+    // brackets is dropped first, then the end is elided.
+    void show_info(const QString& text);
 
     QLineEdit* box(int channel) const
     {
@@ -165,6 +171,10 @@ public:
 private:
     void build_controls(QMainWindow* window);
     void build_menus(QMainWindow* window);
+
+    // Character widths in the information line's font, for show_info.
+    std::array<int, 128> advances_ {};
+    std::optional<QFont> advances_font_;
 };
 
 // Command7's caption while Auto Safe is off; the blanks leave room for Check2 on it.

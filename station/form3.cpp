@@ -120,8 +120,20 @@ void Form3::connect_menus()
         editing::connect_css_copy_menu(ui_.css[size_t(t)], color, copy);
         editing::connect_css_copy_menu(ui_.css_right[size_t(t)], color, copy);
     }
-    run(ui_.pastecss, [this] { editing::paste_css_color(*this); });
+    run(ui_.pastecss, [this] { apply_css_text(platform_.clipboardText()); });
+    editing::accept_color_drops(this, [this](const QString& text) { apply_css_text(text); });
     run(ui_.pickscreen, [this] { editing::pick_from_screen(*this); });
+}
+
+bool Form3::apply_css_text(const QString& text)
+{
+    const core::Rgb backdrop = selected_target() == Background
+        ? editing::kWhite
+        : widgets::to_rgb(target_color(Background));
+    const auto applied = editing::apply_css_text(*this, text, backdrop);
+    if (applied)
+        ui_.cssNote->setText(applied->note); // until the colour next changes
+    return bool(applied);
 }
 
 QColor Form3::target_color(Target t) const
@@ -177,6 +189,7 @@ void Form3::CLR_Change()
 {
     ++change_depth_;
     const core::Rgb bars = editing::channels(*this);
+    ui_.cssNote->clear();
     ui_.Text1->setText(editing::decimal(bars.red));
     ui_.Text2->setText(editing::decimal(bars.green));
     ui_.Text3->setText(editing::decimal(bars.blue));

@@ -44,6 +44,11 @@ public:
     // Selects a target as a click on its option button does.
     void select_target(Target t);
 
+    // Takes a CSS colour text into the selected target as Paste CSS Color does (a drop);
+    // the object and the text are flattened onto the background, the background onto
+    // white. False, after its message, when it is refused.
+    bool apply_css_text(const QString& text);
+
     // Loads a theme file as if it had been chosen in the Load Saved Theme dialog; false,
     // with the reason, when it could not be read or is damaged (then nothing changes).
     bool load_theme_file(const QString& path, QString* reason = nullptr);

@@ -11,6 +11,7 @@
 #include <QKeySequence>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -115,6 +116,14 @@ void Form3View::setup(QMainWindow* window)
     set_tab_order();
     apply_colors();
     describe_sample();
+    cssNote = new QLabel(window);
+    cssNote->setObjectName(QStringLiteral("cssNote"));
+    cssNote->setAccessibleName(QStringLiteral("Status"));
+    // Its width follows the window, never the reverse.
+    cssNote->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    window->statusBar()->setObjectName(QStringLiteral("statusbar"));
+    window->statusBar()->setSizeGripEnabled(false);
+    window->statusBar()->addWidget(cssNote, 1);
 
     // The border is fixed: the window is as big as its content asks, for any font.
     window->adjustSize();

@@ -42,6 +42,10 @@ public:
 
     QWidget* client = nullptr;
 
+    // Beside the design: the status line, which tells what a translucent colour taken in
+    // was flattened onto.
+    QLabel* cssNote = nullptr;
+
     // Frames.
     QGroupBox* Frame1 = nullptr; // the sample and the editing controls
     QGroupBox* Frame4 = nullptr; // RGB Values

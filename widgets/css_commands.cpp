@@ -6,8 +6,13 @@
 #include "widgets/controls.h"
 
 #include <QAction>
+#include <QColor>
+#include <QDropEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
+
+#include <cstring>
 
 namespace editing {
 
@@ -17,12 +22,20 @@ void CssCopyMenu::update(const core::Rgb& c) const
     const auto short_form = core::css_short_hex(c);
     short_hex->setText(short_form ? *short_form : QStringLiteral("#rgb"));
     short_hex->setEnabled(bool(short_form));
-    rgb->setText(core::css_rgb(c));
-    hsl->setText(core::css_hsl(c));
-    oklch->setText(core::css_oklch(c));
+    const std::pair<QAction*, core::CssForm> forms[] = {{rgb, core::CssForm::Rgb},
+        {hsl, core::CssForm::Hsl}, {hwb, core::CssForm::Hwb}, {lab, core::CssForm::Lab},
+        {lch, core::CssForm::Lch}, {oklab, core::CssForm::Oklab}, {oklch, core::CssForm::Oklch},
+        {display_p3, core::CssForm::DisplayP3}, {property, core::CssForm::CustomProperty}};
+    for (const auto& [item, form] : forms)
+        item->setText(*core::css_copy_text(form, c));
     const auto named = core::css_name(c);
     name->setText(named ? *named : QStringLiteral("Color Name"));
     name->setEnabled(bool(named));
+}
+
+std::vector<QAction*> CssCopyMenu::items() const
+{
+    return {hex, short_hex, rgb, hsl, hwb, lab, lch, oklab, oklch, display_p3, name, property};
 }
 
 CssCopyMenu add_css_copy_menu(
@@ -40,8 +53,15 @@ CssCopyMenu add_css_copy_menu(
     m.short_hex = item("shorthex");
     m.rgb = item("rgb");
     m.hsl = item("hsl");
+    m.hwb = item("hwb");
+    m.lab = item("lab");
+    m.lch = item("lch");
+    m.oklab = item("oklab");
     m.oklch = item("oklch");
+    m.display_p3 = item("displayp3");
     m.name = item("name");
+    m.menu->addSeparator()->setObjectName(base + QLatin1String("sep") + suffix);
+    m.property = item("property");
     m.update(core::Rgb {});
     return m;
 }
@@ -50,7 +70,7 @@ void connect_css_copy_menu(const CssCopyMenu& m, std::function<core::Rgb()> colo
     std::function<void(const QString&)> copy)
 {
     QObject::connect(m.menu, &QMenu::aboutToShow, m.menu, [m, color] { m.update(color()); });
-    for (QAction* a : {m.hex, m.short_hex, m.rgb, m.hsl, m.oklch, m.name}) {
+    for (QAction* a : m.items()) {
         // The caption is the text itself: it has no mnemonic to strip.
         QObject::connect(a, &QAction::triggered, m.menu, [m, a, color, copy] {
             // A shortcut-less item can still be triggered without the menu opening.
@@ -71,17 +91,115 @@ bool copy_css_text(EditingWindow& w, const QString& text, bool alert, core::Copy
     return true;
 }
 
-std::optional<core::Rgb> paste_css_color(EditingWindow& w)
+std::optional<CssApplied> apply_css_text(
+    EditingWindow& w, const QString& text, const core::Rgb& backdrop)
 {
     // Anything longer than the bound is refused without being looked at.
-    const QString text = w.platform().clipboardText().left(core::kCssMaxLength + 1);
-    const core::CssColor parsed = core::parse_css_color(text);
+    const QString bounded = text.left(core::kCssMaxLength + 1);
+    const core::CssColor parsed = core::parse_css_color(bounded, backdrop);
     if (parsed.refusal != core::CssRefusal::None) {
         show_message(w.platform(), w.widget(), core::css_refusal_message(parsed.refusal));
         return std::nullopt;
     }
     write_channels(w, parsed.rgb);
-    return parsed.rgb;
+    return CssApplied {parsed.rgb, parsed.alpha < 1 ? flattened_note(bounded, backdrop) : QString()};
+}
+
+std::optional<CssApplied> paste_css_color(EditingWindow& w, const core::Rgb& backdrop)
+{
+    return apply_css_text(w, w.platform().clipboardText().left(core::kCssMaxLength + 1), backdrop);
+}
+
+QString flattened_note(const QString& text, const core::Rgb& backdrop)
+{
+    // The text on one line, and not so long that the line says nothing else.
+    QString shown = text.simplified();
+    constexpr int kShown = 40;
+    if (shown.size() > kShown)
+        shown = shown.left(kShown - 1) + QStringLiteral("…");
+    const QString onto = backdrop == kWhite
+        ? QStringLiteral("white")
+        : QStringLiteral("the background ") + core::css_hex(backdrop);
+    return shown + QStringLiteral(" flattened onto ") + onto;
+}
+
+std::optional<QString> dropped_css_text(const QMimeData* mime)
+{
+    if (!mime)
+        return std::nullopt;
+    const auto rgb_text = [](double r, double g, double b, double alpha) {
+        const auto n = [](double v) { return QString::number(v, 'g', 8); };
+        return QStringLiteral("rgb(%1 %2 %3 / %4)").arg(n(r), n(g), n(b), n(alpha));
+    };
+    if (mime->hasColor()) {
+        const QColor c = qvariant_cast<QColor>(mime->colorData()).toRgb();
+        if (c.isValid())
+            return rgb_text(c.redF() * 255, c.greenF() * 255, c.blueF() * 255, c.alphaF());
+    }
+    // Four 16-bit channels, red, green, blue and alpha, in the machine's byte order.
+    const QByteArray data = mime->data(QStringLiteral("text/x-color"));
+    if (data.size() == 8) {
+        quint16 v[4];
+        std::memcpy(v, data.constData(), sizeof v);
+        return rgb_text(v[0] / 257.0, v[1] / 257.0, v[2] / 257.0, v[3] / 65535.0);
+    }
+    // Files are not colours, though the toolkit offers their names as text.
+    if (mime->hasText() && !(mime->hasUrls() && !mime->hasFormat(QStringLiteral("text/plain"))))
+        return mime->text();
+    return std::nullopt;
+}
+
+namespace {
+
+// Takes drops on the window it watches.
+class ColorDrops : public QObject {
+public:
+    ColorDrops(QWidget* window, std::function<void(const QString&)> dropped)
+        : QObject(window), dropped_(std::move(dropped))
+    {
+        window->setAcceptDrops(true);
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        switch (event->type()) {
+        case QEvent::DragEnter:
+        case QEvent::DragMove: {
+            auto* drag = static_cast<QDragMoveEvent*>(event);
+            if (dropped_css_text(drag->mimeData())) {
+                drag->setDropAction(Qt::CopyAction);
+                drag->accept();
+            } else {
+                drag->ignore();
+            }
+            return true;
+        }
+        case QEvent::Drop: {
+            auto* drop = static_cast<QDropEvent*>(event);
+            const auto text = dropped_css_text(drop->mimeData());
+            if (!text)
+                return false;
+            drop->setDropAction(Qt::CopyAction);
+            drop->accept();
+            dropped_(*text);
+            return true;
+        }
+        default:
+            return QObject::eventFilter(watched, event);
+        }
+    }
+
+private:
+    std::function<void(const QString&)> dropped_;
+};
+
+} // namespace
+
+void accept_color_drops(QWidget* window, std::function<void(const QString&)> dropped)
+{
+    new ColorDrops(window, std::move(dropped));
 }
 
 void pick_from_screen(EditingWindow& w, std::function<void(const core::Rgb&)> picked)
@@ -114,8 +232,10 @@ void pick_from_screen(EditingWindow& w, std::function<void(const core::Rgb&)> pi
 QString css_info_text(const core::Rgb& c)
 {
     const core::NearestName nearest = core::nearest_css_name(c);
-    return (nearest.exact ? nearest.name : QStringLiteral("≈ ") + nearest.name)
-        + QStringLiteral("   ") + core::css_hsl(c);
+    const QString name = nearest.exact
+        ? nearest.name
+        : QStringLiteral("≈ %1 (ΔE %2)").arg(nearest.name).arg(nearest.delta_e, 0, 'f', 1);
+    return name + QStringLiteral("   ") + core::css_hsl(c);
 }
 
 } // namespace editing

@@ -37,7 +37,14 @@ TEST(CommandLine, ActionsOneLineErrorsFilesInOrderAndToolkitOptionsPassedOn)
         {{"notes.txt"}, Action::Error,
             "pigmentor: 'notes.txt' is neither a colour file (.pmt), a theme (.pmtm) nor a palette (.json)"},
         {{"-"}, Action::Error,
-            "pigmentor: '-' is neither a colour file (.pmt), a theme (.pmtm) nor a palette (.json)"}};
+            "pigmentor: '-' is neither a colour file (.pmt), a theme (.pmtm) nor a palette (.json)"},
+        {{"--color"}, Action::Error, "pigmentor: option '--color' needs a value"},
+        // A colour the program cannot take is told at once, with the paste's reason.
+        {{"--color=rgb(1, 2)"}, Action::Error,
+            "pigmentor: 'rgb(1, 2)' is not a colour Pigmentor can take: The clipboard does not "
+            "hold a CSS color. Pigmentor accepts #rgb, #rrggbb, rgb(), rgba(), hsl(), hsla(), "
+            "oklch() and CSS color names, for example #ff9900, rgb(255, 153, 0), hsl(36, 100%, "
+            "50%) or orange."}};
     for (const auto& c : cases) {
         const CommandLine line = parse(c.args);
         EXPECT_EQ(line.action, c.action) << c.error;
@@ -53,6 +60,11 @@ TEST(CommandLine, ActionsOneLineErrorsFilesInOrderAndToolkitOptionsPassedOn)
     EXPECT_EQ(good.toolkit_args,
         (QStringList {
             "/usr/bin/pigmentor", "-style", "Fusion", "--platform=offscreen", "-reverse"}));
+    EXPECT_TRUE(good.color.isEmpty());
+    // --color takes its value joined or apart; the last one given counts.
+    EXPECT_EQ(parse({"--color", "oklch(0.7 0.1 200)", "a.pmt"}).color, "oklch(0.7 0.1 200)");
+    EXPECT_EQ(parse({"--color=#336699", "--color=orange"}).color, "orange");
+    EXPECT_EQ(parse({"--color=#336699"}).files, QStringList());
     EXPECT_EQ(app::file_kind("x.pmtx"), app::FileKind::Unknown);
     EXPECT_EQ(app::file_kind("pmt"), app::FileKind::Unknown);
     EXPECT_EQ(app::file_kind("site.palette.JSON"), app::FileKind::Palette);

@@ -179,4 +179,14 @@ TEST_F(SaveDialogs, AFailedSaveSaysWhyAndKeepsTheOldFileWhole)
     s.view().save_color->trigger();
     w.view().Command2->click();
     EXPECT_TRUE(fake.boxes.empty());
+    // --color travels among the files, after them: it sets the main window's colour as
+    // Paste CSS Color does, and a refused one says why and changes nothing.
+    app::open_files(w, {file("a.pmt"), app::color_entry("rgb(51 102 153)")});
+    EXPECT_EQ(rgb_of(w), "51,102,153");
+    app::open_files(w, {app::color_entry("notacolor")});
+    EXPECT_EQ(rgb_of(w), "51,102,153");
+    ASSERT_EQ(fake.boxes.size(), 1u);
+    EXPECT_EQ(fake.boxes[0].title, "Not a CSS Color");
+    fake.boxes.clear();
+
 }
