@@ -86,7 +86,7 @@ CommandLine parse_command_line(const QStringList& args)
                     return error(QStringLiteral("'%1' is not a colour Pigmentor can take: %2")
                                      .arg(value.simplified().left(core::kCssMaxLength),
                                          QString::fromStdString(
-                                             core::css_refusal_message(parsed.refusal).text)));
+                                             core::css_refusal_message(parsed.refusal, parsed.needs).text)));
                 line.color = value;
                 continue;
             }

@@ -98,7 +98,7 @@ std::optional<CssApplied> apply_css_text(
     const QString bounded = text.left(core::kCssMaxLength + 1);
     const core::CssColor parsed = core::parse_css_color(bounded, backdrop);
     if (parsed.refusal != core::CssRefusal::None) {
-        show_message(w.platform(), w.widget(), core::css_refusal_message(parsed.refusal));
+        show_message(w.platform(), w.widget(), core::css_refusal_message(parsed.refusal, parsed.needs));
         return std::nullopt;
     }
     write_channels(w, parsed.rgb);

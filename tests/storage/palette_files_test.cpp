@@ -112,8 +112,8 @@ TEST(PaletteExport, EveryFormatHasItsBytes)
     EXPECT_EQ(export_bytes(p, ExportFormat::Tailwind),
         "@theme {\n  --color-brand-500: #3b82f6;\n  --color-ink: #000000;\n"
         "  --color-orange: #ff9900;\n}\n");
-    EXPECT_EQ(export_bytes(p, ExportFormat::Tokens, CssForm::Hsl),
-        "{\n  \"brand-500\": { \"$type\": \"color\", \"$value\": \"hsl(217.2, 91.2%, 59.8%)\" },\n"
+    EXPECT_EQ(export_bytes(p, ExportFormat::Tokens, CssForm::Hsl).toStdString(),
+        "{\n  \"brand-500\": { \"$type\": \"color\", \"$value\": \"hsl(217.2, 91%, 59.8%)\" },\n"
         "  \"color-ink\": { \"$type\": \"color\", \"$value\": \"hsl(0, 0%, 0%)\" },\n"
         "  \"orange\": { \"$type\": \"color\", \"$value\": \"hsl(36, 100%, 50%)\" }\n}\n");
     EXPECT_EQ(export_bytes(p, ExportFormat::Gpl),
