@@ -11,7 +11,7 @@ TEST_PACKAGES = libgtest-dev libgmock-dev libbenchmark-dev libxcb1-dev \
            desktop-file-utils appstream shared-mime-info man-db file dpkg-dev \
            xvfb xdotool xclip imagemagick openbox trayer x11-utils \
            python3-pyatspi at-spi2-core dbus-x11 qt6-gtk-platformtheme \
-           python3-dbus python3-gi sway qt6-wayland
+           python3-dbus python3-gi sway qt6-wayland kwin-wayland libwayland-dev wayland-protocols
 PACKAGES = $(RUN_PACKAGES)
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
@@ -61,9 +61,10 @@ bench: build-all
 e2e: build
 	@$(MAKE) --no-print-directory deps PACKAGES="xvfb xdotool xclip imagemagick openbox trayer x11-utils \
 	  python3-pyatspi at-spi2-core dbus-x11 shared-mime-info qt6-gtk-platformtheme \
-	  python3-dbus python3-gi sway qt6-wayland"
+	  python3-dbus python3-gi sway qt6-wayland kwin-wayland libwayland-dev wayland-protocols"
 	tests/e2e/run_e2e.sh $(BUILD_DIR)/pigmentor
 	status=0; tests/e2e/wayland.sh $(BUILD_DIR)/pigmentor || status=$$?; [ $$status -eq 0 ] || [ $$status -eq 77 ]
+	status=0; tests/e2e/kwin.sh $(BUILD_DIR)/pigmentor || status=$$?; [ $$status -eq 0 ] || [ $$status -eq 77 ]
 
 # Each reader and entry check under libFuzzer for FUZZ_SECONDS; inputs that reach new
 # code are merged into the committed corpus under fuzz/corpus/.

@@ -72,6 +72,20 @@ private:
     QPointer<QWidget> main_;
 };
 
+// The boxes on screen that hold the main window (About, the preferences): its transients.
+QList<QWidget*> boxes_holding(const QWidget* main)
+{
+    QList<QWidget*> boxes;
+    const QWindow* own = main->windowHandle();
+    if (!own)
+        return boxes;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != main && w->isVisible() && w->windowHandle()
+            && w->windowHandle()->transientParent() == own)
+            boxes.append(w);
+    return boxes;
+}
+
 } // namespace
 
 void bring_back(QWidget* main_window)
@@ -178,15 +192,30 @@ void WindowModes::bring_forward(const QString& activation_token)
     // Where the window system never says whether the window is minimized and has no
     // request to undo it, a shown window that is not the active one may well be: shown
     // anew, it comes back normal. With a token, the activation itself brings it back. A
-    // window held by a box (About, preferences) keeps the box's tie and is only activated.
-    if (!platform_.reportsMinimize() && activation_token.isEmpty() && main_->isVisible()
-        && main_->isEnabled() && !main_->isActiveWindow())
+    // box that holds the window (About, preferences) is minimized with it by some
+    // compositors: it is hidden before the window and shown after it, so that both come
+    // back, the box tied to the window and in front of it. A box that waits for an answer
+    // (a question, a file dialog) would take hiding as its answer: the window is then
+    // only activated.
+    const QList<QWidget*> boxes = boxes_holding(main_);
+    QWidget* active = QApplication::activeWindow();
+    const bool in_front = active && (active == main_ || boxes.contains(active));
+    const bool anew = !platform_.reportsMinimize() && activation_token.isEmpty()
+        && main_->isVisible() && !in_front && !QApplication::activeModalWidget()
+        && (main_->isEnabled() || !boxes.isEmpty());
+    if (anew) {
+        for (QWidget* box : boxes)
+            box->hide();
         main_->hide();
+    }
     if (!main_->isVisible())
         main_->show();
     if (main_->windowState() & Qt::WindowMinimized)
         main_->setWindowState(main_->windowState() & ~Qt::WindowMinimized);
-    platform_.activateWindow(main_, activation_token);
+    if (anew)
+        for (QWidget* box : boxes)
+            box->show();
+    platform_.activateWindow(anew && !boxes.isEmpty() ? boxes.back() : main_, activation_token);
 }
 
 bool WindowModes::eventFilter(QObject* watched, QEvent* event)

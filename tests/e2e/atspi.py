@@ -6,6 +6,8 @@
   atspi.py problems WINDOW        focusable objects without a name, and names used twice
   atspi.py describe NAME [WINDOW] the accessible description of the object named NAME
   atspi.py focused WINDOW         the name of the object that has the keyboard focus
+  atspi.py press NAME [WINDOW]    does the first action (a click) of the object named NAME,
+                                  shown or not (a menu's item)
 """
 import sys
 
@@ -62,7 +64,14 @@ def main(argv):
         print(__doc__)
         return 2
     verb = argv[1]
-    title = argv[3] if verb in ("center", "describe") and len(argv) > 3 else None
+    title = argv[3] if verb in ("center", "describe", "press") and len(argv) > 3 else None
+    if verb == "press":
+        for w in windows(title):
+            for node, _ in walk(w):
+                if node.name is not None and node.name.replace("&", "") == argv[2]:
+                    node.queryAction().doAction(0)
+                    return 0
+        return 1
     if verb == "center":
         node = find(argv[2], title)
         if node is None:

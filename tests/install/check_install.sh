@@ -38,6 +38,10 @@ grep -qx 'MimeType=application/x-pigmentor-color;application/x-pigmentor-theme;a
 # the Wayland app_id, which the program sets from the same id: tests/e2e/wayland.sh).
 id=org.pigmentor.Pigmentor
 grep -qx "Icon=$id" "$prefix/share/applications/$id.desktop" || { echo "FAILED: Icon line"; failed=1; }
+# An X11 window (also on Xwayland) names no desktop entry: task bars find the entry by its
+# window class, the program's name (tests/e2e/cases/65-sni-tray.sh).
+grep -qx "StartupWMClass=Pigmentor" "$prefix/share/applications/$id.desktop" \
+  || { echo "FAILED: StartupWMClass line"; failed=1; }
 grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml" \
   && grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" \
   || { echo "FAILED: metainfo id or launchable"; failed=1; }

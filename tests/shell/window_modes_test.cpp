@@ -1,7 +1,7 @@
 #include "shell_test.h"
 
-#include "shell/prefs_dialog.h"
 #include "platform/stay_on_top.h"
+#include "shell/prefs_dialog.h"
 #include "shell/splash.h"
 #include "shell/window_modes.h"
 #include "station/form3.h"
@@ -184,8 +184,8 @@ struct ShowHideCount : QObject {
 // to undo it, and keeps no window on top for a program. A tray click or Restore on a shown
 // window that is not the active one shows it anew (minimized or not, it comes back); a
 // later start's activation token goes to the window, which the activation brings back
-// without showing it anew; Restore is always on offer. Stay on top is greyed out in both windows with the reason, so
-// About never minimizes the main window.
+// without showing it anew; Restore is always on offer. Stay on top is greyed out in both windows
+// with the reason, so About never minimizes the main window.
 TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBringsTheWindowBack)
 {
     fake.reports_minimize = false;
@@ -231,10 +231,30 @@ TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBrings
     auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(w.isMinimized());
+    about->activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == about; }, 1000));
     const int hides_with_about = count.hides;
-    fake.tray->restoreRequested(); // held by the box: activated, not shown anew
+    fake.tray->restoreRequested(); // the box in front: activated, not shown anew
     EXPECT_EQ(count.hides, hides_with_about);
     EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
+    // Another window in front: the compositor may have minimized the window with its box.
+    // Both are shown anew, the box after the window, still tied to it and activated.
+    QTest::qWait(100); // the box raised again after the window's activation
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }, 1000));
+    ShowHideCount about_count;
+    about->installEventFilter(&about_count);
+    const int shows = count.shows;
+    fake.tray->restoreRequested();
+    EXPECT_EQ(count.hides, hides_with_about + 1);
+    EXPECT_EQ(count.shows, shows + 1);
+    EXPECT_EQ(about_count.hides, 1);
+    EXPECT_EQ(about_count.shows, 1);
+    EXPECT_TRUE(about->isVisible());
+    EXPECT_FALSE(w.isEnabled());
+    EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
+    EXPECT_EQ(fake.activations.back().window, about);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == about; }, 1000));
     about->Command1()->click();
     station::Form3* station = w.show_station();
     ASSERT_NE(station, nullptr);

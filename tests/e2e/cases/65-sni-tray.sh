@@ -27,6 +27,8 @@ start_program || { stop_watcher; exit 0; }
 deadline 10 test -s "$items"
 read -r service path < <(head -1 "$items")
 check "the tray icon registers with the watcher" "yes" "$([ -n "$service" ] && echo yes || echo no)"
+check "the window's class is the desktop entry's StartupWMClass" "Pigmentor" \
+  "$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')"
 
 menu_of() { sni menu "$service" "$path" | tail -n +2 | tr '\n' ' ' | sed 's/ $//'; }
 check "the item exports a D-Bus menu" "yes" \
