@@ -43,6 +43,8 @@ public:
     void readmetxt_Click();
 
     const Form1View& view() const { return view_; }
+    // The colour and the operations on it, shared with the station.
+    editing::ChannelEditor& channel_editor() const { return *channels_; }
     station::Form3* station() const { return station_; }
     shell::WindowModes* window_modes() const { return modes_; }
     shell::Form2* readme_viewer() const { return readme_; }
@@ -118,6 +120,7 @@ private:
     shell::TrayModeMemory tray_memory_;
     editing::CommonDialog dialog_;
     Form1View view_;
+    editing::ChannelEditor* channels_ = nullptr;
     std::function<void()> end_process_;
     bool unloading_ = false;
     QPushButton* default_button_ = nullptr;

@@ -3,6 +3,7 @@
 // The main window's controls and menus, built once and held by their names. Behaviour
 // lives in Form1; this class only makes, names, lays out and colours what is shown.
 
+#include "widgets/channel_editor.h"
 #include "widgets/controls.h"
 #include "widgets/css_commands.h"
 
@@ -89,6 +90,8 @@ public:
     QPushButton* pickScreen = nullptr;
     RecentColors* recent = nullptr;
     ContrastInfo* contrastInfo = nullptr; // the colour's contrast on white and on black
+    // The switch to HSL or OKLCH and its three bars, under the red, green and blue ones.
+    editing::ModelBarsView modelBars;
 
     // File
     QMenu* File = nullptr;
@@ -118,6 +121,7 @@ public:
     QAction* copyalert = nullptr;
     QAction* staytop = nullptr;
     QAction* prefs = nullptr;
+    editing::ModelMenu channelModel; // Additions: Edit Channels As (F8)
     // Tools
     QMenu* othertoolz = nullptr;
     QAction* match = nullptr;

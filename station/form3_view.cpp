@@ -4,6 +4,7 @@
 #include "widgets/editing.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -106,6 +107,23 @@ QString widest_code(const QFont& font)
 
 } // namespace
 
+void Form3View::fit(QMainWindow* window)
+{
+    // The border is fixed: the window is as big as its content asks, for any font.
+    // Controls added or shown before the window was ever laid out leave the frames' sizes
+    // as they were measured; they are measured afresh.
+    for (QLayout* layout : window->findChildren<QLayout*>())
+        layout->invalidate();
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->layout() != nullptr)
+            widget->updateGeometry();
+    }
+    window->setMinimumSize(0, 0);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window->adjustSize();
+    window->setFixedSize(window->sizeHint());
+}
+
 void Form3View::setup(QMainWindow* window)
 {
     build_controls(window);
@@ -116,9 +134,7 @@ void Form3View::setup(QMainWindow* window)
     apply_colors();
     describe_sample();
 
-    // The border is fixed: the window is as big as its content asks, for any font.
-    window->adjustSize();
-    window->setFixedSize(window->sizeHint());
+    fit(window);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
@@ -264,6 +280,8 @@ void Form3View::build_layouts()
     targets->addStretch();
     editing->addLayout(targets);
     auto* bars = new QGridLayout;
+    modelBars.setup(Frame1, bars, 3, Label7->font());
+    targets->addWidget(modelBars.modelSwitch);
     const QLabel* names[] = {Label7, Label4, Label5};
     const int line = QFontMetrics(QApplication::font()).height();
     for (int c = 0; c < 3; ++c) {
@@ -407,6 +425,8 @@ void Form3View::build_menus(QMainWindow* window)
     hidetxt = checkable(add_action(settings, "hidetxt", QStringLiteral("Hide Text")));
     settings->addSeparator()->setObjectName(QStringLiteral("none3"));
     samptxtfont = add_action(settings, "samptxtfont", QStringLiteral("Sample text font..."));
+    settings->addSeparator();
+    channelModel = editing::add_model_menu(settings, QString(), true);
 
     presets = bar->addMenu(QStringLiteral("&Presets"));
     presets->setObjectName(QStringLiteral("presets"));

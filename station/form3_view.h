@@ -4,6 +4,7 @@
 // content. Behaviour lives in Form3; this class only makes, names and places.
 
 #include "station/contrast_panel.h"
+#include "widgets/channel_editor.h"
 #include "widgets/controls.h"
 #include "widgets/css_commands.h"
 
@@ -29,6 +30,8 @@ class Form3View {
 public:
     // Builds every control and menu into the window and fixes the window at its layout's size.
     void setup(QMainWindow* window);
+    // Fixes the window's size to what its content asks; again when the extra bars come or go.
+    void fit(QMainWindow* window);
 
     // Text colours of the coloured captions and boxes, made legible on the current palette.
     void apply_colors();
@@ -55,6 +58,8 @@ public:
 
     // Under the sample: the contrast of its three pairs; and the Contrast menu.
     ContrastPanel* contrastPanel = nullptr;
+    // The switch to HSL or OKLCH and its three bars, under the red, green and blue ones.
+    editing::ModelBarsView modelBars;
     ContrastMenu contrast_menu;
 
     // Targets.
@@ -118,6 +123,7 @@ public:
     QAction* oval = nullptr;
     QAction* hidetxt = nullptr;
     QAction* samptxtfont = nullptr;
+    editing::ModelMenu channelModel; // Additions: Edit Channels As (F8)
 
     // Presets menu, in the order of the preset table.
     QMenu* presets = nullptr;
