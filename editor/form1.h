@@ -59,6 +59,7 @@ public:
     editing::CommonDialog& CommonDialog1() override { return dialog_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
+    void channelsWritten() override { channels_->written(); }
 
     // PrefsHost
     QWidget* mainWindow() override { return this; }

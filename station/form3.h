@@ -33,6 +33,7 @@ public:
     editing::CommonDialog& CommonDialog1() override { return dialog_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
+    void channelsWritten() override { channels_->written(); }
 
     const Form3View& view() const { return ui_; }
     // The colour and the operations on it, shared with the main window.

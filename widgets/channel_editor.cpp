@@ -333,6 +333,12 @@ void ChannelEditor::showModel()
 
 void ChannelEditor::sync()
 {
+    if (window_.channel_writes == 0)
+        written();
+}
+
+void ChannelEditor::written()
+{
     refreshBars();
     emit changed(color());
 }
@@ -345,8 +351,8 @@ void ChannelEditor::componentMoved(int component, int bar_value)
     const int saved = held_;
     held_ = component;
     setColor(from_components(model_, values_));
-    held_ = saved;
     refreshBars();
+    held_ = saved;
 }
 
 void ChannelEditor::refreshBars()

@@ -141,8 +141,11 @@ public:
     // Ties a menu's items to the switch: they choose and show the model.
     void attachMenu(const ModelMenu& menu);
 
-    // Called by the window at the end of its change handling, nested runs included.
+    // Called by the window at the end of its change handling, nested runs included, and
+    // when a run of channel writes has ended (EditingWindow::channelsWritten). The extra
+    // bars follow only complete colours, never one written halfway.
     void sync();
+    void written();
 
 signals:
     void changed(const core::Rgb& color);
