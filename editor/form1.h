@@ -93,7 +93,7 @@ private:
     void Check1_Click();
     void numsign_toggle(bool checked);
     void copyalert_toggle(bool checked);
-    // Beside the design: CSS copies and paste, Pick from Screen and the recent colours
+    // Additions: CSS copies and paste, Pick from Screen and the recent colours
     // (form1_tools.cpp).
     void connect_tools();
     void pastecss_Click();

@@ -39,7 +39,7 @@ private:
 class Form1View {
 public:
     void setup(QMainWindow* window);
-    // The design's colours made legible on the desktop's palette; again when it changes.
+    // The fixed caption and box colours made legible on the desktop's palette; again when it changes.
     void apply_colors();
 
     QLineEdit* box(int channel) const
@@ -85,7 +85,7 @@ public:
     QWidget* imgIcon = nullptr;
     QPushButton* Command9 = nullptr;
 
-    // Beside the design: the information line, Pick from Screen and the recent colours.
+    // Additions: the information line, Pick from Screen and the recent colours.
     QLabel* cssInfo = nullptr;
     QPushButton* pickScreen = nullptr;
     RecentColors* recent = nullptr;

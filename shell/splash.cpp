@@ -204,7 +204,7 @@ void Splashscreen::resizeEvent(QResizeEvent* event)
 
 void Splashscreen::fit_credits()
 {
-    // The credits' font is the design's factor of the desktop's, made smaller only as far
+    // The credits' font is a fixed factor of the desktop's, made smaller only as far
     // as the text needs to fit its place inside the ellipse.
     QFont f = widgets::scaled_font(font(), 1.09);
     const QRect room = label1_->contentsRect().adjusted(

@@ -127,7 +127,7 @@ void Form3::connect_menus()
     run(ui_.choosecolorr, &Form3::Command3_Click);
     run(ui_.stayontopr, &Form3::staytop_toggle);
 
-    // Beside the design: CSS copies of each target (with the hex copy's alert), CSS paste
+    // Additions: CSS copies of each target (with the hex copy's alert), CSS paste
     // and Pick from Screen, both on the selected target.
     for (int t = 0; t < 3; ++t) {
         const auto color = [this, t] { return widgets::to_rgb(target_color(Target(t))); };

@@ -66,11 +66,11 @@ public:
         QLayout::setGeometry(r);
         if (items_.size() < 3)
             return;
-        auto place = [&](const QRect& design) {
-            return QRect(r.x() + r.width() * (design.x() - kBox.x()) / kBox.width(),
-                r.y() + r.height() * (design.y() - kBox.y()) / kBox.height(),
-                r.width() * design.width() / kBox.width(),
-                r.height() * design.height() / kBox.height());
+        auto place = [&](const QRect& twips) {
+            return QRect(r.x() + r.width() * (twips.x() - kBox.x()) / kBox.width(),
+                r.y() + r.height() * (twips.y() - kBox.y()) / kBox.height(),
+                r.width() * twips.width() / kBox.width(),
+                r.height() * twips.height() / kBox.height());
         };
         items_[0]->setGeometry(r);
         items_[1]->setGeometry(place(kObject));
@@ -574,8 +574,8 @@ void Form3View::apply_colors()
     // Against the window's own background: when the desktop palette changes, the window
     // hears of it before its controls do.
     const QColor back = client->window()->palette().color(QPalette::Window);
-    auto caption = [&back](QWidget* w, const QColor& design) {
-        widgets::set_palette_color(w, QPalette::WindowText, widgets::legible(design, back));
+    auto caption = [&back](QWidget* w, const QColor& fixed) {
+        widgets::set_palette_color(w, QPalette::WindowText, widgets::legible(fixed, back));
     };
     const QColor red(192, 0, 0), green(0, 128, 0), blue(0, 0, 255);
     for (QLabel* l : {Label7, Label8})

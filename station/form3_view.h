@@ -110,7 +110,7 @@ public:
     QAction* autosafep = nullptr;
     QAction* choosec = nullptr;
     QAction* pastehex = nullptr;
-    // Beside the design: CSS copies of each target, CSS paste and Pick from Screen.
+    // Additions: CSS copies of each target, CSS paste and Pick from Screen.
     QMenu* copycss = nullptr;
     std::array<editing::CssCopyMenu, 3> css {};
     QAction* pastecss = nullptr;
