@@ -6,7 +6,6 @@
 #include "shell/app_icon.h"
 #include "widgets/editing.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>

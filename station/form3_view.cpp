@@ -4,7 +4,6 @@
 #include "widgets/editing.h"
 
 #include <QApplication>
-#include <QComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>

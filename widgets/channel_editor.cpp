@@ -6,7 +6,7 @@
 #include "widgets/controls.h"
 
 #include <QActionGroup>
-#include <QComboBox>
+#include <QPushButton>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -158,10 +158,18 @@ void ModelBarsView::setup(QWidget* parent, QGridLayout* bars_grid, int row, cons
     caption_font = captions;
     grid = bars_grid;
     first_row = row;
-    modelSwitch = new QComboBox(parent);
+    modelSwitch = new QPushButton(QString::fromLatin1(model_name(ChannelModel::Rgb)), parent);
     modelSwitch->setObjectName(QStringLiteral("channelModel"));
-    for (ChannelModel m : {ChannelModel::Rgb, ChannelModel::Hsl, ChannelModel::Oklch})
-        modelSwitch->addItem(QString::fromLatin1(model_name(m)));
+    modelSwitch->setAutoDefault(false);
+    auto* menu = new QMenu(modelSwitch);
+    auto* group = new QActionGroup(menu);
+    for (int i = 0; i < 3; ++i) {
+        switchItems[size_t(i)] = menu->addAction(QString::fromLatin1(model_name(ChannelModel(i))));
+        switchItems[size_t(i)]->setCheckable(true);
+        group->addAction(switchItems[size_t(i)]);
+    }
+    switchItems[0]->setChecked(true);
+    modelSwitch->setMenu(menu);
     modelSwitch->setAccessibleName(QStringLiteral("Edit channels as"));
     modelSwitch->setToolTip(QStringLiteral(
         "Edit the color as red, green and blue only, or also as HSL or OKLCH (F8)"));
@@ -214,11 +222,10 @@ ChannelEditor::ChannelEditor(EditingWindow& window, QLineEdit* hex_box, QLabel* 
     ModelBarsView& bars, QObject* parent)
     : QObject(parent), window_(window), hex_box_(hex_box), code_label_(code_label), bars_(bars)
 {
-    connect(bars_.modelSwitch, qOverload<int>(&QComboBox::currentIndexChanged), this,
-        [this](int index) {
-            if (index >= 0)
-                setModel(ChannelModel(index));
-        });
+    for (int i = 0; i < 3; ++i) {
+        connect(bars_.switchItems[size_t(i)], &QAction::triggered, this,
+            [this, i] { setModel(ChannelModel(i)); });
+    }
 }
 
 void ChannelEditor::setAutoSafe(bool on)
@@ -295,8 +302,8 @@ void ChannelEditor::showModel()
                 QWidget::setTabOrder(bars_.box[i], bars_.bar[i + 1]);
         }
     }
-    if (bars_.modelSwitch->currentIndex() != int(model_))
-        bars_.modelSwitch->setCurrentIndex(int(model_));
+    bars_.modelSwitch->setText(QString::fromLatin1(model_name(model_)));
+    bars_.switchItems[size_t(model_)]->setChecked(true);
     for (const ModelMenu& menu : menus_)
         menu.model[size_t(model_)]->setChecked(true);
     if (!bars_.built())

@@ -21,7 +21,7 @@
 #include <optional>
 
 class QActionGroup;
-class QComboBox;
+class QPushButton;
 class QDoubleSpinBox;
 class QGridLayout;
 class QLabel;
@@ -77,7 +77,10 @@ private:
 // The switch and the extra bars, as the window's view holds them. The bars, their
 // captions and boxes are made the first time a model other than RGB is chosen.
 struct ModelBarsView {
-    QComboBox* modelSwitch = nullptr;
+    // The switch beside the bars: a button named "Edit channels as" that shows the model
+    // and pops up its three items.
+    QPushButton* modelSwitch = nullptr;
+    std::array<QAction*, 3> switchItems {}; // in the order of ChannelModel
     QGridLayout* grid = nullptr; // where the bars go: caption, bar, box per row
     int first_row = 0;
     std::array<QLabel*, 3> caption {};

@@ -3,7 +3,7 @@
 #include "core/oklab.h"
 
 #include <QAction>
-#include <QComboBox>
+#include <QPushButton>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
@@ -39,7 +39,7 @@ TEST_F(ChannelModels, HslBarsWriteRedFirstKeepTheHueOfGreysAndAreNotMovedByRound
 
     QTest::keyClick(&w, Qt::Key_F8);
     ASSERT_TRUE(m.built());
-    EXPECT_EQ(m.modelSwitch->currentText(), "HSL");
+    EXPECT_EQ(m.modelSwitch->text(), "HSL");
     EXPECT_TRUE(v.channelModel.model[1]->isChecked());
     EXPECT_FALSE(v.channelModel.model[0]->isChecked());
     EXPECT_TRUE(m.bar[0]->isVisible());
@@ -126,8 +126,9 @@ TEST_F(ChannelModels, OklchChromaBeyondTheScreenIsReducedAndTheModelIsRemembered
     EXPECT_NEAR(got.h, 250, 2);
     EXPECT_NEAR(got.L, 0.5, 0.01);
 
-    // Back to RGB by the list beside the bars: bars hidden, the other line kept.
-    m.modelSwitch->setCurrentIndex(0);
+    // Back to RGB by the switch beside the bars: bars hidden, the other line kept.
+    m.switchItems[0]->trigger();
+    EXPECT_TRUE(m.switchItems[0]->isChecked());
     EXPECT_FALSE(m.bar[0]->isVisible());
     EXPECT_TRUE(v.channelModel.model[0]->isChecked());
     EXPECT_EQ(read("pigmentor.ini"), "Other=1\nMainWindowChannels=RGB\n");
@@ -149,7 +150,7 @@ TEST_F(ChannelModels, TheStationEditsTheSelectedTargetAndGrowsAndShrinksWithTheB
     const QSize rgb_size = s.size();
 
     v.channelModel.next->trigger();
-    EXPECT_EQ(m.modelSwitch->currentText(), "HSL");
+    EXPECT_EQ(m.modelSwitch->text(), "HSL");
     EXPECT_GT(s.height(), rgb_size.height());
     EXPECT_EQ(m.bar[0]->value(), 36);
     m.bar[2]->setValue(25);
@@ -162,7 +163,7 @@ TEST_F(ChannelModels, TheStationEditsTheSelectedTargetAndGrowsAndShrinksWithTheB
     EXPECT_EQ(m.bar[0]->value(), 36) << "white keeps the hue it had";
 
     v.channelModel.next->trigger();
-    EXPECT_EQ(m.modelSwitch->currentText(), "OKLCH");
+    EXPECT_EQ(m.modelSwitch->text(), "OKLCH");
     v.channelModel.next->trigger();
     EXPECT_EQ(s.channel_editor().model(), ChannelModel::Rgb);
     EXPECT_EQ(s.size(), rgb_size);
