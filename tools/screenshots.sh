@@ -56,7 +56,7 @@ one_desktop() { # name, then the environment of that desktop
     "${SHOT_FONT:-Sans 10}" "${SHOT_DARK:-0}" > "$work/cfg/gtk-3.0/settings.ini"
   printf '0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"
   start_program || return 1
-  click_on "Hex code entry" "Pigmentor 1.18"; xdotool type 336699; key Return
+  click_on "Hex code entry" "$main_title"; xdotool type 336699; key Return
   shoot "$main" "$out/$name-main.png"
   # The extra bars: F8 shows HSL, then OKLCH, then red, green and blue alone again.
   key F8; sleep 0.5; shoot "$main" "$out/$name-main-hsl.png"
@@ -73,12 +73,12 @@ one_desktop() { # name, then the environment of that desktop
   shoot "$station" "$out/$name-station.png"
   xdotool windowclose "$station" 2>/dev/null || true; sleep 0.5
 
-  { click_on "Help" "Pigmentor 1.18"; sleep 0.5; click_on "About Pigmentor..." "Pigmentor 1.18"; } || true
+  { click_on "Help" "$main_title"; sleep 0.5; click_on "About Pigmentor..." "$main_title"; } || true
   local about; about=$(xdotool search --onlyvisible --name '^About Pigmentor$' | head -1)
   sleep 0.5
   [ -n "$about" ] && shoot "$about" "$out/$name-about.png"
   key Escape
-  { click_on "Settings" "Pigmentor 1.18"; sleep 0.5; click_on "Edit preferences..." "Pigmentor 1.18"; } || true
+  { click_on "Settings" "$main_title"; sleep 0.5; click_on "Edit preferences..." "$main_title"; } || true
   local prefs; prefs=$(wait_window "Edit Preferences")
   sleep 0.5
   shoot "$prefs" "$out/$name-prefs.png"

@@ -60,7 +60,7 @@ done
 on_screen=$(( ${gone:-0} - ${shown:-0} ))
 check "openbox: the splash is on screen for 1100 +- 100 ms (was $on_screen ms)" "yes" \
   "$([ "$on_screen" -ge 1000 ] && [ "$on_screen" -le 1200 ] && echo yes || echo no)"
-wait_window "Pigmentor 1.18" >/dev/null && found=yes || found=no
+wait_window "$main_title" >/dev/null && found=yes || found=no
 check "openbox: the main window opens after the splash" "yes" "$found"
 stop_program
 rm -rf "$work"; work=""
@@ -101,7 +101,7 @@ if start_tray; then
   focus_window "$main"
   key shift+F1
   # The toolkit may give the window a new native id when its stacking flag changes.
-  main=$(wait_window "Pigmentor 1.18")
+  main=$(wait_window "$main_title")
   check "openbox: Stay on top sets the above state" "yes" "$(on_top "$main")"
   key alt+h b
   about=$(wait_window "About Pigmentor") || about=0
