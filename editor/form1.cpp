@@ -317,7 +317,14 @@ void Form1::Form_Load()
     if (prefs_.on(storage::LoadStation))
         show_station();
     applyTrayMode(prefs_[storage::TrayMode]);
-    view_.recent->load(folder_.path(storage::recent_file_name()));
+    // The recent colours are saved here, by their owner, whenever the list changes; a
+    // file that cannot be written (read-only, full disk) leaves the list in memory.
+    const QString recent_file = folder_.path(storage::recent_file_name());
+    view_.recent->setColors(storage::read_recent(recent_file));
+    connect(view_.recent, &RecentColors::changed, this,
+        [recent_file](const std::vector<core::Rgb>& colors) {
+            storage::write_recent(recent_file, colors);
+        });
 }
 
 void Form1::applyTrayMode(int mode)
