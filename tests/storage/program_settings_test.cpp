@@ -1,3 +1,4 @@
+#include "storage/preferences.h"
 #include "storage/program_settings.h"
 
 #include <QFile>
@@ -29,4 +30,18 @@ TEST(ProgramSettings, WrittenWholeAndReadBack)
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(), "A=HSL\nB=RGB\n");
+}
+
+TEST(Preferences, NamedInTheFilesOrderAndReadingStopsAtTheFirstBadLine)
+{
+    const storage::Preferences p = storage::parse_preferences("1\r\n0\r\n2\r\nx\r\n1\r\n1\r\n");
+    EXPECT_EQ(p.load_station, 1);
+    EXPECT_EQ(p.auto_save_color, 0);
+    EXPECT_EQ(p.close_like_tv, 2);
+    EXPECT_FALSE(p.show_splash);
+    EXPECT_FALSE(p.tray_mode) << "a line after a bad one is not read";
+    EXPECT_FALSE(p.confirm_exit);
+    const storage::Preferences all = storage::parse_preferences("0\n0\n0\n1\n2\n1");
+    EXPECT_EQ(all.tray_mode, 2);
+    EXPECT_EQ(*all.lines()[5], 1);
 }
