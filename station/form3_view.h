@@ -4,6 +4,7 @@
 // content. Behaviour lives in Form3; this class only makes, names and places.
 
 #include "station/contrast_panel.h"
+#include "station/target.h"
 #include "widgets/channel_editor.h"
 #include "widgets/controls.h"
 #include "widgets/css_commands.h"
@@ -22,9 +23,6 @@
 #include <array>
 
 namespace station {
-
-// The three parts of the sample whose colours the station edits.
-enum Target { Background = 0, Object = 1, Text = 2 };
 
 class Form3View {
 public:
