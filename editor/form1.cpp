@@ -57,8 +57,8 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
     view_.setup(this);
     channels_ = new editing::ChannelEditor(*this, view_.Text4, view_.Label1, view_.modelBars, this);
     channels_->attachMenu(view_.channelModel);
-    connect(channels_, &editing::ChannelEditor::modelChanged, this,
-        [this](editing::ChannelModel m) {
+    connect(
+        channels_, &editing::ChannelEditor::modelChanged, this, [this](editing::ChannelModel m) {
             storage::write_program_setting(
                 folder_.program_settings_file(), storage::kMainChannelsKey, editing::model_name(m));
         });
@@ -322,9 +322,8 @@ void Form1::Form_Load()
     const QString recent_file = folder_.path(storage::recent_file_name());
     view_.recent->setColors(storage::read_recent(recent_file));
     connect(view_.recent, &RecentColors::changed, this,
-        [recent_file](const std::vector<core::Rgb>& colors) {
-            storage::write_recent(recent_file, colors);
-        });
+        [recent_file](
+            const std::vector<core::Rgb>& colors) { storage::write_recent(recent_file, colors); });
 }
 
 void Form1::applyTrayMode(int mode)

@@ -39,7 +39,8 @@ private:
 class Form1View {
 public:
     void setup(QMainWindow* window);
-    // The fixed caption and box colours made legible on the desktop's palette; again when it changes.
+    // The fixed caption and box colours made legible on the desktop's palette; again when it
+    // changes.
     void apply_colors();
 
     QLineEdit* box(int channel) const

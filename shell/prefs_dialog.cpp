@@ -100,10 +100,10 @@ void prefres::openprefs()
         return;
     // In the file's order: four boxes, the tray mode, the last box; the first value a box
     // does not take ends the reading, as a failed line does.
-    const std::pair<const std::optional<int>&, QCheckBox*> lines[] = {
-        {prefs->load_station, checks_[0]}, {prefs->auto_save_color, checks_[1]},
-        {prefs->close_like_tv, checks_[2]}, {prefs->show_splash, checks_[3]},
-        {prefs->tray_mode, nullptr}, {prefs->confirm_exit, checks_[4]}};
+    const std::pair<const std::optional<int>&, QCheckBox*> lines[]
+        = {{prefs->load_station, checks_[0]}, {prefs->auto_save_color, checks_[1]},
+            {prefs->close_like_tv, checks_[2]}, {prefs->show_splash, checks_[3]},
+            {prefs->tray_mode, nullptr}, {prefs->confirm_exit, checks_[4]}};
     for (const auto& [value, box] : lines) {
         if (!value)
             return;

@@ -116,8 +116,7 @@ void Form3::connect_menus()
     run(ui_.samptxtfont, &Form3::samptxtfont_Click);
 
     for (size_t i = 0; i < ui_.preset_items.size(); ++i)
-        run(ui_.preset_items[i],
-            [this, i] { channels_->setColor(core::kPresets[i].color); });
+        run(ui_.preset_items[i], [this, i] { channels_->setColor(core::kPresets[i].color); });
 
     connect(ui_.right_bakrgb, &QAction::triggered, ui_.bakrgb, &QAction::trigger);
     connect(ui_.right_objectrgb, &QAction::triggered, ui_.objrgb, &QAction::trigger);

@@ -6,13 +6,13 @@
 #include "widgets/controls.h"
 
 #include <QActionGroup>
-#include <QPushButton>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionSlider>
 
@@ -171,8 +171,8 @@ void ModelBarsView::setup(QWidget* parent, QGridLayout* bars_grid, int row, cons
     switchItems[0]->setChecked(true);
     modelSwitch->setMenu(menu);
     modelSwitch->setAccessibleName(QStringLiteral("Edit channels as"));
-    modelSwitch->setToolTip(QStringLiteral(
-        "Edit the color as red, green and blue only, or also as HSL or OKLCH (F8)"));
+    modelSwitch->setToolTip(
+        QStringLiteral("Edit the color as red, green and blue only, or also as HSL or OKLCH (F8)"));
 }
 
 void ModelBarsView::build()
@@ -204,9 +204,10 @@ ModelMenu add_model_menu(QMenu* parent, const QString& suffix, bool with_shortcu
     m.group = new QActionGroup(m.menu);
     const char* captions[] = {"&RGB", "&HSL", "&OKLCH"};
     for (int i = 0; i < 3; ++i) {
-        const QByteArray name = QByteArray("model") + model_name(ChannelModel(i)) + suffix.toLatin1();
-        m.model[size_t(i)] = widgets::add_action(m.menu, name.constData(),
-            QString::fromLatin1(captions[i]));
+        const QByteArray name
+            = QByteArray("model") + model_name(ChannelModel(i)) + suffix.toLatin1();
+        m.model[size_t(i)]
+            = widgets::add_action(m.menu, name.constData(), QString::fromLatin1(captions[i]));
         m.model[size_t(i)]->setCheckable(true);
         m.group->addAction(m.model[size_t(i)]);
     }

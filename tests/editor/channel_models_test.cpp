@@ -3,10 +3,10 @@
 #include "core/oklab.h"
 
 #include <QAction>
-#include <QPushButton>
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 
 namespace {
@@ -53,13 +53,15 @@ TEST_F(ChannelModels, HslBarsWriteRedFirstKeepTheHueOfGreysAndAreNotMovedByRound
     // A hue bar moved: red, green, blue written in turn, each with its full run.
     QStringList seen;
     for (int c = 0; c < 3; ++c) {
-        QObject::connect(w.CLR(c), &QScrollBar::valueChanged,
-            [&, c](int value) { seen << QStringLiteral("%1=%2 %3").arg(c).arg(value).arg(v.Label1->text()); });
+        QObject::connect(w.CLR(c), &QScrollBar::valueChanged, [&, c](int value) {
+            seen << QStringLiteral("%1=%2 %3").arg(c).arg(value).arg(v.Label1->text());
+        });
     }
     m.bar[0]->setValue(210);
     EXPECT_EQ(seen, QStringList({"0=0 009900", "1=128 008000", "2=255 0080FF"}));
     EXPECT_EQ(v.Text4->text(), "0080FF");
-    EXPECT_TRUE(v.cssInfo->text().endsWith("hsl(210, 100%, 50%)")) << v.cssInfo->text().toStdString();
+    EXPECT_TRUE(v.cssInfo->text().endsWith("hsl(210, 100%, 50%)"))
+        << v.cssInfo->text().toStdString();
 
     // No saturation: a grey, and the hue stays where it was, also through a typed grey.
     m.bar[1]->setValue(0);
