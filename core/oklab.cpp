@@ -5,6 +5,10 @@
 
 namespace core {
 
+namespace {
+constexpr double kPi = 3.14159265358979323846;
+}
+
 double srgb_to_linear(double channel)
 {
     const double c = channel / 255.0;
@@ -58,6 +62,56 @@ Rgb from_oklab(const Oklab& lab, bool* in_gamut)
         *in_gamut = inside(r) && inside(g) && inside(b);
     const auto channel = [](double v) { return int(std::lround(std::clamp(v, 0.0, 255.0))); };
     return {channel(r), channel(g), channel(b)};
+}
+
+Oklch to_oklch(const Rgb& c)
+{
+    const Oklab lab = to_oklab(c);
+    const double chroma = std::hypot(lab.a, lab.b);
+    if (chroma < 1e-6)
+        return {lab.L, 0, 0};
+    double hue = std::atan2(lab.b, lab.a) * 180 / kPi;
+    if (hue < 0)
+        hue += 360;
+    return {lab.L, chroma, hue};
+}
+
+Oklab to_oklab(const Oklch& lch)
+{
+    const double radians = lch.h * kPi / 180;
+    return {lch.L, lch.C * std::cos(radians), lch.C * std::sin(radians)};
+}
+
+bool in_srgb_gamut(const Oklch& lch)
+{
+    bool inside = false;
+    from_oklab(to_oklab(lch), &inside);
+    return inside;
+}
+
+double max_srgb_chroma(double L, double h)
+{
+    if (L <= 0 || L >= 1)
+        return 0;
+    double low = 0, high = 0.5;
+    for (int i = 0; i < 24; ++i) {
+        const double mid = (low + high) / 2;
+        if (in_srgb_gamut({L, mid, h}))
+            low = mid;
+        else
+            high = mid;
+    }
+    return low;
+}
+
+Rgb from_oklch(const Oklch& lch)
+{
+    Oklch inside = lch;
+    inside.L = std::clamp(lch.L, 0.0, 1.0);
+    inside.C = std::max(lch.C, 0.0);
+    if (!in_srgb_gamut(inside))
+        inside.C = std::min(inside.C, max_srgb_chroma(inside.L, inside.h));
+    return from_oklab(to_oklab(inside));
 }
 
 double delta_e(const Oklab& x, const Oklab& y)

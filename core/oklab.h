@@ -24,6 +24,25 @@ Rgb from_oklab(const Oklab& lab, bool* in_gamut = nullptr);
 // Unrounded sRGB channels (0..255, possibly outside that range) of an OKLab colour.
 void oklab_to_srgb(const Oklab& lab, double& red, double& green, double& blue);
 
+// The same colour in polar form: L as above, chroma C (0 for greys, about 0.37 at most
+// inside sRGB) and hue h in degrees (0 to 360).
+struct Oklch {
+    double L = 0;
+    double C = 0;
+    double h = 0;
+};
+
+// A grey's hue is 0 (it has none; callers that edit keep their own).
+Oklch to_oklch(const Rgb& c);
+Oklab to_oklab(const Oklch& lch);
+// Whether the colour lies inside sRGB (to half a channel step).
+bool in_srgb_gamut(const Oklch& lch);
+// The largest chroma at this lightness and hue that sRGB still shows.
+double max_srgb_chroma(double L, double h);
+// The nearest sRGB colour: a chroma beyond sRGB is reduced to the largest one it shows at
+// the same lightness and hue, so that the hue and lightness stay as asked.
+Rgb from_oklch(const Oklch& lch);
+
 // Euclidean distance in OKLab (the "deltaE OK" of CSS Color 4).
 double delta_e(const Oklab& x, const Oklab& y);
 

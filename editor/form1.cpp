@@ -15,6 +15,7 @@
 #include "shell/splash.h"
 #include "shell/window_modes.h"
 #include "storage/files.h"
+#include "storage/program_settings.h"
 #include "storage/recent.h"
 #include "widgets/css_commands.h"
 
@@ -59,6 +60,13 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kMainTitle));
     view_.setup(this);
+    channels_ = new editing::ChannelEditor(*this, view_.Text4, view_.Label1, view_.modelBars, this);
+    channels_->attachMenu(view_.channelModel);
+    connect(
+        channels_, &editing::ChannelEditor::modelChanged, this, [this](editing::ChannelModel m) {
+            storage::write_program_setting(
+                folder_.program_settings_file(), storage::kMainChannelsKey, editing::model_name(m));
+        });
     connect_controls();
     connect_menus();
     view_.Text4->installEventFilter(this);
@@ -88,7 +96,7 @@ void Form1::connect_controls()
     for (int c = 0; c < 3; ++c) {
         connect(view_.CLR[c], &QScrollBar::valueChanged, this, &Form1::CLR_Change);
         connect(view_.box(c), &QLineEdit::textChanged, this,
-            [this, c] { editing::channel_box_changed(*this, c); });
+            [this, c] { channels_->channelBoxChanged(c); });
     }
     connect(view_.Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
     connect(view_.Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
@@ -147,33 +155,34 @@ void Form1::connect_menus()
 
 void Form1::CLR_Change()
 {
-    const core::Rgb c = editing::channels(*this);
+    const core::Rgb c = channels_->color();
     view_.Shape1->setFill(widgets::to_qcolor(c));
     view_.Text1->setText(editing::decimal(c.red));
     view_.Text2->setText(editing::decimal(c.green));
     view_.Text3->setText(editing::decimal(c.blue));
-    const QString code = QString::fromStdString(core::build_hex_code(editing::channels(*this)));
+    const QString code = QString::fromStdString(core::build_hex_code(channels_->color()));
     view_.Label1->setText(code);
     view_.Text4->setText(code);
     view_.Shape1->setAccessibleDescription(code); // what a screen reader gives for the preview
     view_.show_info(editing::css_info_text(c));
     if (view_.Check2->checkState() == Qt::Checked)
-        editing::make_safe(*this);
+        channels_->applySafe();
     const QColor shown = view_.Shape1->fill();
     dialog_.color = core::color_value(shown.red(), shown.green(), shown.blue());
-    view_.contrastInfo->show_color(editing::channels(*this)); // the outermost run ends last
+    view_.contrastInfo->show_color(channels_->color()); // the outermost run ends last
+    channels_->sync();
 }
 
 void Form1::psets(int red, int green, int blue)
 {
-    editing::write_channels(*this, core::Rgb {red, green, blue});
+    channels_->setColor(core::Rgb {red, green, blue});
 }
 
 void Form1::Command5_Click()
 {
     const core::HexEntry entry = core::hex_entry(editing::to_u32(view_.Text4->text()));
-    if (const auto rgb = editing::accept_entry(*this, entry, core::Window::Main)) {
-        editing::write_channels(*this, *rgb);
+    if (const auto rgb = channels_->accept(entry, core::Window::Main)) {
+        channels_->setColor(*rgb);
         remember_color();
     } else {
         view_.Text4->setText(view_.Label1->text());
@@ -182,25 +191,21 @@ void Form1::Command5_Click()
 
 void Form1::pastehex_Click()
 {
-    const core::HexEntry entry = core::paste_entry(editing::to_u32(platform_.clipboardText()));
-    if (const auto rgb = editing::accept_entry(*this, entry, core::Window::Main)) {
-        editing::write_channels(*this, *rgb);
+    if (channels_->pasteHex(core::Window::Main))
         remember_color();
-    } else if (entry.refusal != core::Refusal::BlankClipboard)
-        view_.Text4->setText(view_.Label1->text());
 }
 
 void Form1::Command6_Click()
 {
     const core::Rgb before = editing::channels(*this);
-    editing::pick_color(*this);
-    if (editing::channels(*this) != before)
+    channels_->pickColor();
+    if (channels_->color() != before)
         remember_color();
 }
 
 void Form1::Command7_Click()
 {
-    editing::make_safe(*this);
+    channels_->applySafe();
 }
 
 void Form1::Check2_Click()
@@ -208,19 +213,18 @@ void Form1::Check2_Click()
     const bool on = view_.Check2->checkState() == Qt::Checked;
     QPushButton* command7 = view_.Command7;
     if (on) {
-        editing::make_safe(*this);
-        editing::auto_websafe(*this, 51, 51);
+        channels_->applySafe();
+        channels_->setAutoSafe(true);
         command7->setEnabled(false);
         command7->setText(QStringLiteral(" Auto Safe"));
     } else {
-        editing::auto_websafe(*this, 1, 7);
+        channels_->setAutoSafe(false);
         command7->setEnabled(true);
         command7->setText(QString::fromLatin1(kSafeCaption));
     }
     view_.safepalette_right->setEnabled(!on);
     view_.safepal_file->setEnabled(!on);
     mark(view_.autosafe_right, view_.autosafef, on);
-    editing::set_boxes_read_only(*this, on);
 }
 
 void Form1::autosafe_toggle(bool checked)
@@ -320,10 +324,21 @@ void Form1::Form_Load()
 {
     openprefs();
     opensettings();
+    if (const auto model = storage::read_program_setting(
+            folder_.program_settings_file(), storage::kMainChannelsKey)) {
+        if (const auto m = editing::model_from_name(*model))
+            channels_->setModel(*m);
+    }
     if (prefs_.on(storage::LoadStation))
         show_station();
     applyTrayMode(prefs_[storage::TrayMode]);
-    view_.recent->load(folder_.path(storage::recent_file_name()));
+    // The recent colours are saved here, by their owner, whenever the list changes; a
+    // file that cannot be written (read-only, full disk) leaves the list in memory.
+    const QString recent_file = folder_.path(storage::recent_file_name());
+    view_.recent->setColors(storage::read_recent(recent_file));
+    connect(view_.recent, &RecentColors::changed, this,
+        [recent_file](
+            const std::vector<core::Rgb>& colors) { storage::write_recent(recent_file, colors); });
 }
 
 void Form1::applyTrayMode(int mode)

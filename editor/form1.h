@@ -58,6 +58,8 @@ public:
     void end_session();
 
     const Form1View& view() const { return view_; }
+    // The colour and the operations on it, shared with the station.
+    editing::ChannelEditor& channel_editor() const { return *channels_; }
     station::Form3* station() const { return station_; }
     shell::WindowModes* window_modes() const { return modes_; }
     shell::Form2* readme_viewer() const { return readme_; }
@@ -72,6 +74,7 @@ public:
     editing::CommonDialog& CommonDialog1() override { return dialog_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
+    void channelsWritten() override { channels_->written(); }
 
     // PrefsHost
     QWidget* mainWindow() override { return this; }
@@ -105,7 +108,7 @@ private:
     void Check1_Click();
     void numsign_toggle(bool checked);
     void copyalert_toggle(bool checked);
-    // Beside the design: CSS copies and paste, Pick from Screen and the recent colours
+    // Additions: CSS copies and paste, Pick from Screen and the recent colours
     // (form1_tools.cpp).
     void connect_tools();
     void pastecss_Click();
@@ -133,6 +136,7 @@ private:
     shell::TrayModeMemory tray_memory_;
     editing::CommonDialog dialog_;
     Form1View view_;
+    editing::ChannelEditor* channels_ = nullptr;
     std::function<void()> end_process_;
     bool unloading_ = false;
     QPushButton* default_button_ = nullptr;

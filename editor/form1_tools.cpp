@@ -1,4 +1,4 @@
-// Beside the design: CSS copies and paste, Pick from Screen and the recent colours.
+// Additions: CSS copies and paste, Pick from Screen and the recent colours.
 #include "editor/form1.h"
 
 #include "core/copy_text.h"

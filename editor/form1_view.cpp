@@ -256,6 +256,8 @@ void Form1View::build_controls(QMainWindow* window)
     buttons->addWidget(pickScreen);
     buttons->addStretch();
     frame1_grid->addLayout(buttons, 3, 0, 1, 2);
+    modelBars.setup(Frame1, frame1_grid, 4, Label7->font());
+    frame1_grid->addWidget(modelBars.modelSwitch, 3, 2, Qt::AlignLeft);
     frame1_grid->setColumnStretch(1, 1);
 
     // "RGB Values": the three channel boxes.
@@ -427,6 +429,8 @@ void Form1View::build_menus(QMainWindow* window)
         options, "staytop", QStringLiteral("&Stay on top"), QKeySequence(Qt::SHIFT | Qt::Key_F1)));
     separator(options, "none69");
     prefs = add_action(options, "prefs", QStringLiteral("&Edit preferences..."));
+    options->addSeparator();
+    channelModel = editing::add_model_menu(options, QString(), true);
 
     othertoolz = menu(nullptr, "othertoolz", QStringLiteral("&Tools"));
     match = add_action(othertoolz, "match", QStringLiteral("Color &Matching Station"),

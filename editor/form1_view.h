@@ -3,6 +3,7 @@
 // The main window's controls and menus, built once and held by their names. Behaviour
 // lives in Form1; this class only makes, names, lays out and colours what is shown.
 
+#include "widgets/channel_editor.h"
 #include "widgets/controls.h"
 #include "widgets/css_commands.h"
 
@@ -41,7 +42,8 @@ private:
 class Form1View {
 public:
     void setup(QMainWindow* window);
-    // The design's colours made legible on the desktop's palette; again when it changes.
+    // The fixed caption and box colours made legible on the desktop's palette; again when it
+    // changes.
     void apply_colors();
     // Shows a text on the information line within its steady width: the distance in
     // brackets is dropped first, then the end is elided.
@@ -90,11 +92,13 @@ public:
     QWidget* imgIcon = nullptr;
     QPushButton* Command9 = nullptr;
 
-    // Beside the design: the information line, Pick from Screen and the recent colours.
+    // Additions: the information line, Pick from Screen and the recent colours.
     QLabel* cssInfo = nullptr;
     QPushButton* pickScreen = nullptr;
     RecentColors* recent = nullptr;
     ContrastInfo* contrastInfo = nullptr; // the colour's contrast on white and on black
+    // The switch to HSL or OKLCH and its three bars, under the red, green and blue ones.
+    editing::ModelBarsView modelBars;
 
     // File
     QMenu* File = nullptr;
@@ -125,6 +129,7 @@ public:
     QAction* copyalert = nullptr;
     QAction* staytop = nullptr;
     QAction* prefs = nullptr;
+    editing::ModelMenu channelModel; // Additions: Edit Channels As (F8)
     // Tools
     QMenu* othertoolz = nullptr;
     QAction* match = nullptr;

@@ -189,10 +189,11 @@ void RecentColors::changeEvent(QEvent* event)
     }
 }
 
-void RecentColors::load(const QString& file)
+void RecentColors::setColors(std::vector<core::Rgb> colors)
 {
-    file_ = file;
-    set_colors(storage::read_recent(file_), false);
+    if (colors.size() > size_t(kSwatches))
+        colors.resize(size_t(kSwatches));
+    set_colors(std::move(colors), false);
 }
 
 void RecentColors::remember(const core::Rgb& c)
@@ -207,7 +208,7 @@ void RecentColors::forget(const core::Rgb& c)
     set_colors(storage::without_recent(colors_, c), true);
 }
 
-void RecentColors::set_colors(std::vector<core::Rgb> colors, bool save)
+void RecentColors::set_colors(std::vector<core::Rgb> colors, bool tell)
 {
     colors_ = std::move(colors);
     for (int i = 0; i < kSwatches; ++i) {
@@ -224,9 +225,8 @@ void RecentColors::set_colors(std::vector<core::Rgb> colors, bool save)
                 : i == 0                   ? Qt::StrongFocus
                                            : Qt::ClickFocus);
     }
-    // A file that cannot be written (read-only, full disk) leaves the list in memory.
-    if (save && !file_.isEmpty())
-        storage::write_recent(file_, colors_);
+    if (tell)
+        emit changed(colors_);
 }
 
 } // namespace editor

@@ -49,9 +49,9 @@ public:
 
     explicit RecentColors(QWidget* parent = nullptr);
 
-    // Reads the list from its file, where it is saved from now on; a missing or damaged
-    // file gives fewer swatches.
-    void load(const QString& file);
+    // Shows a list, newest first (as read from its file); at most kSwatches are kept.
+    // Tells no change: the list is already where it came from.
+    void setColors(std::vector<core::Rgb> colors);
 
     const std::vector<core::Rgb>& colors() const { return colors_; }
     // The swatch at a place; null for a place no colour has reached yet.
@@ -64,11 +64,13 @@ public:
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
-    // Moves the colour to the front (adding it when new) and saves the list.
+    // Moves the colour to the front (adding it when new) and tells the change.
     void remember(const core::Rgb& c);
     void forget(const core::Rgb& c);
 
 signals:
+    // The list changed by remember() or forget(); its owner saves it.
+    void changed(const std::vector<core::Rgb>& colors);
     void applyRequested(const core::Rgb& c);
     void copyRequested(const core::Rgb& c);
     // A right click on a swatch: the window pops menu() up there.
@@ -80,12 +82,11 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void set_colors(std::vector<core::Rgb> colors, bool save);
+    void set_colors(std::vector<core::Rgb> colors, bool tell);
     RecentSwatch* make_swatch(int i);
     QRect place(int i) const;
     void place_swatches();
 
-    QString file_;
     std::vector<core::Rgb> colors_;
     std::array<RecentSwatch*, kSwatches> swatches_ {};
     QMenu* menu_ = nullptr;

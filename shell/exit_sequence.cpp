@@ -72,7 +72,7 @@ void wait_for(
 }
 
 // One phase: shrinks one dimension in steps until it is at most the end size, the window
-// system keeps it, the designed count of steps runs out, or the deadline is reached, when
+// system keeps it, the fixed count of steps runs out, or the deadline is reached, when
 // it jumps to the end. `dim` picks the dimension from a size; `set` asks for a length of it
 // and places the window around the middle, returning the whole size asked for.
 template <class Dim, class Set>

@@ -97,20 +97,21 @@ prefres::prefres(PrefsHost& host, TrayModeMemory& memory)
 
 void prefres::openprefs()
 {
-    const auto bytes = storage::read_small_file(host_.prefsFile());
-    if (!bytes)
+    const auto prefs = storage::read_preferences(host_.prefsFile());
+    if (!prefs)
         return;
-    const std::vector<int> a = storage::read_integers(*bytes, 6);
-    // Lines 1 to 4, the tray mode, then line 6; the first value a box does not take
-    // ends the reading, as a failed line does.
-    const int boxes_for_line[] = {0, 1, 2, 3, -1, 4};
-    for (size_t line = 0; line < a.size(); ++line) {
-        const int box = boxes_for_line[line];
-        if (box < 0) {
-            memory_.loaded = a[line];
-            continue;
-        }
-        if (!widgets::set_check_value(checks_[box], a[line]))
+    // In the file's order: four boxes, the tray mode, the last box; the first value a box
+    // does not take ends the reading, as a failed line does.
+    const std::pair<const std::optional<int>&, QCheckBox*> lines[]
+        = {{prefs->load_station, checks_[0]}, {prefs->auto_save_color, checks_[1]},
+            {prefs->close_like_tv, checks_[2]}, {prefs->show_splash, checks_[3]},
+            {prefs->tray_mode, nullptr}, {prefs->confirm_exit, checks_[4]}};
+    for (const auto& [value, box] : lines) {
+        if (!value)
+            return;
+        if (box == nullptr)
+            memory_.loaded = *value;
+        else if (!widgets::set_check_value(box, *value))
             return;
     }
 }
@@ -134,11 +135,11 @@ void prefres::load()
 
 bool prefres::saveprefs()
 {
-    storage::PreferenceValues values {widgets::check_value(checks_[0]),
+    const std::array<int, 6> values {widgets::check_value(checks_[0]),
         widgets::check_value(checks_[1]), widgets::check_value(checks_[2]),
         widgets::check_value(checks_[3]), memory_.chosen, widgets::check_value(checks_[4])};
     QString reason;
-    if (storage::write_file_atomically(host_.prefsFile(), storage::prefs_bytes(values), &reason))
+    if (storage::write_preferences(host_.prefsFile(), values, &reason))
         return true;
     host_.platform().showMessage(this, storage::save_failure_text(host_.prefsFile(), reason),
         QString::fromLatin1(core::kAppTitle), core::Icon::Exclamation);

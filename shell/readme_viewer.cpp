@@ -37,7 +37,7 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
     text1_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     text1_->setReadOnly(true);
     text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // The desktop's fixed-pitch font at the design's 9 pt, a factor of the default size.
+    // The desktop's fixed-pitch font at a fixed 9 pt, a factor of the default size.
     QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     mono.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() : 9);
     text1_->setFont(widgets::scaled_font(mono, 1.09));

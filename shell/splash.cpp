@@ -3,6 +3,7 @@
 #include "platform/platform.h"
 #include "shell/window_modes.h"
 #include "storage/files.h"
+#include "storage/preferences.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -144,10 +145,9 @@ bool Splashscreen::load()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().center() - rect().center());
     if (mode_ == Mode::StartUp) {
-        const auto bytes = storage::read_small_file(prefs_file_);
-        const std::vector<int> values
-            = bytes ? storage::read_integers(*bytes, 4) : std::vector<int> {};
-        if (values.size() >= 4 && values[3] == 0) {
+        const auto prefs = storage::read_preferences(prefs_file_);
+        const std::optional<int> splash = prefs ? prefs->show_splash : std::nullopt;
+        if (splash && *splash == 0) {
             main_opened_ = true;
             show_main_();
             close();
@@ -155,7 +155,7 @@ bool Splashscreen::load()
         }
         build_controls();
         unseen_guard_.start();
-        if (values.size() < 4) {
+        if (!splash) {
             // Without a readable preference the splash shows, but not cut to shape.
             show();
             return true;
@@ -204,7 +204,7 @@ void Splashscreen::resizeEvent(QResizeEvent* event)
 
 void Splashscreen::fit_credits()
 {
-    // The credits' font is the design's factor of the desktop's, made smaller only as far
+    // The credits' font is a fixed factor of the desktop's, made smaller only as far
     // as the text needs to fit its place inside the ellipse.
     QFont f = widgets::scaled_font(font(), 1.09);
     const QRect room = label1_->contentsRect().adjusted(

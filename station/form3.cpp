@@ -6,9 +6,12 @@
 #include "platform/platform.h"
 #include "platform/stay_on_top.h"
 #include "storage/files.h"
+#include "storage/program_settings.h"
 #include "widgets/css_commands.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontInfo>
 
 namespace station {
@@ -22,6 +25,9 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pigmentor - Color Matching Station"));
     ui_.setup(this);
+    channels_ = new editing::ChannelEditor(*this, ui_.Text7, ui_.Label1, ui_.modelBars, this);
+    channels_->attachMenu(ui_.channelModel);
+    connect(channels_, &editing::ChannelEditor::modelChanged, this, [this] { ui_.fit(this); });
     connect_controls();
     connect_menus();
     build_contrast();
@@ -33,6 +39,19 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     ui_.Option1->setFocus();
 
     openprefs();
+    // Additions: the model of the extra bars, kept in the program's own file beside the
+    // station's preferences.
+    const QString settings
+        = QFileInfo(prefs_file_).absoluteDir().filePath(storage::program_settings_name());
+    if (const auto model = storage::read_program_setting(settings, storage::kStationChannelsKey)) {
+        if (const auto m = editing::model_from_name(*model))
+            channels_->setModel(*m);
+    }
+    connect(channels_, &editing::ChannelEditor::modelChanged, this,
+        [settings](editing::ChannelModel m) {
+            storage::write_program_setting(
+                settings, storage::kStationChannelsKey, editing::model_name(m));
+        });
 }
 
 void Form3::connect_controls()
@@ -40,7 +59,7 @@ void Form3::connect_controls()
     for (int c = 0; c < 3; ++c) {
         connect(ui_.CLR[c], &QScrollBar::valueChanged, this, &Form3::CLR_Change);
         connect(channelBox(c), &QLineEdit::textChanged, this,
-            [this, c] { editing::channel_box_changed(*this, c); });
+            [this, c] { channels_->channelBoxChanged(c); });
     }
     for (int t = 0; t < 3; ++t) {
         connect(Option(Target(t)), &QRadioButton::toggled, this, [this, t](bool on) {
@@ -98,8 +117,7 @@ void Form3::connect_menus()
     run(ui_.samptxtfont, &Form3::samptxtfont_Click);
 
     for (size_t i = 0; i < ui_.preset_items.size(); ++i)
-        run(ui_.preset_items[i],
-            [this, i] { editing::write_channels(*this, core::kPresets[i].color); });
+        run(ui_.preset_items[i], [this, i] { channels_->setColor(core::kPresets[i].color); });
 
     connect(ui_.right_bakrgb, &QAction::triggered, ui_.bakrgb, &QAction::trigger);
     connect(ui_.right_objectrgb, &QAction::triggered, ui_.objrgb, &QAction::trigger);
@@ -110,7 +128,7 @@ void Form3::connect_menus()
     run(ui_.stayontopr, &Form3::staytop_toggle);
     platform::offer_stay_on_top(platform_, {ui_.staytop, ui_.stayontopr});
 
-    // Beside the design: CSS copies of each target (with the hex copy's alert), CSS paste
+    // Additions: CSS copies of each target (with the hex copy's alert), CSS paste
     // and Pick from Screen, both on the selected target.
     for (int t = 0; t < 3; ++t) {
         const auto color = [this, t] { return widgets::to_rgb(target_color(Target(t))); };
@@ -166,7 +184,7 @@ void Form3::settool()
     // Read from the buffer, not the bars: each write below repaints the target with
     // partly loaded channels, and the rest must still come from the target's colour.
     const core::Rgb loaded = buffer_;
-    editing::write_channels(*this, loaded);
+    channels_->setColor(loaded);
 }
 
 void Form3::scrollbarfixer(int color)
@@ -188,23 +206,24 @@ void Form3::get_hex(Target t, int color)
 void Form3::CLR_Change()
 {
     ++change_depth_;
-    const core::Rgb bars = editing::channels(*this);
+    const core::Rgb bars = channels_->color();
     ui_.cssNote->clear();
     ui_.Text1->setText(editing::decimal(bars.red));
     ui_.Text2->setText(editing::decimal(bars.green));
     ui_.Text3->setText(editing::decimal(bars.blue));
 
-    ui_.set_sample_color(selected_target(), widgets::to_qcolor(editing::channels(*this)));
+    ui_.set_sample_color(selected_target(), widgets::to_qcolor(channels_->color()));
     if (ui_.Check1->checkState() == Qt::Checked)
         Command4_Click();
 
-    const QString code = QString::fromStdString(core::build_hex_code(editing::channels(*this)));
+    const QString code = QString::fromStdString(core::build_hex_code(channels_->color()));
     ui_.Label1->setText(code);
     ui_.Text7->setText(code);
     dialog_.color = target_value(selected_target());
     // The contrast panel once per completed change, not for the colours of a nested run.
     if (--change_depth_ == 0)
         update_contrast();
+    channels_->sync();
 }
 
 void Form3::Command5_Click()
@@ -214,26 +233,21 @@ void Form3::Command5_Click()
         = QString::fromStdU32String(core::upper_ascii(editing::to_u32(box->text())));
     box->setText(upper);
     const core::HexEntry entry = core::hex_entry(editing::to_u32(upper));
-    const auto rgb = editing::accept_entry(*this, entry, core::Window::Station);
+    const auto rgb = channels_->accept(entry, core::Window::Station);
     if (entry.refusal == core::Refusal::InvalidCharacters)
         box->setText(QStringLiteral("000000"));
     if (rgb)
-        editing::write_channels(*this, *rgb);
+        channels_->setColor(*rgb);
 }
 
 void Form3::pastehex_Click()
 {
-    const core::HexEntry entry = core::paste_entry(editing::to_u32(platform_.clipboardText()));
-    const auto rgb = editing::accept_entry(*this, entry, core::Window::Station);
-    if (rgb)
-        editing::write_channels(*this, *rgb);
-    else if (entry.refusal != core::Refusal::BlankClipboard)
-        ui_.Text7->setText(ui_.Label1->text());
+    channels_->pasteHex(core::Window::Station);
 }
 
 void Form3::Command4_Click()
 {
-    editing::make_safe(*this);
+    channels_->applySafe();
 }
 
 void Form3::Check1_Click()
@@ -241,17 +255,13 @@ void Form3::Check1_Click()
     const bool on = ui_.Check1->checkState() == Qt::Checked;
     ui_.autosafep->setChecked(on);
     ui_.autosafepr->setChecked(on);
-    if (on) {
+    if (on)
         Command4_Click();
-        editing::auto_websafe(*this, 51, 51);
-    } else {
-        editing::auto_websafe(*this, 1, 7);
-    }
+    channels_->setAutoSafe(on);
     ui_.Command4->setEnabled(!on);
     ui_.Command4->setText(on ? QStringLiteral("Auto Safe") : QStringLiteral("Safe Palette"));
     ui_.safep->setEnabled(!on);
     ui_.safepalr->setEnabled(!on);
-    editing::set_boxes_read_only(*this, on);
 }
 
 void Form3::autosafe_toggle(bool checked)
@@ -263,7 +273,7 @@ void Form3::autosafe_toggle(bool checked)
 
 void Form3::Command3_Click()
 {
-    editing::pick_color(*this);
+    channels_->pickColor();
 }
 
 void Form3::Check2_Click()

@@ -33,8 +33,11 @@ public:
     editing::CommonDialog& CommonDialog1() override { return dialog_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
+    void channelsWritten() override { channels_->written(); }
 
     const Form3View& view() const { return ui_; }
+    // The colour and the operations on it, shared with the main window.
+    editing::ChannelEditor& channel_editor() const { return *channels_; }
     QRadioButton* Option(Target t) const { return ui_.option(t); }
 
     // The three target colours, as held by the sample.
@@ -100,6 +103,7 @@ private:
     void set_vision(core::Vision v);
 
     Form3View ui_;
+    editing::ChannelEditor* channels_ = nullptr;
     platform::Platform& platform_;
     QString prefs_file_;
     std::function<CopyOptions()> copy_options_;

@@ -66,11 +66,11 @@ public:
         QLayout::setGeometry(r);
         if (items_.size() < 3)
             return;
-        auto place = [&](const QRect& design) {
-            return QRect(r.x() + r.width() * (design.x() - kBox.x()) / kBox.width(),
-                r.y() + r.height() * (design.y() - kBox.y()) / kBox.height(),
-                r.width() * design.width() / kBox.width(),
-                r.height() * design.height() / kBox.height());
+        auto place = [&](const QRect& twips) {
+            return QRect(r.x() + r.width() * (twips.x() - kBox.x()) / kBox.width(),
+                r.y() + r.height() * (twips.y() - kBox.y()) / kBox.height(),
+                r.width() * twips.width() / kBox.width(),
+                r.height() * twips.height() / kBox.height());
         };
         items_[0]->setGeometry(r);
         items_[1]->setGeometry(place(kObject));
@@ -107,6 +107,23 @@ QString widest_code(const QFont& font)
 
 } // namespace
 
+void Form3View::fit(QMainWindow* window)
+{
+    // The border is fixed: the window is as big as its content asks, for any font.
+    // Controls added or shown before the window was ever laid out leave the frames' sizes
+    // as they were measured; they are measured afresh.
+    for (QLayout* layout : window->findChildren<QLayout*>())
+        layout->invalidate();
+    for (QWidget* widget : window->findChildren<QWidget*>()) {
+        if (widget->layout() != nullptr)
+            widget->updateGeometry();
+    }
+    window->setMinimumSize(0, 0);
+    window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    window->adjustSize();
+    window->setFixedSize(window->sizeHint());
+}
+
 void Form3View::setup(QMainWindow* window)
 {
     build_controls(window);
@@ -125,9 +142,7 @@ void Form3View::setup(QMainWindow* window)
     window->statusBar()->setSizeGripEnabled(false);
     window->statusBar()->addWidget(cssNote, 1);
 
-    // The border is fixed: the window is as big as its content asks, for any font.
-    window->adjustSize();
-    window->setFixedSize(window->sizeHint());
+    fit(window);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         window->move(screen->availableGeometry().center() - window->rect().center());
 }
@@ -273,6 +288,8 @@ void Form3View::build_layouts()
     targets->addStretch();
     editing->addLayout(targets);
     auto* bars = new QGridLayout;
+    modelBars.setup(Frame1, bars, 3, Label7->font());
+    targets->addWidget(modelBars.modelSwitch);
     const QLabel* names[] = {Label7, Label4, Label5};
     const int line = QFontMetrics(QApplication::font()).height();
     for (int c = 0; c < 3; ++c) {
@@ -419,6 +436,8 @@ void Form3View::build_menus(QMainWindow* window)
     hidetxt = checkable(add_action(settings, "hidetxt", QStringLiteral("Hide Text")));
     settings->addSeparator()->setObjectName(QStringLiteral("none3"));
     samptxtfont = add_action(settings, "samptxtfont", QStringLiteral("Sample text font..."));
+    settings->addSeparator();
+    channelModel = editing::add_model_menu(settings, QString(), true);
 
     presets = bar->addMenu(QStringLiteral("&Presets"));
     presets->setObjectName(QStringLiteral("presets"));
@@ -566,8 +585,8 @@ void Form3View::apply_colors()
     // Against the window's own background: when the desktop palette changes, the window
     // hears of it before its controls do.
     const QColor back = client->window()->palette().color(QPalette::Window);
-    auto caption = [&back](QWidget* w, const QColor& design) {
-        widgets::set_palette_color(w, QPalette::WindowText, widgets::legible(design, back));
+    auto caption = [&back](QWidget* w, const QColor& fixed) {
+        widgets::set_palette_color(w, QPalette::WindowText, widgets::legible(fixed, back));
     };
     const QColor red(192, 0, 0), green(0, 128, 0), blue(0, 0, 255);
     for (QLabel* l : {Label7, Label8})

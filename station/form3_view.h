@@ -4,6 +4,8 @@
 // content. Behaviour lives in Form3; this class only makes, names and places.
 
 #include "station/contrast_panel.h"
+#include "station/target.h"
+#include "widgets/channel_editor.h"
 #include "widgets/controls.h"
 #include "widgets/css_commands.h"
 
@@ -22,13 +24,12 @@
 
 namespace station {
 
-// The three parts of the sample whose colours the station edits.
-enum Target { Background = 0, Object = 1, Text = 2 };
-
 class Form3View {
 public:
     // Builds every control and menu into the window and fixes the window at its layout's size.
     void setup(QMainWindow* window);
+    // Fixes the window's size to what its content asks; again when the extra bars come or go.
+    void fit(QMainWindow* window);
 
     // Text colours of the coloured captions and boxes, made legible on the current palette.
     void apply_colors();
@@ -59,6 +60,8 @@ public:
 
     // Under the sample: the contrast of its three pairs; and the Contrast menu.
     ContrastPanel* contrastPanel = nullptr;
+    // The switch to HSL or OKLCH and its three bars, under the red, green and blue ones.
+    editing::ModelBarsView modelBars;
     ContrastMenu contrast_menu;
 
     // Targets.
@@ -109,7 +112,7 @@ public:
     QAction* autosafep = nullptr;
     QAction* choosec = nullptr;
     QAction* pastehex = nullptr;
-    // Beside the design: CSS copies of each target, CSS paste and Pick from Screen.
+    // Additions: CSS copies of each target, CSS paste and Pick from Screen.
     QMenu* copycss = nullptr;
     std::array<editing::CssCopyMenu, 3> css {};
     QAction* pastecss = nullptr;
@@ -123,6 +126,7 @@ public:
     QAction* oval = nullptr;
     QAction* hidetxt = nullptr;
     QAction* samptxtfont = nullptr;
+    editing::ModelMenu channelModel; // Additions: Edit Channels As (F8)
 
     // Presets menu, in the order of the preset table.
     QMenu* presets = nullptr;

@@ -23,6 +23,8 @@ public:
     QString settings_file() const { return path(QStringLiteral("pmtsetgs.ini")); }
     QString prefs_file() const { return path(QStringLiteral("pmtprefs.ini")); }
     QString station_prefs_file() const { return path(QStringLiteral("pmtmprefs.ini")); }
+    // Additions: the program's own settings (storage/program_settings.h).
+    QString program_settings_file() const { return path(QStringLiteral("pigmentor.ini")); }
 
 private:
     QString folder_;

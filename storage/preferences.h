@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <array>
+#include <optional>
 
 namespace storage {
 
@@ -15,6 +17,31 @@ enum Preference {
     TrayMode = 4,
     ConfirmExit = 5,
 };
+
+// pmtprefs.ini as read, one line a field in the file's order. A field is empty when its
+// line, or a line before it, is missing or not a 16-bit integer: reading stops there.
+struct Preferences {
+    std::optional<int> load_station;
+    std::optional<int> auto_save_color;
+    std::optional<int> close_like_tv;
+    std::optional<int> show_splash;
+    std::optional<int> tray_mode; // 0 to 2 as the dialog stores it; other values kept as read
+    std::optional<int> confirm_exit;
+
+    // The six fields in the file's order.
+    std::array<const std::optional<int>*, 6> lines() const
+    {
+        return {&load_station, &auto_save_color, &close_like_tv, &show_splash, &tray_mode,
+            &confirm_exit};
+    }
+};
+
+// The one reader of pmtprefs.ini: nothing when the file is missing, unreadable or too big.
+std::optional<Preferences> read_preferences(const QString& path);
+Preferences parse_preferences(const QByteArray& bytes);
+// The one writer: the six values as lines, written whole through a temporary file.
+bool write_preferences(
+    const QString& path, const std::array<int, 6>& values, QString* reason = nullptr);
 
 class PreferenceTable {
 public:

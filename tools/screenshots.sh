@@ -4,8 +4,8 @@
 # factor of 1.5, made in a private X server with the desktop's own settings (Qt's GTK
 # platform theme reads the font and the dark palette from GTK's settings.ini).
 # Writes docs/main-window.png, docs/station.png, docs/palette.png, docs/shades.png
-# (default) and docs/*-dark.png for the
-# README, and every picture to build/screenshots/.
+# (default) and docs/*-dark.png for the README, the main window with its HSL and OKLCH bars
+# (default, dark and 13 pt), and every picture to build/screenshots/.
 # Needs: xvfb, openbox, xdotool, imagemagick, dbus, python3-pyatspi, qt6-gtk-platformtheme
 # (installed when missing).
 set -euo pipefail
@@ -61,8 +61,12 @@ one_desktop() { # name, then the environment of that desktop
     '{ "name": "--muted", "value": "#6c717d" }, { "name": "--surface", "value": "#f6f7f9" } ] }' \
     > "$work/palette.json"
   start_program || return 1
-  click_on "Hex code entry" "Pigmentor 1.18"; xdotool type 336699; key Return
+  click_on "Hex code entry" "$main_title"; xdotool type 336699; key Return
   shoot "$main" "$out/$name-main.png"
+  # The extra bars: F8 shows HSL, then OKLCH, then red, green and blue alone again.
+  key F8; sleep 0.5; shoot "$main" "$out/$name-main-hsl.png"
+  key F8; sleep 0.5; shoot "$main" "$out/$name-main-oklch.png"
+  key F8; sleep 0.3
 
   key ctrl+m
   local station; station=$(wait_window "Color Matching Station")
@@ -88,12 +92,12 @@ one_desktop() { # name, then the environment of that desktop
   key Escape
   xdotool windowclose "$palette" 2>/dev/null || true; sleep 0.5
 
-  click_on "Help" "Pigmentor 1.18"; sleep 0.5; click_on "About Pigmentor..." "Pigmentor 1.18"
+  { click_on "Help" "$main_title"; sleep 0.5; click_on "About Pigmentor..." "$main_title"; } || true
   local about; about=$(xdotool search --onlyvisible --name '^About Pigmentor$' | head -1)
   sleep 0.5
   [ -n "$about" ] && shoot "$about" "$out/$name-about.png"
   key Escape
-  click_on "Settings" "Pigmentor 1.18"; sleep 0.5; click_on "Edit preferences..." "Pigmentor 1.18"
+  { click_on "Settings" "$main_title"; sleep 0.5; click_on "Edit preferences..." "$main_title"; } || true
   local prefs; prefs=$(wait_window "Edit Preferences")
   sleep 0.5
   shoot "$prefs" "$out/$name-prefs.png"
@@ -115,4 +119,9 @@ cp "$out/dark-station.png" docs/station-dark.png
 cp "$out/default-palette.png" docs/palette.png
 cp "$out/dark-palette.png" docs/palette-dark.png
 cp "$out/default-shades.png" docs/shades.png
+for model in hsl oklch; do
+  cp "$out/default-main-$model.png" "docs/main-window-$model.png"
+  cp "$out/dark-main-$model.png" "docs/main-window-$model-dark.png"
+  cp "$out/large-main-$model.png" "docs/main-window-$model-13pt.png"
+done
 echo "pictures in $out; docs/ updated"

@@ -279,30 +279,30 @@ QChar widest_hex_digit(const QFont& font)
     return widest;
 }
 
-QColor legible(const QColor& design, const QColor& background, double ratio)
+QColor legible(const QColor& fixed, const QColor& background, double ratio)
 {
-    if (ratio_of(design, background) >= ratio)
-        return design;
+    if (ratio_of(fixed, background) >= ratio)
+        return fixed;
     const bool lighten = core::relative_luminance(to_rgb(background)) < 0.18;
     const QColor end = lighten ? QColor(Qt::white) : QColor(Qt::black);
     // Mix toward white or black in small steps: the hue stays, the lightness moves.
     for (int step = 1; step <= 100; ++step) {
         const double t = step / 100.0;
-        const QColor mixed(qRound(design.red() + (end.red() - design.red()) * t),
-            qRound(design.green() + (end.green() - design.green()) * t),
-            qRound(design.blue() + (end.blue() - design.blue()) * t));
+        const QColor mixed(qRound(fixed.red() + (end.red() - fixed.red()) * t),
+            qRound(fixed.green() + (end.green() - fixed.green()) * t),
+            qRound(fixed.blue() + (end.blue() - fixed.blue()) * t));
         if (ratio_of(mixed, background) >= ratio)
             return mixed;
     }
     return end;
 }
 
-void set_caption_color(QWidget* w, const QColor& design)
+void set_caption_color(QWidget* w, const QColor& fixed)
 {
     // The window's own colour: when the desktop's palette changes, the window hears of
     // it before its children have taken the new one.
     const QColor background = w->window()->palette().color(QPalette::Window);
-    set_palette_color(w, QPalette::WindowText, legible(design, background));
+    set_palette_color(w, QPalette::WindowText, legible(fixed, background));
 }
 
 void set_box_colors(QWidget* w, const QColor& background)

@@ -104,7 +104,7 @@ inline QColor to_qcolor(const core::Rgb& c)
     return QColor(c.red, c.green, c.blue);
 }
 
-// The design's font sizes are factors of the desktop's default font (its 8.25 pt is 1.0).
+// The windows' font sizes are factors of the desktop's default font (its 8.25 pt is 1.0).
 QFont scaled_font(const QFont& base, double factor, bool bold = false);
 
 // The widest hex digit of a font, which sizes the code and channel boxes: the widest of
@@ -114,15 +114,15 @@ QFont scaled_font(const QFont& base, double factor, bool bold = false);
 // are shown.
 QChar widest_hex_digit(const QFont& font);
 
-// A text colour the design fixes (a dark red caption, a navy code), kept as it is where it
+// A fixed text colour (a dark red caption, a navy code), kept as it is where it
 // reaches `ratio` against `background`; otherwise lightened (on a dark background) or
 // darkened (on a light one) in its own hue just enough to reach it.
-QColor legible(const QColor& design, const QColor& background, double ratio = 4.5);
+QColor legible(const QColor& fixed, const QColor& background, double ratio = 4.5);
 
-// Sets a caption's text colour to the design's colour made legible on its window.
-void set_caption_color(QWidget* w, const QColor& design);
+// Sets a caption's text colour to its fixed colour made legible on its window.
+void set_caption_color(QWidget* w, const QColor& fixed);
 
-// Gives a box the design's background and a text colour that reads on it.
+// Gives a box its fixed background and a text colour that reads on it.
 void set_box_colors(QWidget* w, const QColor& background);
 
 } // namespace widgets

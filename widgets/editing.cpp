@@ -49,8 +49,29 @@ core::Rgb channels(const EditingWindow& w)
     return core::Rgb {w.CLR(0)->value(), w.CLR(1)->value(), w.CLR(2)->value()};
 }
 
+namespace {
+
+// Counts a run of channel writes, and tells the window when the outermost one ends.
+class WriteRun {
+public:
+    explicit WriteRun(EditingWindow& w) : w_(w) { ++w_.channel_writes; }
+    ~WriteRun()
+    {
+        if (--w_.channel_writes == 0)
+            w_.channelsWritten();
+    }
+    WriteRun(const WriteRun&) = delete;
+    WriteRun& operator=(const WriteRun&) = delete;
+
+private:
+    EditingWindow& w_;
+};
+
+} // namespace
+
 void write_channels(EditingWindow& w, const core::Rgb& c)
 {
+    const WriteRun run(w);
     w.CLR(0)->setValue(c.red);
     w.CLR(1)->setValue(c.green);
     w.CLR(2)->setValue(c.blue);
@@ -58,6 +79,7 @@ void write_channels(EditingWindow& w, const core::Rgb& c)
 
 void make_safe(EditingWindow& w)
 {
+    const WriteRun run(w);
     for (int channel = 0; channel < 3; ++channel) {
         QScrollBar* bar = w.CLR(channel);
         bar->setValue(core::safe_value(bar->value()));

@@ -49,6 +49,11 @@ public:
     virtual CommonDialog& CommonDialog1() = 0;
     virtual QWidget* widget() = 0;
     virtual platform::Platform& platform() = 0;
+
+    // Runs of write_channels and make_safe in progress, nested ones included; the window
+    // hears channelsWritten() when the outermost one ends, with every channel written.
+    int channel_writes = 0;
+    virtual void channelsWritten() { }
 };
 
 // A channel's scroll bar: 0 to 255, small step 1, large step 7, the value following when

@@ -20,6 +20,11 @@
 #   start_tray                starts trayer (likewise)
 
 e2e_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# The version, as the build set it (ctest passes it; by hand it is read from the build
+# folder's generated header beside the program), and the main window's title with it.
+version=${PIGMENTOR_VERSION:-$(sed -n 's/^#define PIGMENTOR_VERSION "\(.*\)"$/\1/p' \
+  "$(dirname "${program:-.}")/generated/core/version.h" 2>/dev/null)}
+main_title="Pigmentor $version"
 atspi() { /usr/bin/python3 "$e2e_dir/atspi.py" "$@" 2>/dev/null; }
 
 passed=0
@@ -90,7 +95,7 @@ start_program() {
   [ -f "$work/pmtprefs.ini" ] || printf '0\r\n1\r\n0\r\n0\r\n0\r\n0\r\n' > "$work/pmtprefs.ini"
   [ -f "$work/pmtsetgs.ini" ] || printf '0\r\n0\r\n"0  0  0  "\r\n' > "$work/pmtsetgs.ini"
   (cd "$work" && exec ./pigmentor "$@") >"$work/program.log" 2>&1 & app=$!
-  main=$(wait_window "Pigmentor 1.18") || {
+  main=$(wait_window "$main_title") || {
     echo "FAILED: the main window never showed"
     failed=$((failed + 1))
     cat "$work/program.log"

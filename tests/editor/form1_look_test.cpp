@@ -30,7 +30,7 @@ TEST_F(Form1Look, FitsEveryDesktopFontAndPaletteAndFollowsOneThatTurnsDark)
         EXPECT_TRUE(v.cssInfo->text().startsWith(QStringLiteral("≈ lightgoldenrodyellow")));
         QApplication::processEvents();
 
-        // Check2 lies on Command7 by design.
+        // Check2 lies on Command7 on purpose.
         EXPECT_EQ(testsupport::layout_problems(&w, {{v.Check2}}), QStringList());
 
         // Check2 sits on the left end of Command7, clear of its centred caption.
@@ -45,7 +45,7 @@ TEST_F(Form1Look, FitsEveryDesktopFontAndPaletteAndFollowsOneThatTurnsDark)
             EXPECT_EQ(c->font().family(), QApplication::font().family())
                 << c->objectName().toStdString();
 
-        // Caption colours as designed on a light palette, lightened on a dark one; the
+        // The fixed caption colours on a light palette, lightened on a dark one; the
         // pale boxes keep their fill on both.
         const QColor red_caption = v.Label7->palette().color(QPalette::WindowText);
         if (!look.dark)

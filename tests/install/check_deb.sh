@@ -7,6 +7,8 @@ set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/../.." && pwd)
+version=${PIGMENTOR_VERSION:-$(sed -n 's/^#define PIGMENTOR_VERSION "\(.*\)"$/\1/p' \
+  "$build/generated/core/version.h")}
 for tool in cpack dpkg dpkg-deb dpkg-shlibdeps file; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
@@ -22,7 +24,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libstdc++6 libc6; do
   grep -q "$lib" <<<"$depends" || { echo "FAILED: Depends lacks $lib: $depends"; failed=1; }
 done
-[ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "pigmentor 1.18" ] \
+[ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "pigmentor $version" ] \
   || { echo "FAILED: package name and version"; failed=1; }
 
 # Install into a scratch root with its own dpkg database.
@@ -43,9 +45,9 @@ else
   diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' | sed 's/^</-/; s/^>/+/'
   failed=1
 fi
-version=$("$root/usr/bin/pigmentor" --version)
-[ "$version" = "Pigmentor 1.18" ] && echo "ok: the installed program runs" \
-  || { echo "FAILED: installed --version gave [$version]"; failed=1; }
+printed=$("$root/usr/bin/pigmentor" --version)
+[ "$printed" = "Pigmentor $version" ] && echo "ok: the installed program runs" \
+  || { echo "FAILED: installed --version gave [$printed]"; failed=1; }
 status=$(dpkg --root="$root" -s pigmentor | sed -n 's/^Status: //p')
 [ "$status" = "install ok installed" ] || { echo "FAILED: dpkg status [$status]"; failed=1; }
 

@@ -6,6 +6,8 @@ set -euo pipefail
 build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/../.." && pwd)
+version=${PIGMENTOR_VERSION:-$(sed -n 's/^#define PIGMENTOR_VERSION "\(.*\)"$/\1/p' \
+  "$build/generated/core/version.h")}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
@@ -24,7 +26,7 @@ else
   failed=1
 fi
 [ -x "$prefix/bin/pigmentor" ] || { echo "FAILED: bin/pigmentor is not executable"; failed=1; }
-[ "$("$prefix/bin/pigmentor" --version)" = "Pigmentor 1.18" ] \
+[ "$("$prefix/bin/pigmentor" --version)" = "Pigmentor $version" ] \
   || { echo "FAILED: the installed program's --version"; failed=1; }
 for size in 16 22 24 32 48 64 128 256; do
   geometry=$(file -b "$prefix/share/icons/hicolor/${size}x$size/apps/org.pigmentor.Pigmentor.png" | grep -o '[0-9]* x [0-9]*')

@@ -78,7 +78,7 @@ protected:
             QObject::connect(s.CLR(c), &QScrollBar::valueChanged, s.CLR(c),
                 [this, c](int v) { bar_writes << QStringLiteral("%1:%2").arg(c).arg(v); });
     }
-    // The sample overlaps by design.
+    // The sample overlaps on purpose.
     static QStringList layout_problems(station::Form3& s)
     {
         testsupport::LayoutOptions options;

@@ -1,6 +1,6 @@
 # The main window: typed and pasted codes, copies, Auto Safe, the station, help and exit.
 start_program || exit 1
-title="Pigmentor 1.18"
+title="$main_title"
 hex_box() { click_on "Hex code entry" "$title"; }
 preview_at=$(locate Preview "$title") || { echo "FAILED: no preview in the accessibility tree"; exit 1; }
 # shellcheck disable=SC2086

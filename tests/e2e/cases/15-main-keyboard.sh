@@ -2,7 +2,7 @@
 # the bars move by key (Auto Safe steps included), Shift+F10 shows the right-click menu, every
 # focusable control is named once, the preview tells its colour.
 start_program || exit 1
-title="Pigmentor 1.18"
+title="$main_title"
 
 # The name of the object that has the keyboard focus in the main window.
 focused() { atspi focused "$title"; }

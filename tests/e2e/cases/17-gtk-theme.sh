@@ -12,7 +12,7 @@ printf '[Settings]\ngtk-font-name=Sans 13\ngtk-application-prefer-dark-theme=1\n
 export QT_QPA_PLATFORMTHEME=gtk3 XDG_CONFIG_HOME=$work/cfg NO_AT_BRIDGE=1
 start_program || exit 1
 
-click_on "Hex code entry" "Pigmentor 1.18"
+click_on "Hex code entry" "$main_title"
 xdotool type 336699; key Return
 key ctrl+c
 check "GTK theme: Enter in the hex box runs Go" "336699" "$(clipboard)"

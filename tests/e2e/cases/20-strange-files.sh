@@ -46,7 +46,7 @@ mkdir -p "$config"
 for f in pmtprefs.ini pmtsetgs.ini pmtrecent.ini pmtmprefs.ini; do mkfifo "$config/$f"; done
 mkfifo "$work/ReadMe.txt"
 (cd "$work" && XDG_CONFIG_HOME="$work/config" exec ./pigmentor) >"$work/program.log" 2>&1 & app=$!
-main=$(wait_window "Pigmentor 1.18") && shown=yes || shown=no
+main=$(wait_window "$main_title") && shown=yes || shown=no
 check "pipes as the settings files: the main window opens" "yes" "$shown"
 if [ "$shown" = yes ]; then
   focus_main

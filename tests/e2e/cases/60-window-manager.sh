@@ -60,7 +60,7 @@ done
 on_screen=$(( ${gone:-0} - ${shown:-0} ))
 check "openbox: the splash is on screen for 1100 +- 100 ms (was $on_screen ms)" "yes" \
   "$([ "$on_screen" -ge 1000 ] && [ "$on_screen" -le 1200 ] && echo yes || echo no)"
-wait_window "Pigmentor 1.18" >/dev/null && found=yes || found=no
+wait_window "$main_title" >/dev/null && found=yes || found=no
 check "openbox: the main window opens after the splash" "yes" "$found"
 stop_program
 rm -rf "$work"; work=""
@@ -101,7 +101,7 @@ if start_tray; then
   focus_window "$main"
   before=$main
   key shift+F1
-  check "openbox: Stay on top keeps the window (no new native window)" "$before" "$(wait_window "Pigmentor 1.18")"
+  check "openbox: Stay on top keeps the window (no new native window)" "$before" "$(wait_window "$main_title")"
   check "openbox: Stay on top sets the above state" "yes" "$(on_top "$main")"
   key alt+h b
   about=$(wait_window "About Pigmentor") || about=0
@@ -122,7 +122,7 @@ if start_tray; then
   fi
   # Shown again after hiding, the window is made anew by the toolkit when its stacking
   # flag changed since it was made (not before: it keeps its place meanwhile).
-  main=$(wait_window "Pigmentor 1.18") || main=0
+  main=$(wait_window "$main_title") || main=0
   check "openbox: tray Restore shows the main window" "yes" "$(viewable "$main")"
   check "openbox: the restored main window is painted" "yes" "$(painted)"
   check "openbox: the restored main window stays on top" "yes" "$(on_top "$main")"
@@ -134,7 +134,7 @@ if start_tray; then
   check "openbox: the dialog's minimized main window is hidden in the tray" "no" "$(viewable "$main")"
   focus_window "$dialog"
   key Escape
-  main=$(wait_window "Pigmentor 1.18") || main=0
+  main=$(wait_window "$main_title") || main=0
   check "openbox: Cancel brings the main window back" "yes" "$(viewable "$main")"
   check "openbox: ... painted" "yes" "$(painted)"
   check "openbox: ... and on top" "yes" "$(on_top "$main")"

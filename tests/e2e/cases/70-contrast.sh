@@ -60,4 +60,4 @@ focus_main
 set_clipboard "777777"
 key F2
 check "the main window's contrast line" "On white 4.47:1, AA fail; on black 4.68:1, AA pass" \
-  "$(atspi describe 'Contrast' 'Pigmentor 1.18')"
+  "$(atspi describe 'Contrast' "$main_title")"

@@ -13,7 +13,7 @@ focus_window() {
 
 # ---- Command line: no window for these.
 out=$("$program" --version 2>&1); status=$?
-check "--version prints the version and exits 0" "Pigmentor 1.18 0" "$out $status"
+check "--version prints the version and exits 0" "$main_title 0" "$out $status"
 out=$("$program" --help 2>/dev/null); status=$?
 check "--help prints the usage and exits 0" "Usage: pigmentor [OPTION]... [FILE]... 0" "$(head -1 <<<"$out") $status"
 err=$("$program" --frobnicate 2>&1 >/dev/null); status=$?
@@ -41,7 +41,7 @@ elsewhere=$scratch/elsewhere
 mkdir -p "$elsewhere"
 start_installed() { # [args...]: the installed program, started in a folder without a ReadMe
   (cd "$elsewhere" && exec "$prefix/bin/pigmentor" "$@") >"$scratch/program.log" 2>&1 & app=$!
-  main=$(wait_window "Pigmentor 1.18") || { echo "FAILED: the installed program showed no window"; failed=$((failed + 1)); cat "$scratch/program.log"; return 1; }
+  main=$(wait_window "$main_title") || { echo "FAILED: the installed program showed no window"; failed=$((failed + 1)); cat "$scratch/program.log"; return 1; }
   sleep 0.5
 }
 quit_program() { # through File > Exit, so that the settings are written
@@ -143,5 +143,5 @@ check "pigmentor blue.pmtm opens the station" "yes" "$found"
 sleep 0.5
 check "with the theme loaded" "Background 3366FF, object 000000, text FFFFFF" \
   "$(atspi describe Sample "Color Matching Station")"
-main=$(wait_window "Pigmentor 1.18")
+main=$(wait_window "$main_title")
 quit_program "and exits with status 0"
