@@ -40,12 +40,6 @@ Oklch to_oklch(const Oklab& lab)
     return {lab.L, C, h};
 }
 
-Oklab from_oklch(const Oklch& lch)
-{
-    const double radians = lch.h * kPi / 180.0;
-    return {lch.L, lch.C * std::cos(radians), lch.C * std::sin(radians)};
-}
-
 Srgb oklab_to_srgb_unit(const Oklab& lab)
 {
     double r, g, b;
@@ -81,7 +75,7 @@ Srgb gamut_map(const Oklab& lab)
     bool low_in_gamut = true;
     while (high - low > epsilon) {
         current.C = (low + high) / 2.0;
-        const Oklab candidate = from_oklch(current);
+        const Oklab candidate = to_oklab(current);
         const Srgb mapped = oklab_to_srgb_unit(candidate);
         if (low_in_gamut && in_srgb_gamut(mapped)) {
             low = current.C;

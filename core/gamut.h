@@ -10,14 +10,8 @@
 
 namespace core {
 
-// OKLab in polar form: L 0..1, chroma C >= 0, hue h in degrees 0..360.
-struct Oklch {
-    double L = 0;
-    double C = 0;
-    double h = 0;
-};
+// The polar form of an OKLab colour (core/oklab.h's Oklch; to_oklab turns it back).
 Oklch to_oklch(const Oklab& lab);
-Oklab from_oklch(const Oklch& lch);
 
 // Gamma-encoded sRGB with each channel 0..1 for colours inside the gamut; unrounded.
 struct Srgb {

@@ -133,7 +133,7 @@ std::array<Shade, 11> shade_scale(const Rgb& c)
         }
         const double step_L = i < chosen ? kLightest + (L - kLightest) * i / chosen
                                          : L + (kDarkest - L) * (i - chosen) / (10.0 - chosen);
-        s.rgb = to_rgb8(gamut_map(from_oklch({step_L, lch.C, lch.h})));
+        s.rgb = to_rgb8(gamut_map(to_oklab(Oklch {step_L, lch.C, lch.h})));
     }
     return scale;
 }

@@ -94,7 +94,7 @@ TEST(GamutMapping, KeepsSrgbColoursAndBringsOthersInsideAtTheirHue)
         EXPECT_EQ(to_rgb8(gamut_map(to_oklab(c))), c);
     }
     const Oklch vivid {0.65, 0.35, 150.0};
-    const Srgb mapped = gamut_map(from_oklch(vivid));
+    const Srgb mapped = gamut_map(to_oklab(vivid));
     EXPECT_TRUE(in_srgb_gamut(mapped));
     const Oklch result = to_oklch(to_oklab(to_rgb8(mapped)));
     EXPECT_NEAR(result.L, vivid.L, 0.02);
