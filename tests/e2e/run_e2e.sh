@@ -12,9 +12,21 @@ for tool in Xvfb xdotool xclip import convert dbus-run-session; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
+# Each run has a HOME, runtime folder and TMPDIR of its own, and its own session bus (on
+# which the accessibility bus is started): two runs side by side never meet through
+# sockets, settings or the accessibility registry.
 if [ -z "${PIGMENTOR_E2E_BUS:-}" ]; then
+  run_root=$(mktemp -d "${TMPDIR:-/tmp}/pigmentor-e2e.XXXXXX")
+  mkdir -p -m 700 "$run_root/home" "$run_root/runtime" "$run_root/tmp"
+  export HOME=$run_root/home XDG_RUNTIME_DIR=$run_root/runtime TMPDIR=$run_root/tmp
+  export XDG_CONFIG_HOME=$run_root/home/.config XDG_CACHE_HOME=$run_root/home/.cache \
+    XDG_DATA_HOME=$run_root/home/.local/share
+  unset AT_SPI_BUS_ADDRESS DBUS_SESSION_BUS_ADDRESS SESSION_MANAGER
   export PIGMENTOR_E2E_BUS=1
-  exec dbus-run-session -- "$0" "$@" 2> >(grep -v -e '^dbus-daemon' -e '^SpiRegistry' >&2)
+  dbus-run-session -- "$0" "$@" 2> >(grep -v -e '^dbus-daemon' -e '^SpiRegistry' >&2)
+  status=$?
+  rm -rf "$run_root"
+  exit $status
 fi
 
 unset QT_QPA_PLATFORM
@@ -46,13 +58,15 @@ for _ in $(seq 100); do
 done
 [ "$ready" = yes ] || { echo "FAILED: the X server on $display did not start"; exit 1; }
 
-# Starts the accessibility bus before any program, so that every program joins it.
+# Starts the accessibility bus before any program, so that every program joins it; the
+# bus's launcher is activated on this run's session bus, so the bus is this run's.
 /usr/bin/python3 "$here/atspi.py" tree "(none)" >/dev/null 2>&1 || true
 
 total_passed=0
 total_failed=0
 for case_file in "${cases[@]}"; do
   echo "== $(basename "$case_file")"
+  started=$SECONDS
   out=$(program="$program" bash -c '
     source "$1/lib.sh"
     trap e2e_cleanup EXIT
@@ -62,6 +76,7 @@ for case_file in "${cases[@]}"; do
   p=$(printf '%s' "$summary" | cut -d' ' -f1)
   f=$(printf '%s' "$summary" | cut -d' ' -f3)
   [ -n "$summary" ] || { p=0; f=1; echo "FAILED: $(basename "$case_file") ended without a summary"; }
+  echo "(${p} passed, ${f} failed in $((SECONDS - started)) s)"
   total_passed=$((total_passed + p))
   total_failed=$((total_failed + f))
 done
