@@ -67,16 +67,17 @@ wait_for() { # description, expected, command...: check once the output is as ex
 }
 check_eventually() { wait_for "$@"; }
 
-# Pacing after input: waits until every thread of the program has been asleep for three
-# looks in a row (a program that waits for the processor counts as running), or 5 s. It
-# orders nothing for certain; the checks after it wait for their state themselves.
+# Pacing after input: waits until every thread of the program (and of the window manager,
+# when there is one) has been asleep for three looks in a row (a program that waits for the
+# processor counts as running), or 5 s. It orders nothing for certain; the checks after it
+# wait for their state themselves.
 settle() {
   sleep 0.05
   [ -n "$app" ] && [ -d "/proc/$app/task" ] || { sleep 0.25; return 0; }
   local quiet=0 end=$((SECONDS + 5)) busy t
   while [ "$quiet" -lt 3 ] && [ "$SECONDS" -lt "$end" ]; do
     busy=no
-    for t in /proc/"$app"/task/*/stat; do
+    for t in /proc/"$app"/task/*/stat ${wm:+/proc/$wm/task/*/stat}; do
       # The state is the field after the command name in brackets.
       case $(sed 's/.*) //' "$t" 2>/dev/null | cut -c1) in R | D) busy=yes ;; esac
     done
