@@ -180,6 +180,8 @@ for run in $(seq 10); do
   focus_window "$main"
   key F4
   wait_exit
+  # xev may still be reading: its last word on the window is the window's end.
+  wait_until grep -q DestroyNotify "$work/sizes"
   kill "$watcher" 2>/dev/null; wait "$watcher" 2>/dev/null
   verdict=$(sed -n 's/.*width \([0-9]*\), height \([0-9]*\).*/\1 \2/p' "$work/sizes" | awk '
     { if (!line && $2 <= 2) line = 1; if (line && $1 <= 2 && $2 <= 2) point = 1 }
