@@ -74,12 +74,14 @@ check_eventually() { wait_for "$@"; }
 settle() {
   sleep 0.05
   [ -n "$app" ] && [ -d "/proc/$app/task" ] || { sleep 0.25; return 0; }
-  local quiet=0 end=$((SECONDS + 5)) busy t
+  local quiet=0 end=$((SECONDS + 5)) busy t stat
   while [ "$quiet" -lt 3 ] && [ "$SECONDS" -lt "$end" ]; do
     busy=no
     for t in /proc/"$app"/task/*/stat ${wm:+/proc/$wm/task/*/stat}; do
-      # The state is the field after the command name in brackets.
-      case $(sed 's/.*) //' "$t" 2>/dev/null | cut -c1) in R | D) busy=yes ;; esac
+      # The state is the field after the command name in brackets (read without a new
+      # process, which a loaded machine makes slow).
+      read -r stat 2>/dev/null <"$t" || continue
+      case ${stat##*) } in R* | D*) busy=yes ;; esac
     done
     if [ "$busy" = no ]; then quiet=$((quiet + 1)); else quiet=0; fi
     sleep 0.03
