@@ -188,6 +188,8 @@ wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
 start_wm() {
   command -v openbox >/dev/null || { echo "skipped: openbox is not installed"; return 1; }
   openbox --sm-disable >/dev/null 2>&1 & wm=$!
+  # Like a desktop's, it keeps up with its clients however loaded the machine (where allowed).
+  renice -n -10 -p "$wm" >/dev/null 2>&1
   wait_until wm_up || echo "note: openbox did not announce itself"
 }
 tray=""
