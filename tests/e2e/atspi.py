@@ -13,6 +13,10 @@ import sys
 
 import pyatspi
 
+# A loaded machine answers slowly: wait long for each call (the library gives up after
+# 0.8 s by default, which reads as "no such control"); callers retry under a deadline.
+pyatspi.setTimeout(20000, 30000)
+
 
 def app():
     desktop = pyatspi.Registry.getDesktop(0)

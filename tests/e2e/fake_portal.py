@@ -4,7 +4,7 @@
   fake_portal.py ANSWERS   takes org.freedesktop.portal.Desktop; each PickColor takes the
                            first line of the file ANSWERS: "R G B" (0 to 1) picks that
                            colour, "cancel N" answers code N; each call is logged to
-                           ANSWERS.log
+                           ANSWERS.log, each answer sent to ANSWERS.sent
 """
 import sys
 
@@ -50,9 +50,14 @@ class Portal(dbus.service.Object):
         else:
             color = dbus.Struct([float(w) for w in words], signature="ddd")
             code, results = 0, {"color": color}
-        # Answer once the caller has its request's path.
-        GLib.timeout_add(200, lambda: request.Response(
-            dbus.UInt32(code), dbus.Dictionary(results, signature="sv")) and False)
+        # Answer once the caller has its request's path; ANSWERS.sent counts the answers.
+        def answer_now():
+            request.Response(dbus.UInt32(code), dbus.Dictionary(results, signature="sv"))
+            self.bus.flush()
+            with open(self.answers + ".sent", "a") as f:
+                f.write("%s\n" % code)
+            return False
+        GLib.timeout_add(200, answer_now)
         return dbus.ObjectPath(path)
 
 

@@ -14,14 +14,11 @@ start_program || exit 1
 
 click_on "Hex code entry" "$main_title"
 xdotool type 336699; key Return
-key ctrl+c
-check "GTK theme: Enter in the hex box runs Go" "336699" "$(clipboard)"
+check_copy "GTK theme: Enter in the hex box runs Go" "336699" ctrl+c
 
 key ctrl+m
 station=$(wait_window "Color Matching Station") && found=yes || found=no
 check "GTK theme: Ctrl+M opens the station" "yes" "$found"
-sleep 0.5
 click_on "Hex code entry" "Color Matching Station"
 xdotool type 12AB34; key Return
-key ctrl+c
-check "GTK theme: Enter in the station's hex box runs Go" "12AB34" "$(clipboard)"
+check_copy "GTK theme: Enter in the station's hex box runs Go" "12AB34" ctrl+c

@@ -6,10 +6,6 @@
 command -v dbus-send >/dev/null || { echo "skipped: dbus-send is not installed"; exit 0; }
 start_wm || exit 0
 sni() { /usr/bin/python3 "$e2e_dir/sni.py" "$@" 2>/dev/null; }
-deadline() { # seconds command... : runs the command until it succeeds or the time is up
-  local end=$(( $(date +%s) + $1 )); shift
-  until "$@"; do [ "$(date +%s)" -lt "$end" ] || return 1; sleep 0.1; done
-}
 hidden() { xprop -id "$main" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN && echo yes || echo no; }
 
 items=$(mktemp)
@@ -19,48 +15,47 @@ watcher_up() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner string:org.kde.StatusNotifierWatcher 2>/dev/null | grep -q true
 }
-deadline 10 watcher_up || { echo "FAILED: the watcher did not start"; failed=$((failed + 1)); stop_watcher; exit 0; }
+wait_until watcher_up || { echo "FAILED: the watcher did not start"; failed=$((failed + 1)); stop_watcher; exit 0; }
 
 new_work
 printf '0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n' > "$work/pmtprefs.ini" # task bar and tray
 start_program || { stop_watcher; exit 0; }
-deadline 10 test -s "$items"
+wait_until test -s "$items"
 read -r service path < <(head -1 "$items")
 check "the tray icon registers with the watcher" "yes" "$([ -n "$service" ] && echo yes || echo no)"
 check "the window's class is the desktop entry's StartupWMClass" "Pigmentor" \
   "$(xprop -id "$main" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')"
 
 menu_of() { sni menu "$service" "$path" | tail -n +2 | tr '\n' ' ' | sed 's/ $//'; }
-check "the item exports a D-Bus menu" "yes" \
-  "$(p=$(sni menu "$service" "$path" | head -1); [ -n "$p" ] && [ "$p" != /NO_DBUSMENU ] && echo yes || echo no)"
-check "the tooltip's title has no carriage return" "'Pigmentor'" "$(sni tooltip "$service" "$path")"
-check "a normal window: Minimize offered, Restore not" \
-  "Minimize|enabled Restore|disabled - Exit|enabled" "$(menu_of)"
+exported_menu() { p=$(sni menu "$service" "$path" | head -1); [ -n "$p" ] && [ "$p" != /NO_DBUSMENU ] && echo yes || echo no; }
+wait_for "the item exports a D-Bus menu" "yes" exported_menu
+wait_for "the tooltip's title has no carriage return" "'Pigmentor'" sni tooltip "$service" "$path"
+wait_for "a normal window: Minimize offered, Restore not" \
+  "Minimize|enabled Restore|disabled - Exit|enabled" menu_of
 
 sni click "$service" "$path" Minimize
-deadline 5 test "$(hidden)" = yes
-check "the menu's Minimize minimizes the window" "yes" "$(hidden)"
-menu_now() { test "$(menu_of)" = "$1"; }
-deadline 5 menu_now "Minimize|disabled Restore|enabled - Exit|enabled"
-check "a minimized window: Restore offered, Minimize not" \
-  "Minimize|disabled Restore|enabled - Exit|enabled" "$(menu_of)"
+wait_for "the menu's Minimize minimizes the window" "yes" hidden
+wait_for "a minimized window: Restore offered, Minimize not" \
+  "Minimize|disabled Restore|enabled - Exit|enabled" menu_of
 
 sni activate "$service" "$path"
-deadline 5 test "$(hidden)" = no
-check "the host's left click restores the window" "no" "$(hidden)"
+wait_for "the host's left click restores the window" "no" hidden
 
 before=$(shown_windows)
-dbus-send --session --dest="$service" "$path" org.kde.StatusNotifierItem.ContextMenu int32:600 int32:400
-deadline 1 test "$(shown_windows)" != "$before" # a wrong pop-up would show within a second
+# With the reply, the program has taken the request; a wrong pop-up would then show within
+# the time it takes to answer the tray's menu again (which comes after it).
+dbus-send --session --print-reply --dest="$service" "$path" org.kde.StatusNotifierItem.ContextMenu \
+  int32:600 int32:400 >/dev/null 2>&1
+menu_of >/dev/null
+settle
 check "the host's menu request opens no window of the program's own" "$before" "$(shown_windows)"
 
 # A start on another window system, with a launcher's token: it finds the running copy.
-xdotool windowminimize "$main"; deadline 5 test "$(hidden)" = yes
-(cd "$work" && QT_QPA_PLATFORM=offscreen XDG_ACTIVATION_TOKEN=launcher-1 timeout 10 ./pigmentor) \
+xdotool windowminimize "$main"; wait_until output_is yes hidden
+(cd "$work" && QT_QPA_PLATFORM=offscreen XDG_ACTIVATION_TOKEN=launcher-1 timeout 30 ./pigmentor) \
   >/dev/null 2>&1; status=$?
 check "a start on another window system hands over and ends with 0" "0" "$status"
-deadline 5 test "$(hidden)" = no
-check "and brings the running copy back from minimized" "no" "$(hidden)"
+wait_for "and brings the running copy back from minimized" "no" hidden
 check "one copy: one item on the bus" "1" "$(wc -l < "$items" | tr -d ' ')"
 
 sni click "$service" "$path" Exit

@@ -6,60 +6,54 @@ dialog_text() { atspi tree "${2:-Pigmentor}" | grep -c -F "$1"; } # text [window
 focus_main
 set_clipboard "rgb(51, 102, 153)"
 key shift+F2
-key ctrl+c
-check "Shift+F2 with rgb(51, 102, 153), then Ctrl+C" "336699" "$(clipboard)"
+# The paste is read once the program takes the clipboard back with its copy.
+wait_for "Shift+F2 with rgb(51, 102, 153), then Ctrl+C" "336699" eval 'key ctrl+c; clipboard'
 
 # File > Copy as CSS > rgb(), by keyboard.
 set_clipboard "nothing yet"
 key alt+f; key a; key Down; key Down; key Return
-check "Copy as CSS > rgb() copies the CSS text" "rgb(51, 102, 153)" "$(clipboard)"
+wait_for "Copy as CSS > rgb() copies the CSS text" "rgb(51, 102, 153)" clipboard
 
 # F2 keeps refusing a "#" with the same box as ever.
 set_clipboard "#336699"
 key F2
-sleep 0.5
-check "F2 with #336699 shows the '#' message" "1" "$(dialog_text 'Please enter the Hex Code ONLY, no #!')"
+wait_for "F2 with #336699 shows the '#' message" "1" dialog_text 'Please enter the Hex Code ONLY, no #!'
 key Return
-sleep 0.3
+wait_until output_is 0 dialog_text 'Please enter the Hex Code ONLY, no #!'
 
 # A CSS colour with alpha 0 is refused and changes nothing.
 set_clipboard "#ff000000"
 key shift+F2
-sleep 0.5
-check "Shift+F2 with a transparent colour says why" "1" "$(dialog_text 'opaque colors only' 'Transparent Color')"
+wait_for "Shift+F2 with a transparent colour says why" "1" dialog_text 'opaque colors only' 'Transparent Color'
 key Return
-sleep 0.3
-key ctrl+c
-check "and the colour stays" "336699" "$(clipboard)"
+wait_until output_is 0 dialog_text 'opaque colors only' 'Transparent Color'
+check_copy "and the colour stays" "336699" ctrl+c
 
 # A window of a known colour elsewhere on the screen, picked by the keyboard.
 display -size 160x120 -geometry +1000+600 -title css-swatch "xc:#12AB34" & swatch=$!
 wait_window css-swatch >/dev/null
-sleep 0.5
+wait_until output_is 12AB34 pixel 1080 660 # drawn
 focus_main
-xdotool mousemove 1060 650
+xdotool mousemove --sync 1060 650
+picker() { shown_count 'Pick from Screen'; }
 key ctrl+shift+p
-sleep 0.8
-check "the eyedropper covers the screen" "yes" \
-  "$(xdotool search --onlyvisible --name 'Pick from Screen' >/dev/null 2>&1 && echo yes || echo no)"
+wait_for "the eyedropper covers the screen" "1" picker
 key Right
 key Down
 key Return
-sleep 0.5
+wait_until output_is 0 picker
 kill $swatch 2>/dev/null; wait $swatch 2>/dev/null
 focus_main
-key ctrl+c
-check "the picked pixel's code lands in Label1" "12AB34" "$(clipboard)"
+check_copy "the picked pixel's code lands in Label1" "12AB34" ctrl+c
 
 # Escape cancels a pick and changes nothing.
-xdotool mousemove 5 5
+xdotool mousemove --sync 5 5
 key ctrl+shift+p
-sleep 0.8
+wait_until output_is 1 picker
 key Escape
-sleep 0.3
+wait_for "Escape closes the eyedropper" "0" picker
 focus_main
-key ctrl+c
-check "Escape in the eyedropper changes nothing" "12AB34" "$(clipboard)"
+check_copy "Escape in the eyedropper changes nothing" "12AB34" ctrl+c
 
 # The recent colours survive a restart, newest first.
 key F4
@@ -72,8 +66,7 @@ check "after a restart the newest swatch is the picked colour" "yes" \
 # A click on the older swatch applies it.
 click_on "Recent color 336699"
 focus_main
-key ctrl+c
-check "a click on a recent swatch applies its colour" "336699" "$(clipboard)"
+check_copy "a click on a recent swatch applies its colour" "336699" ctrl+c
 key F4
 wait_exit
 

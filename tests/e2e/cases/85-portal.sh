@@ -3,10 +3,6 @@
 # started by the bus. The portal here is fake_portal.py on a bus of its own, which starts it
 # on the first call; a closed picker (code 1, or 2 as some answer) is a cancel, with no box.
 command -v dbus-daemon >/dev/null || { echo "skipped: dbus-daemon is not installed"; exit 0; }
-deadline() { # seconds command... : runs the command until it succeeds or the time is up
-  local end=$(( $(date +%s) + $1 )); shift
-  until "$@"; do [ "$(date +%s)" -lt "$end" ] || return 1; sleep 0.1; done
-}
 bus_dir=$(mktemp -d)
 mkdir "$bus_dir/services"
 answers="$bus_dir/answers"
@@ -32,7 +28,7 @@ cat > "$bus_dir/bus.conf" <<CONF
 CONF
 dbus-daemon --config-file="$bus_dir/bus.conf" --print-address=3 --print-pid=4 --fork \
   3>"$bus_dir/address" 4>"$bus_dir/pid" >/dev/null 2>&1
-deadline 5 test -s "$bus_dir/address"
+wait_until test -s "$bus_dir/address"
 bus_pid=$(head -1 "$bus_dir/pid")
 end_bus() { kill "$bus_pid" 2>/dev/null; rm -rf "$bus_dir"; }
 
@@ -40,26 +36,26 @@ DBUS_SESSION_BUS_ADDRESS=$(head -1 "$bus_dir/address") WAYLAND_DISPLAY=wayland-0
   start_program || { end_bus; exit 0; }
 picker_box() { xdotool search --onlyvisible --name 'Pick from Screen' >/dev/null 2>&1 && echo yes || echo no; }
 log_lines() { [ -f "$answers.log" ] && wc -l < "$answers.log" | tr -d ' ' || echo 0; }
+sent_lines() { [ -f "$answers.sent" ] && wc -l < "$answers.sent" | tr -d ' ' || echo 0; }
 
 focus_main
 key ctrl+shift+p
-deadline 10 test "$(log_lines)" = 1
-check "the bus starts the portal, which is asked for a colour" "1" "$(log_lines)"
+wait_for "the bus starts the portal, which is asked for a colour" "1" log_lines
 check "for the program's X11 window" "x11:" "$(cut -c1-4 "$answers.log")"
-sleep 0.5
-check "no overlay and no box of the program's own" "no" "$(picker_box)"
+wait_until output_is 1 sent_lines
+# The colour in the window shows the answer was taken; only then is "no box" telling.
 focus_main
-key ctrl+c
-check "the portal's colour lands in the window" "336699" "$(clipboard)"
+wait_for "the portal's colour lands in the window" "336699" eval 'key ctrl+c; clipboard'
+check "no overlay and no box of the program's own" "no" "$(picker_box)"
 
 for code in 2 1; do
   key ctrl+shift+p
-  deadline 10 test "$(log_lines)" = $(( 4 - code ))
-  sleep 0.5
-  check "a picker closed with code $code shows no box" "no" "$(picker_box)"
+  wait_until output_is $(( 4 - code )) sent_lines
+  # A box would be modal: a copy from the main window comes after the answer was taken.
+  settle
   focus_main
-  key ctrl+c
-  check "and changes nothing" "336699" "$(clipboard)"
+  check_copy "a picker closed with code $code changes nothing" "336699" ctrl+c
+  check "and shows no box" "no" "$(picker_box)"
 done
 stop_program
 end_bus

@@ -5,10 +5,9 @@
 build=$(dirname "$program")
 scratch=$(mktemp -d)
 trap 'stop_program; e2e_cleanup; rm -rf "$scratch"' EXIT
-shown_count() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l | tr -d ' '; }
 focus_window() {
   xdotool windowactivate --sync "$1" 2>/dev/null || xdotool windowfocus --sync "$1" 2>/dev/null
-  sleep 0.3
+  settle
 }
 
 # ---- Command line: no window for these.
@@ -42,7 +41,7 @@ mkdir -p "$elsewhere"
 start_installed() { # [args...]: the installed program, started in a folder without a ReadMe
   (cd "$elsewhere" && exec "$prefix/bin/pigmentor" "$@") >"$scratch/program.log" 2>&1 & app=$!
   main=$(wait_window "$main_title") || { echo "FAILED: the installed program showed no window"; failed=$((failed + 1)); cat "$scratch/program.log"; return 1; }
-  sleep 0.5
+  settle
 }
 quit_program() { # through File > Exit, so that the settings are written
   focus_window "$main"
@@ -63,10 +62,13 @@ viewer=$(wait_window "Pigmentor ReadMe.txt") && found=yes || found=no
 check "View ReadMe.txt opens the viewer from any folder" "yes" "$found"
 check "and shows no error" "0" "$(shown_count 'Text Editor')"
 focus_window "$viewer"
+set_clipboard "(nothing copied)"
 key ctrl+a ctrl+c
-check "the viewer shows the installed ReadMe" "$(head -1 "$prefix/share/pigmentor/ReadMe.txt" | tr -d '\r')" \
-  "$(clipboard | head -1 | tr -d '\r')"
+first_line() { clipboard | head -1 | tr -d '\r'; }
+wait_for "the viewer shows the installed ReadMe" "$(head -1 "$prefix/share/pigmentor/ReadMe.txt" | tr -d '\r')" \
+  first_line
 key Escape
+wait_until output_is 0 shown_count 'Pigmentor ReadMe.txt'
 
 # Themes: an existing file is replaced only after Yes; a name without extension gets one.
 themes=$scratch/themes
@@ -79,26 +81,32 @@ save_theme_as() { # path, then the keys that answer the question (if any)
   focus_window "$station"
   key ctrl+s
   wait_window "Save Theme As" >/dev/null
-  sleep 0.5
+  # The file name box has the focus once the dialog is in the accessibility tree.
+  wait_until atspi focused "Save Theme As" >/dev/null
+  settle
   xdotool type --delay 20 "$1"
   key Return
-  sleep 0.5
 }
 asked() { atspi tree "Save Theme As" | grep -c 'already exists' | tr -d ' '; }
+bytes_of() { tr -d '\r\n' < "$1" 2>/dev/null; }
 save_theme_as "$themes/old.pmtm"
-check "replacing a theme asks first" "1" "$(asked)"
+wait_for "replacing a theme asks first" "1" asked
 key alt+n
-sleep 0.5
-check "No brings the save dialog back" "1 0" "$(shown_count 'Save Theme As') $(asked)"
+dialog_back() { echo "$(shown_count 'Save Theme As') $(asked)"; }
+wait_for "No brings the save dialog back" "1 0" dialog_back
 key Escape
-check "No, then Cancel: the file keeps its bytes" "123456ABCDEF654321" "$(tr -d '\r\n' < "$themes/old.pmtm")"
+wait_until output_is 0 shown_count 'Save Theme As'
+check "No, then Cancel: the file keeps its bytes" "123456ABCDEF654321" "$(bytes_of "$themes/old.pmtm")"
 save_theme_as "$themes/old.pmtm"
+wait_until output_is 1 asked
 key alt+y
-sleep 0.5
-check "Yes replaces it" "FFFFFF000000000000" "$(tr -d '\r\n' < "$themes/old.pmtm")"
+wait_for "Yes replaces it" "FFFFFF000000000000" bytes_of "$themes/old.pmtm"
+wait_until output_is 0 shown_count 'Save Theme As'
 save_theme_as "$themes/mine"
-check "mine is saved as mine.pmtm, without a question" "yes no 0" \
-  "$([ -f "$themes/mine.pmtm" ] && echo yes || echo no) $([ -e "$themes/mine" ] && echo yes || echo no) $(shown_count 'Save Theme As')"
+saved_mine() {
+  echo "$([ -f "$themes/mine.pmtm" ] && echo yes || echo no) $([ -e "$themes/mine" ] && echo yes || echo no) $(shown_count 'Save Theme As')"
+}
+wait_for "mine is saved as mine.pmtm, without a question" "yes no 0" saved_mine
 
 quit_program "File > Exit ends the installed copy with status 0"
 check "its settings are in \$XDG_CONFIG_HOME/pigmentor" "pmtmprefs.ini pmtsetgs.ini" \
@@ -110,27 +118,25 @@ if start_wm && start_tray; then
   printf '0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n' > "$config/pmtprefs.ini"
   start_installed || exit 0
   first=$app
-  xdotool windowminimize "$main"; sleep 0.5
+  xdotool windowminimize "$main"
   hidden() { xprop -id "$main" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_HIDDEN && echo yes || echo no; }
-  check "the first copy is minimized" "yes" "$(hidden)"
-  (cd "$elsewhere" && timeout 10 "$prefix/bin/pigmentor") >/dev/null 2>&1; status=$?
+  wait_for "the first copy is minimized" "yes" hidden
+  (cd "$elsewhere" && timeout 30 "$prefix/bin/pigmentor") >/dev/null 2>&1; status=$?
   check "a second start ends at once with status 0" "0" "$status"
-  sleep 0.5
-  check "and brings the first back from minimized" "no" "$(hidden)"
-  check "to the front" "$main" "$(xdotool getactivewindow 2>/dev/null)"
+  wait_for "and brings the first back from minimized" "no" hidden
+  wait_for "to the front" "$main" xdotool getactivewindow
   check "the first keeps running" "yes" "$(kill -0 "$first" 2>/dev/null && echo yes || echo no)"
   check "one copy, so one tray icon" "1" \
     "$(xwininfo -root -tree | grep -c '"Pigmentor": ("pigmentor" "Pigmentor")')"
 
   # A theme handed over by a later start opens in the first copy's station.
   printf '00FF00FFFFFF000000\r\n' > "$themes/some.pmtm"
-  (cd "$themes" && timeout 10 "$prefix/bin/pigmentor" some.pmtm) >/dev/null 2>&1; status=$?
+  (cd "$themes" && timeout 30 "$prefix/bin/pigmentor" some.pmtm) >/dev/null 2>&1; status=$?
   check "a later start with a theme hands it over and ends with 0" "0" "$status"
   wait_window "Color Matching Station" >/dev/null && found=yes || found=no
   check "the first copy opens the station" "yes" "$found"
-  sleep 0.5
-  check "with the theme's colours" "Background 00FF00, object FFFFFF, text 000000" \
-    "$(atspi describe Sample "Color Matching Station")"
+  wait_for "with the theme's colours" "Background 00FF00, object FFFFFF, text 000000" \
+    atspi describe Sample "Color Matching Station"
   quit_program "the first copy still exits with status 0"
 fi
 
@@ -140,8 +146,7 @@ printf '3366FF000000FFFFFF\r\n' > "$themes/blue.pmtm"
 (cd "$themes" && exec "$prefix/bin/pigmentor" blue.pmtm) >"$scratch/program.log" 2>&1 & app=$!
 wait_window "Color Matching Station" >/dev/null && found=yes || found=no
 check "pigmentor blue.pmtm opens the station" "yes" "$found"
-sleep 0.5
-check "with the theme loaded" "Background 3366FF, object 000000, text FFFFFF" \
-  "$(atspi describe Sample "Color Matching Station")"
+wait_for "with the theme loaded" "Background 3366FF, object 000000, text FFFFFF" \
+  atspi describe Sample "Color Matching Station"
 main=$(wait_window "$main_title")
 quit_program "and exits with status 0"
