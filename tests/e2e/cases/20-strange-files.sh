@@ -52,8 +52,7 @@ if [ "$shown" = yes ]; then
   focus_main
   key alt+h
   key Down Return
-  sleep 1
-  box=$(xdotool search --onlyvisible --name '^Pigmentor$' 2>/dev/null | head -1)
+  box=$(wait_window '^Pigmentor$')
   check "a pipe as ReadMe.txt: a message box, at once" "yes" "$([ -n "$box" ] && echo yes || echo no)"
   key Return
   focus_main

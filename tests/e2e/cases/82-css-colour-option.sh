@@ -16,10 +16,10 @@ check "Copy as CSS > color(display-p3) copies the shortest text" \
 # A second start hands its colour to the running window and ends at once.
 (cd "$work" && ./pigmentor --color 'rgb(51 102 153)') >/dev/null 2>&1
 check "a second start with --color ends with status 0" "0" "$?"
-sleep 0.8
 focus_main
-key ctrl+c
-check "and the running window takes the colour" "336699" "$(clipboard)"
+wait_for "and the running window takes the colour" "336699" \
+  bash -c 'xdotool key ctrl+c; sleep 0.2; timeout 5 xclip -o -selection clipboard'
+
 
 # Shift+F2 with an oklch() text.
 set_clipboard "oklch(0.7 0.1 200)"
