@@ -2,12 +2,10 @@
 #include "app/open_files.h"
 #include "app/session_end.h"
 #include "app/single_instance.h"
-#include "editor/form1.h"
+#include "app/start_up.h"
 #include "platform/qt_platform.h"
-#include "shell/app_icon.h"
-#include "shell/splash.h"
-#include "shell/window_modes.h"
 #include "storage/config_folder.h"
+#include "widgets/app_icon.h"
 
 #include <QApplication>
 #include <QtMath>
@@ -115,7 +113,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.pigmentor.Pigmentor"));
     // The sizes title bars, task bars and window lists show.
     const qreal ratio = qApp->devicePixelRatio();
-    QApplication::setWindowIcon(shell::app_icon(
+    QApplication::setWindowIcon(widgets::app_icon(
         {qCeil(16 * ratio), qCeil(32 * ratio), qCeil(48 * ratio)}));
     // The main window may live in the tray alone; the program ends with its exit.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -139,33 +137,13 @@ int main(int argc, char* argv[])
     }
 
     platform::QtPlatform platform;
-    editor::Form1 main_window(platform, folder);
-
-    // Files handed over before the main window has loaded wait for it.
-    bool loaded = false;
-    QStringList waiting = files;
-    QObject::connect(
-        &instance, &app::SingleInstance::activated, &main_window,
+    // From the main window's load on there are settings of the user's to keep.
+    const std::unique_ptr<app::Running> running = app::start_up(
+        platform, folder, files, app::write_settings_when_the_session_ends);
+    QObject::connect(&instance, &app::SingleInstance::activated, &running->main_window(),
         [&](const QStringList& handed, const QString& token) {
-            if (!loaded) {
-                waiting += handed;
-                return;
-            }
-            main_window.window_modes()->bring_forward(token);
-            app::open_files(main_window, handed);
+            running->hand_over(handed, token);
         });
-
-    auto* splash = new shell::Splashscreen(
-        shell::Splashscreen::Mode::StartUp, platform, folder.prefs_file(), &main_window, [&] {
-            main_window.Form_Load();
-            main_window.show();
-            loaded = true;
-            // From here on there are settings of the user's to keep.
-            app::write_settings_when_the_session_ends(main_window);
-            app::open_files(main_window, waiting);
-            waiting.clear();
-        });
-    splash->load();
     const int status = app.exec();
     app::forget_main_window();
     return status;

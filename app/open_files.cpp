@@ -1,7 +1,7 @@
 #include "app/open_files.h"
 
 #include "app/command_line.h"
-#include "editor/form1.h"
+#include "editor/main_window.h"
 #include "storage/files.h"
 
 #include <cstdio>

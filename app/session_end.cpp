@@ -1,6 +1,6 @@
 #include "app/session_end.h"
 
-#include "editor/form1.h"
+#include "editor/main_window.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 // Times the main window's synchronisation on the real widgets (offscreen).
-#include "editor/form1.h"
-#include "station/form3.h"
+#include "editor/main_window.h"
+#include "station/station.h"
 #include "platform/fake_platform.h"
 
 #include <QApplication>

@@ -4,6 +4,7 @@
 #include "../support/window_test.h"
 
 #include "app/open_files.h"
+#include "app/start_up.h"
 #include "platform/file_names.h"
 
 #include <QAction>
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <sys/stat.h>
 
@@ -189,4 +191,22 @@ TEST_F(SaveDialogs, AFailedSaveSaysWhyAndKeepsTheOldFileWhole)
     EXPECT_EQ(fake.boxes[0].title, "Not a CSS Color");
     fake.boxes.clear();
 
+}
+
+// Started as the program starts: the splash first, then the main window with the files
+// named at start; files a later start hands over meanwhile wait for the load.
+TEST_F(SaveDialogs, StartUpOpensTheFilesOnceTheMainWindowHasLoaded)
+{
+    write("a.pmt", "5  80 255\r\n");
+    write("b.pmt", "1  2  3  \r\n");
+    int loads = 0;
+    const auto running = app::start_up(fake, storage::ConfigFolder(dir.path()), {file("a.pmt")},
+        [&](editor::Form1& w) { loads += w.isVisible() ? 1 : 100; });
+    EXPECT_FALSE(running->loaded()); // the splash is on screen (no preferences file)
+    running->hand_over({file("b.pmt")}, QString());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return running->loaded(); }, 5000));
+    EXPECT_EQ(loads, 1);
+    EXPECT_EQ(rgb_of(running->main_window()), "1,2,3"); // a.pmt, then b.pmt
+    running->hand_over({app::color_entry("#336699")}, QString());
+    EXPECT_EQ(rgb_of(running->main_window()), "51,102,153");
 }

@@ -1,6 +1,6 @@
 #include "shell_test.h"
 
-#include "shell/app_icon.h"
+#include "widgets/app_icon.h"
 #include "shell/splash.h"
 
 #include <QCheckBox>
@@ -93,7 +93,7 @@ TEST(AppIcon, ComesFromTheThemeFilesAtTheDevicePixelRatio)
 {
     // At scale 1.5 and 2 the larger file itself, not the 32-pixel one scaled up.
     for (const auto& [ratio, pixels] : {std::pair {1.0, 32}, {1.5, 48}, {2.0, 64}}) {
-        const QImage shown = shell::app_icon({pixels}).pixmap(QSize(32, 32), ratio).toImage();
+        const QImage shown = widgets::app_icon({pixels}).pixmap(QSize(32, 32), ratio).toImage();
         const QImage file(QStringLiteral(":/icons/pigmentor-%1.png").arg(pixels));
         EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
             file.convertToFormat(QImage::Format_ARGB32_Premultiplied))
@@ -101,6 +101,6 @@ TEST(AppIcon, ComesFromTheThemeFilesAtTheDevicePixelRatio)
     }
     // A size between two files takes the larger; one beyond the largest takes the largest;
     // a file is added once.
-    EXPECT_EQ(shell::app_icon({40, 44, 300}).availableSizes(),
+    EXPECT_EQ(widgets::app_icon({40, 44, 300}).availableSizes(),
         QList<QSize>({QSize(48, 48), QSize(256, 256)}));
 }

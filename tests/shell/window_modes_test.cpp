@@ -4,7 +4,7 @@
 #include "shell/prefs_dialog.h"
 #include "shell/splash.h"
 #include "shell/window_modes.h"
-#include "station/form3.h"
+#include "station/station.h"
 
 #include <QFile>
 #include <QTest>

@@ -4,7 +4,7 @@
 #include "../support/window_test.h"
 
 #include "station/contrast_panel.h"
-#include "station/form3.h"
+#include "station/station.h"
 
 #include <QApplication>
 #include <QTest>

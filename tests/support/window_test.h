@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/form1.h"
+#include "editor/main_window.h"
 #include "platform/fake_platform.h"
 #include "storage/config_folder.h"
 

@@ -1,7 +1,7 @@
-#include "station/form3_view.h"
+#include "station/station_view.h"
 
 #include "core/presets.h"
-#include "widgets/editing.h"
+#include "editing/editing.h"
 
 #include <QApplication>
 #include <QFontMetrics>

@@ -1,5 +1,5 @@
 // Themes and the station's preferences file.
-#include "station/form3.h"
+#include "station/station.h"
 
 #include "core/messages.h"
 #include "platform/platform.h"

@@ -5,9 +5,9 @@
 
 #include "station/contrast_panel.h"
 #include "station/target.h"
-#include "widgets/channel_editor.h"
+#include "editing/channel_editor.h"
 #include "widgets/controls.h"
-#include "widgets/css_commands.h"
+#include "editing/css_commands.h"
 
 #include <QAction>
 #include <QFrame>

@@ -11,7 +11,7 @@
 
 #include "core/color.h"
 #include "core/entry.h"
-#include "widgets/editing.h"
+#include "editing/editing.h"
 
 #include <QFont>
 #include <QObject>

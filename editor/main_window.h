@@ -1,15 +1,15 @@
 #pragma once
 
 #include "core/version.h"
-#include "editor/form1_view.h"
+#include "editor/main_window_view.h"
 #include "palette/palette_window.h"
 #include "shell/prefs_dialog.h"
 #include "shell/readme_viewer.h"
 #include "shell/splash.h"
-#include "station/form3.h"
+#include "station/station.h"
 #include "storage/config_folder.h"
 #include "storage/preferences.h"
-#include "widgets/editing.h"
+#include "editing/editing.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -109,7 +109,7 @@ private:
     void numsign_toggle(bool checked);
     void copyalert_toggle(bool checked);
     // Additions: CSS copies and paste, Pick from Screen and the recent colours
-    // (form1_tools.cpp).
+    // (main_window_tools.cpp).
     void connect_tools();
     void pastecss_Click();
     void pickscreen_Click();

@@ -1,10 +1,10 @@
-#include "editor/form1_view.h"
+#include "editor/main_window_view.h"
 
 #include "core/presets.h"
 #include "editor/contrast_info.h"
 #include "editor/recent_colors.h"
-#include "shell/app_icon.h"
-#include "widgets/editing.h"
+#include "widgets/app_icon.h"
+#include "editing/editing.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -53,7 +53,7 @@ protected:
     {
         const int pixels = qCeil(width() * devicePixelRatioF());
         if (pixels != icon_pixels_) {
-            icon_ = shell::app_icon({pixels});
+            icon_ = widgets::app_icon({pixels});
             icon_pixels_ = pixels;
         }
         QPainter painter(this);

@@ -1,11 +1,11 @@
 // Additions: CSS copies and paste, Pick from Screen and the recent colours.
-#include "editor/form1.h"
+#include "editor/main_window.h"
 
 #include "core/copy_text.h"
 #include "editor/recent_colors.h"
 #include "palette/palette_window.h"
 #include "platform/platform.h"
-#include "widgets/css_commands.h"
+#include "editing/css_commands.h"
 
 #include <QAction>
 #include <QPushButton>

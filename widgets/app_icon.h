@@ -3,7 +3,7 @@
 #include <QIcon>
 #include <QList>
 
-namespace shell {
+namespace widgets {
 
 // The program's icon from the files under data/icons, the same ones the desktop's icon
 // theme gets. Each file is decoded as it is added, so a caller asks only for the pixel
@@ -11,4 +11,4 @@ namespace shell {
 // scaled up and the icon stays sharp at any device pixel ratio.
 QIcon app_icon(const QList<int>& pixel_sizes);
 
-} // namespace shell
+} // namespace widgets

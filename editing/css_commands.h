@@ -6,7 +6,7 @@
 
 #include "core/color.h"
 #include "core/copy_text.h"
-#include "widgets/editing.h"
+#include "editing/editing.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "widgets/channel_editor.h"
+#include "editing/channel_editor.h"
 
 #include "core/hsl.h"
 #include "core/oklab.h"

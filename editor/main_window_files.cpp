@@ -1,5 +1,5 @@
 // Colour files: Save, Load and a file named on the command line.
-#include "editor/form1.h"
+#include "editor/main_window.h"
 
 #include "core/messages.h"
 #include "platform/platform.h"

@@ -1,8 +1,8 @@
-#include "shell/app_icon.h"
+#include "widgets/app_icon.h"
 
 #include <iterator>
 
-namespace shell {
+namespace widgets {
 
 QIcon app_icon(const QList<int>& pixel_sizes)
 {
@@ -25,4 +25,4 @@ QIcon app_icon(const QList<int>& pixel_sizes)
     return icon;
 }
 
-} // namespace shell
+} // namespace widgets

@@ -1,4 +1,4 @@
-#include "editor/form1.h"
+#include "editor/main_window.h"
 
 #include "palette/palette_window.h"
 
@@ -17,7 +17,7 @@
 #include "storage/files.h"
 #include "storage/program_settings.h"
 #include "storage/recent.h"
-#include "widgets/css_commands.h"
+#include "editing/css_commands.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,9 +3,9 @@
 // The main window's controls and menus, built once and held by their names. Behaviour
 // lives in Form1; this class only makes, names, lays out and colours what is shown.
 
-#include "widgets/channel_editor.h"
+#include "editing/channel_editor.h"
 #include "widgets/controls.h"
-#include "widgets/css_commands.h"
+#include "editing/css_commands.h"
 
 #include <QFont>
 

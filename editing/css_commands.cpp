@@ -1,4 +1,4 @@
-#include "widgets/css_commands.h"
+#include "editing/css_commands.h"
 
 #include "core/css.h"
 #include "platform/eyedropper.h"

@@ -1,4 +1,4 @@
-#include "widgets/editing.h"
+#include "editing/editing.h"
 #include "widgets/controls.h"
 
 #include "core/copy_text.h"

@@ -1,6 +1,6 @@
 // The station's contrast lab: the panel under the sample, suggestions of a passing colour
 // and the colour-vision views of the sample.
-#include "station/form3.h"
+#include "station/station.h"
 
 #include "core/messages.h"
 #include "core/wcag.h"

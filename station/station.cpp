@@ -1,4 +1,4 @@
-#include "station/form3.h"
+#include "station/station.h"
 
 #include "core/copy_text.h"
 #include "core/entry.h"
@@ -7,7 +7,7 @@
 #include "platform/stay_on_top.h"
 #include "storage/files.h"
 #include "storage/program_settings.h"
-#include "widgets/css_commands.h"
+#include "editing/css_commands.h"
 
 #include <QCloseEvent>
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "core/color.h"
 #include "core/vision.h"
-#include "station/form3_view.h"
-#include "widgets/editing.h"
+#include "station/station_view.h"
+#include "editing/editing.h"
 
 #include <QMainWindow>
 
@@ -96,7 +96,7 @@ private:
     void newtheme();
     void openprefs();
 
-    // The contrast lab (form3_contrast.cpp).
+    // The contrast lab (station_contrast.cpp).
     void build_contrast();
     void update_contrast();
     void suggest_contrast(int need_hundredths, bool object_level);
