@@ -17,16 +17,8 @@ Srgb clip(const Srgb& c)
 
 Oklab srgb_unit_to_oklab(const Srgb& c)
 {
-    // to_oklab takes 0..255 channels as doubles through srgb_to_linear; avoid rounding.
-    const double r = srgb_to_linear(c.red * 255.0);
-    const double g = srgb_to_linear(c.green * 255.0);
-    const double b = srgb_to_linear(c.blue * 255.0);
-    const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
-    const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
-    const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);
-    return {0.2104542553 * l + 0.7936177850 * m - 0.0040720468 * s,
-        1.9779984951 * l - 2.4285922050 * m + 0.4505937099 * s,
-        0.0259040371 * l + 0.7827717662 * m - 0.8086757660 * s};
+    return linear_srgb_to_oklab(srgb_to_linear(c.red * 255.0), srgb_to_linear(c.green * 255.0),
+        srgb_to_linear(c.blue * 255.0));
 }
 
 } // namespace

@@ -28,9 +28,12 @@ double linear_to_srgb(double linear)
 
 Oklab to_oklab(const Rgb& c)
 {
-    const double r = srgb_to_linear(c.red);
-    const double g = srgb_to_linear(c.green);
-    const double b = srgb_to_linear(c.blue);
+    return linear_srgb_to_oklab(
+        srgb_to_linear(c.red), srgb_to_linear(c.green), srgb_to_linear(c.blue));
+}
+
+Oklab linear_srgb_to_oklab(double r, double g, double b)
+{
     const double l = std::cbrt(0.4122214708 * r + 0.5363325363 * g + 0.0514459929 * b);
     const double m = std::cbrt(0.2119034982 * r + 0.6806995451 * g + 0.1073969566 * b);
     const double s = std::cbrt(0.0883024619 * r + 0.2817188376 * g + 0.6299787005 * b);

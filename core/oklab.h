@@ -17,6 +17,8 @@ double srgb_to_linear(double channel);
 double linear_to_srgb(double linear);
 
 Oklab to_oklab(const Rgb& c);
+// Linear-light sRGB channels (0..1, possibly beyond) to OKLab, unrounded.
+Oklab linear_srgb_to_oklab(double red, double green, double blue);
 // The nearest sRGB colour, channels rounded and clamped to 0..255. in_gamut, when
 // given, tells whether the colour lay inside sRGB before clamping.
 Rgb from_oklab(const Oklab& lab, bool* in_gamut = nullptr);
