@@ -337,9 +337,18 @@ int places_of(const Candidate& c)
     return std::max({c[0].decimals, c[1].decimals, c[2].decimals});
 }
 
+// llround() without the library call: the nearest integer, halves away from zero (every
+// value here is far inside 2^52, where the fraction x - trunc(x) is exact).
+int64_t round_half_away(double x)
+{
+    const int64_t whole = int64_t(x);
+    const double fraction = x - double(whole);
+    return fraction >= 0.5 ? whole + 1 : fraction <= -0.5 ? whole - 1 : whole;
+}
+
 Component rounded(double x, int decimals)
 {
-    return {std::llround(x * double(kPow10[size_t(decimals)])), decimals};
+    return {round_half_away(x * double(kPow10[size_t(decimals)])), decimals};
 }
 
 // The candidates with `decimals` decimals near the exact values, nearest first, up to
