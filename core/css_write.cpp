@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
+#include <utility>
 
 namespace core {
 
@@ -207,9 +207,10 @@ Vector oklab_linear(double L, double a, double b)
     return times(tables().lms_to_srgb, Vector {cube(lms[0]), cube(lms[1]), cube(lms[2])});
 }
 
+// display-p3 linear light (already decoded) as linear sRGB.
 Vector p3_linear(double r, double g, double b)
 {
-    return times(tables().p3_to_srgb, Vector {decode(r), decode(g), decode(b)});
+    return times(tables().p3_to_srgb, Vector {r, g, b});
 }
 
 // ---- Exact readings of hsl() and hwb() ----
@@ -242,6 +243,12 @@ bool hsl_reads_as(int64_t hue, int64_t sat, int64_t light, int64_t scale, const 
     if (sat < 0 || sat > hundred || light < 0 || light > hundred)
         return false;
     const int64_t a = sat * std::min(light, hundred - light);
+    // Of the three hue terms one is always the least and one the greatest, so the largest
+    // channel is L + a and the smallest L - a: a cheap first test.
+    const int most = std::max({c.red, c.green, c.blue}), least = std::min({c.red, c.green, c.blue});
+    if (!rounds_to(light * hundred + a, hundred * hundred, most)
+        || !rounds_to(light * hundred - a, hundred * hundred, least))
+        return false;
     const int64_t denominator = hundred * hundred * 30 * scale;
     const int n[3] = {0, 8, 4};
     const int v[3] = {c.red, c.green, c.blue};
@@ -263,6 +270,10 @@ bool hwb_reads_as(int64_t hue, int64_t white, int64_t black, int64_t scale, cons
         // A grey: whiteness over the sum.
         return std::all_of(v, v + 3, [&](int x) { return rounds_to(white, white + black, x); });
     }
+    // The smallest channel is the whiteness, the largest 1 - blackness: a cheap first test.
+    if (!rounds_to(white, hundred, *std::min_element(v, v + 3))
+        || !rounds_to(hundred - black, hundred, *std::max_element(v, v + 3)))
+        return false;
     const int n[3] = {0, 8, 4};
     const int64_t denominator = 60 * scale * hundred;
     for (int i = 0; i < 3; ++i) {
@@ -285,19 +296,58 @@ struct Component {
     int64_t q = 0;
     int decimals = 0;
     double value() const { return double(q) / double(kPow10[size_t(decimals)]); }
-    // The count of 1/scale it stands for, scale being a power of ten no finer than its own.
-    int64_t at(int64_t scale) const { return q * (scale / kPow10[size_t(decimals)]); }
+    // The count of 1/10^places it stands for, places being no fewer than its own decimals.
+    int64_t at(int places) const { return q * kPow10[size_t(places - decimals)]; }
 };
 using Candidate = std::array<Component, 3>;
 
-int64_t scale_of(const Candidate& c)
+// A function of one printed component, remembered for the last component asked: the search
+// tries many candidates that share all but one component.
+template <class F>
+class LastOf {
+public:
+    explicit LastOf(F f) : f_(f) { }
+    const auto& operator()(const Component& c)
+    {
+        if (!known_ || c.q != last_.q || c.decimals != last_.decimals) {
+            value_ = f_(c.value());
+            last_ = c;
+            known_ = true;
+        }
+        return value_;
+    }
+
+private:
+    F f_;
+    Component last_;
+    bool known_ = false;
+    decltype(std::declval<F>()(0.0)) value_ {};
+};
+
+// The cosine and sine of a hue in degrees.
+std::pair<double, double> hue_vector(double degrees)
 {
-    return kPow10[size_t(std::max({c[0].decimals, c[1].decimals, c[2].decimals}))];
+    const double h = degrees * kPi / 180;
+    return {std::cos(h), std::sin(h)};
+}
+
+int places_of(const Candidate& c)
+{
+    return std::max({c[0].decimals, c[1].decimals, c[2].decimals});
+}
+
+// llround() without the library call: the nearest integer, halves away from zero (every
+// value here is far inside 2^52, where the fraction x - trunc(x) is exact).
+int64_t round_half_away(double x)
+{
+    const int64_t whole = int64_t(x);
+    const double fraction = x - double(whole);
+    return fraction >= 0.5 ? whole + 1 : fraction <= -0.5 ? whole - 1 : whole;
 }
 
 Component rounded(double x, int decimals)
 {
-    return {std::llround(x * double(kPow10[size_t(decimals)])), decimals};
+    return {round_half_away(x * double(kPow10[size_t(decimals)])), decimals};
 }
 
 // The candidates with `decimals` decimals near the exact values, nearest first, up to
@@ -378,44 +428,58 @@ Candidate shortest(const Vector& exact, int first_decimals, int max_decimals, in
     return best;
 }
 
-void append_number(std::string& out, const Component& c)
+// Writes a component's digits at `out`, trailing zeros dropped; returns the end.
+char* put_number(char* out, const Component& c)
 {
     if (c.q == 0) {
-        out += '0';
-        return;
+        *out++ = '0';
+        return out;
     }
     const int64_t unit = kPow10[size_t(c.decimals)];
     const int64_t magnitude = c.q < 0 ? -c.q : c.q;
     if (c.q < 0)
-        out += '-';
-    out += std::to_string(magnitude / unit);
+        *out++ = '-';
+    char digits[24];
+    int n = 0;
+    for (int64_t whole = magnitude / unit; n == 0 || whole > 0; whole /= 10)
+        digits[n++] = char('0' + whole % 10);
+    while (n > 0)
+        *out++ = digits[--n];
     int64_t fraction = magnitude % unit;
     if (fraction == 0)
-        return;
-    int digits = c.decimals;
+        return out;
+    int places = c.decimals;
     while (fraction % 10 == 0) {
         fraction /= 10;
-        --digits;
+        --places;
     }
-    const std::string f = std::to_string(fraction);
-    out += '.';
-    out.append(size_t(digits) - f.size(), '0');
-    out += f;
+    *out++ = '.';
+    for (int i = places - 1; i >= 0; --i, fraction /= 10)
+        out[i] = char('0' + fraction % 10);
+    return out + places;
+}
+
+char* put_text(char* out, const char* text)
+{
+    while (*text)
+        *out++ = *text++;
+    return out;
 }
 
 std::string function_text(
     const char* name, const Candidate& c, const char* const units[3], const char* separator)
 {
-    std::string out = name;
-    out += '(';
+    char buffer[160]; // three components of at most 19 digits, sign and point each
+    char* out = put_text(buffer, name);
+    *out++ = '(';
     for (int i = 0; i < 3; ++i) {
         if (i > 0)
-            out += separator;
-        append_number(out, c[size_t(i)]);
-        out += units[i];
+            out = put_text(out, separator);
+        out = put_number(out, c[size_t(i)]);
+        out = put_text(out, units[i]);
     }
-    out += ')';
-    return out;
+    *out++ = ')';
+    return std::string(buffer, size_t(out - buffer));
 }
 
 // A hue printed in 0..360, and none at all (0) when the chroma is nil.
@@ -476,32 +540,36 @@ const char* const kNumbers[3] = {"", "", ""};
 
 std::string css_hex_text(const Rgb& c)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", c.red & 255, c.green & 255, c.blue & 255);
-    return text;
+    const char* const digits = "0123456789abcdef";
+    const char text[7] = {'#', digits[(c.red >> 4) & 15], digits[c.red & 15],
+        digits[(c.green >> 4) & 15], digits[c.green & 15], digits[(c.blue >> 4) & 15],
+        digits[c.blue & 15]};
+    return std::string(text, 7);
 }
 
 std::optional<std::string> css_short_hex_text(const Rgb& c)
 {
     if (c.red % 17 || c.green % 17 || c.blue % 17)
         return std::nullopt;
-    char text[5];
-    std::snprintf(
-        text, sizeof text, "#%x%x%x", (c.red / 17) & 15, (c.green / 17) & 15, (c.blue / 17) & 15);
-    return std::string(text);
+    const char* const digits = "0123456789abcdef";
+    const char text[4]
+        = {'#', digits[(c.red / 17) & 15], digits[(c.green / 17) & 15], digits[(c.blue / 17) & 15]};
+    return std::string(text, 4);
 }
 
 std::string css_rgb_text(const Rgb& c)
 {
-    return "rgb(" + std::to_string(c.red) + ", " + std::to_string(c.green) + ", "
-        + std::to_string(c.blue) + ")";
+    const char* const none[3] = {"", "", ""};
+    return function_text("rgb", {Component {c.red, 0}, Component {c.green, 0}, Component {c.blue, 0}},
+        none, ", ");
 }
 
 std::string css_hsl_text(const Rgb& c)
 {
     Candidate found = shortest(exact_hsl(c), 0, kMaxExactDecimals, 1, [&](const Candidate& t) {
-        const int64_t scale = scale_of(t);
-        return hsl_reads_as(t[0].at(scale), t[1].at(scale), t[2].at(scale), scale, c);
+        const int places = places_of(t);
+        return hsl_reads_as(t[0].at(places), t[1].at(places), t[2].at(places),
+            kPow10[size_t(places)], c);
     });
     tidy_hue(found[0], &found[1]); // no hue without saturation
     const char* const units[3] = {"", "%", "%"};
@@ -514,8 +582,9 @@ std::string css_hwb_text(const Rgb& c)
     const Vector exact = {hsl[0], 100 * std::min({c.red, c.green, c.blue}) / 255.0,
         100 * (255 - std::max({c.red, c.green, c.blue})) / 255.0};
     Candidate found = shortest(exact, 0, kMaxExactDecimals, 1, [&](const Candidate& t) {
-        const int64_t scale = scale_of(t);
-        return hwb_reads_as(t[0].at(scale), t[1].at(scale), t[2].at(scale), scale, c);
+        const int places = places_of(t);
+        return hwb_reads_as(t[0].at(places), t[1].at(places), t[2].at(places),
+            kPow10[size_t(places)], c);
     });
     // A grey has no hue.
     tidy_hue(found[0], nullptr);
@@ -536,11 +605,12 @@ std::string css_lab_text(const Rgb& c)
 
 std::string css_lch_text(const Rgb& c)
 {
+    LastOf hue(hue_vector);
     Candidate found
         = shortest(polar(cie_lab_vector(c)), 1, kMaxDecimals, 0, [&](const Candidate& t) {
-              const double h = t[2].value() * kPi / 180;
+              const auto [cos_h, sin_h] = hue(t[2]);
               const double C = t[1].value();
-              return reads_as(lab_linear(t[0].value(), C * std::cos(h), C * std::sin(h)), c, NAN);
+              return reads_as(lab_linear(t[0].value(), C * cos_h, C * sin_h), c, NAN);
           });
     tidy_hue(found[2], &found[1]);
     return function_text("lch", found, kNumbers, " ");
@@ -558,11 +628,12 @@ std::string css_oklab_text(const Rgb& c)
 
 std::string css_oklch_text(const Rgb& c)
 {
+    LastOf hue(hue_vector);
     Candidate found = shortest(
         polar(oklab_of_linear(linear_rgb(c))), 3, kMaxDecimals, 0, [&](const Candidate& t) {
             const double L = t[0].value(), C = t[1].value();
-            const double h = t[2].value() * kPi / 180;
-            return reads_as(oklab_linear(L, C * std::cos(h), C * std::sin(h)), c, L);
+            const auto [cos_h, sin_h] = hue(t[2]);
+            return reads_as(oklab_linear(L, C * cos_h, C * sin_h), c, L);
         });
     tidy_hue(found[2], &found[1]);
     return function_text("oklch", found, kNumbers, " ");
@@ -572,17 +643,20 @@ std::string css_display_p3_text(const Rgb& c)
 {
     const Vector linear = times(tables().srgb_to_p3, linear_rgb(c));
     const Vector exact = {encode(linear[0]), encode(linear[1]), encode(linear[2])};
+    LastOf red(decode), green(decode), blue(decode);
     const Candidate found = shortest(exact, 3, kMaxDecimals, 0, [&](const Candidate& t) {
-        return reads_as(p3_linear(t[0].value(), t[1].value(), t[2].value()), c, NAN);
+        return reads_as(p3_linear(red(t[0]), green(t[1]), blue(t[2])), c, NAN);
     });
-    std::string text = function_text("display-p3", found, kNumbers, " ");
-    text[10] = ' '; // "display-p3 0.945 0.62 0.2)"
-    return "color(" + text;
+    std::string text = function_text("color(display-p3", found, kNumbers, " ");
+    text[16] = ' '; // "color(display-p3 0.945 0.62 0.2)"
+    return text;
 }
 
 std::string css_custom_property_text(const Rgb& c)
 {
-    return "--color: " + css_hex_text(c) + ";";
+    std::string text = "--color: #rrggbb;";
+    text.replace(9, 7, css_hex_text(c));
+    return text;
 }
 
 std::optional<std::string> css_text(CssForm form, const Rgb& c)
