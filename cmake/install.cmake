@@ -8,7 +8,7 @@ set(PIGMENTOR_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/pigmentor)
 
 install(TARGETS pigmentor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PIGMENTOR_HELP_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/pigmentor/help)
-install(FILES ReadMe.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/pigmentor)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/generated/ReadMe.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/pigmentor)
 install(FILES data/org.pigmentor.Pigmentor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES data/org.pigmentor.Pigmentor.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/pigmentor-mime.xml
@@ -30,10 +30,10 @@ find_program(GZIP_PROGRAM gzip REQUIRED)
 set(PIGMENTOR_COMPRESSED ${CMAKE_CURRENT_BINARY_DIR}/compressed)
 file(MAKE_DIRECTORY ${PIGMENTOR_COMPRESSED})
 add_custom_command(OUTPUT ${PIGMENTOR_COMPRESSED}/pigmentor.1.gz ${PIGMENTOR_COMPRESSED}/changelog.gz
-  COMMAND sh -c "${GZIP_PROGRAM} -9n -c '${CMAKE_CURRENT_SOURCE_DIR}/data/pigmentor.1' > pigmentor.1.gz"
+  COMMAND sh -c "${GZIP_PROGRAM} -9n -c '${CMAKE_CURRENT_BINARY_DIR}/generated/pigmentor.1' > pigmentor.1.gz"
   COMMAND sh -c "${GZIP_PROGRAM} -9n -c '${CMAKE_CURRENT_SOURCE_DIR}/data/changelog' > changelog.gz"
   WORKING_DIRECTORY ${PIGMENTOR_COMPRESSED}
-  DEPENDS data/pigmentor.1 data/changelog
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/generated/pigmentor.1 data/changelog
   VERBATIM)
 add_custom_target(pigmentor_docs ALL
   DEPENDS ${PIGMENTOR_COMPRESSED}/pigmentor.1.gz ${PIGMENTOR_COMPRESSED}/changelog.gz)
