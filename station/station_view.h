@@ -43,7 +43,7 @@ public:
 
     QWidget* client = nullptr;
 
-    // Beside the design: the status line, which tells what a translucent colour taken in
+    // Additions: the status line, which tells what a translucent colour taken in
     // was flattened onto.
     QLabel* cssNote = nullptr;
 
