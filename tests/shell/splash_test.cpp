@@ -39,7 +39,7 @@ TEST_F(SplashTest, PreferencesDecideTheSplashItsShapeAndTheStation)
         ASSERT_EQ(!splash.isNull(), c.splash);
         if (splash) {
             EXPECT_EQ(shows, 0);
-            EXPECT_FALSE(splash->Command1()->isVisible());
+            EXPECT_FALSE(splash->view().Command1->isVisible());
             EXPECT_EQ(fake.shapes.count(splash) ? fake.shapes[splash] : QRect(),
                 c.ellipse ? QRect(QPoint(1, 1), QPoint(334, 231)) : QRect());
             splash->close();
@@ -75,13 +75,13 @@ TEST_F(SplashTest, AboutBoxHoldsTheMainWindowUntilClosed)
     w.showNormal();
     EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
     w.showMinimized();
-    about->Command2()->click();
-    EXPECT_TRUE(about->Label1()->isVisible());
-    EXPECT_EQ(about->Command2()->text(), "Hide");
-    QTest::mouseClick(about->Label1(), Qt::LeftButton);
-    EXPECT_FALSE(about->Label1()->isVisible());
-    EXPECT_EQ(about->Command2()->text(), "&More Info");
-    about->Command1()->click();
+    about->view().Command2->click();
+    EXPECT_TRUE(about->view().Label1->isVisible());
+    EXPECT_EQ(about->view().Command2->text(), "Hide");
+    QTest::mouseClick(about->view().Label1, Qt::LeftButton);
+    EXPECT_FALSE(about->view().Label1->isVisible());
+    EXPECT_EQ(about->view().Command2->text(), "&More Info");
+    about->view().Command1->click();
     EXPECT_TRUE(w.isEnabled());
     EXPECT_FALSE(w.isMinimized());
     item(&w, "staytop")->trigger();
