@@ -74,14 +74,14 @@ TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
     editor::Form1& w = open_main();
     const QString old = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    shell::Form2* viewer = open_from<shell::Form2>(&w, "readmetxt", "Form2");
+    shell::Form2* viewer = open_from<shell::Form2>(w.view().readmetxt);
     ASSERT_NE(viewer, nullptr);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, "Error encountered while trying to open file, please retry.");
     EXPECT_EQ(fake.boxes[0].title, "Text Editor");
     EXPECT_EQ(fake.boxes[0].icon, core::Icon::Exclamation);
     write("ReadMe.txt", "Hello\r\nthere\r\n");
-    EXPECT_EQ(open_from<shell::Form2>(&w, "readmetxt", "Form2"), viewer);
+    EXPECT_EQ(open_from<shell::Form2>(w.view().readmetxt), viewer);
     EXPECT_EQ(viewer->view().Text1->toPlainText(), "Hello\nthere\n");
     // A pipe, a device or a huge file in its place: a message that says so, the text kept,
     // and the program goes on at once.
@@ -99,7 +99,7 @@ TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
         else
             ASSERT_TRUE(QFile::link(what, readme));
         const size_t before = fake.boxes.size();
-        item(&w, "readmetxt")->trigger();
+        w.view().readmetxt->trigger();
         ASSERT_EQ(fake.boxes.size(), before + 1);
         EXPECT_EQ(fake.boxes.back().text, "\"ReadMe.txt\" could not be opened.\r" + reason + '.');
         EXPECT_EQ(fake.boxes.back().title, "Pigmentor");
@@ -107,7 +107,7 @@ TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
     }
     QFile::remove(readme);
     write("ReadMe.txt", QByteArray(400, 'x') + "\r\n");
-    item(&w, "readmetxt")->trigger();
+    w.view().readmetxt->trigger();
     QDir::setCurrent(old);
     QPlainTextEdit* text = viewer->view().Text1;
     for (const QSize size : {QSize(626, 345), QSize(300, 200), QSize(900, 700)}) {
@@ -122,15 +122,15 @@ TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
     w.show_station()->close();
 
     const QString site = QString::fromLatin1(shell::kWebsite);
-    item(&w, "hexwebsite")->trigger();
+    w.view().hexwebsite->trigger();
     EXPECT_EQ(fake.opened_urls, std::vector<QUrl> {QUrl(site)});
     fake.url_opens = false;
-    item(&w, "hexwebsite")->trigger();
+    w.view().hexwebsite->trigger();
     ASSERT_EQ(fake.boxes.size(), 5u);
     EXPECT_EQ(fake.boxes[4].text,
         "The web page could not be opened. Please visit\r" + site + "\rin your web browser.");
     if (shell::help_folder().isEmpty()) { // unless the pages lie beside the test program
-        item(&w, "viewhelptopics")->trigger();
+        w.view().viewhelptopics->trigger();
         ASSERT_EQ(fake.boxes.size(), 6u);
         EXPECT_EQ(fake.boxes[5].text,
             "The help pages could not be found. They belong in the "

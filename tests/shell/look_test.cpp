@@ -28,7 +28,7 @@ TEST_P(LookTest, ShellWindowsFitAndReadOnEveryDesktop)
     testsupport::DesktopLook look(std::get<0>(GetParam()), std::get<1>(GetParam()));
     editor::Form1& w = open_main();
 
-    auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
+    auto* about = open_from<shell::Splashscreen>(w.view().about);
     ASSERT_NE(about, nullptr);
     about->view().Command2->click(); // with the credits (hidden, they keep their place)
     ASSERT_TRUE(about->view().Label1->isVisible());
@@ -47,16 +47,16 @@ TEST_P(LookTest, ShellWindowsFitAndReadOnEveryDesktop)
     about->view().Command1->click();
 
     // The preferences dialog has a fixed border, but its size comes from the layout.
-    for (const auto& [menu_item, name] : {std::pair {"prefs", "prefres"}, {"readmetxt", "Form2"}}) {
-        QWidget* window = open_from<QWidget>(&w, menu_item, name);
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(problems(window), QStringList()) << name;
-        if (qobject_cast<shell::prefres*>(window)) {
-            EXPECT_EQ(window->minimumSize(), window->maximumSize());
-            EXPECT_EQ(window->size(), window->sizeHint());
-        }
-        window->close();
-    }
+    auto* prefs = open_from<shell::prefres>(w.view().prefs);
+    ASSERT_NE(prefs, nullptr);
+    EXPECT_EQ(problems(prefs), QStringList());
+    EXPECT_EQ(prefs->minimumSize(), prefs->maximumSize());
+    EXPECT_EQ(prefs->size(), prefs->sizeHint());
+    prefs->close();
+    auto* readme = open_from<shell::Form2>(w.view().readmetxt);
+    ASSERT_NE(readme, nullptr);
+    EXPECT_EQ(problems(readme), QStringList());
+    readme->close();
 
     write("index.html", "<html><body><h1>Help</h1></body></html>");
     shell::HelpWindow help(fake, dir.path());

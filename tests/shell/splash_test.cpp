@@ -55,7 +55,7 @@ TEST_F(SplashTest, PreferencesDecideTheSplashItsShapeAndTheStation)
 TEST_F(SplashTest, AboutBoxHoldsTheMainWindowUntilClosed)
 {
     editor::Form1& w = open_main();
-    auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
+    auto* about = open_from<shell::Splashscreen>(w.view().about);
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(w.isEnabled());
     EXPECT_FALSE(about->Timer1()->isActive());
@@ -65,10 +65,10 @@ TEST_F(SplashTest, AboutBoxHoldsTheMainWindowUntilClosed)
     QTest::keyClick(about, Qt::Key_Escape);
     EXPECT_TRUE(w.isEnabled());
 
-    item(&w, "stayontopr")->trigger(); // the right-click twin: both marks in step
-    EXPECT_TRUE(item(&w, "staytop")->isChecked());
+    w.view().stayontopr->trigger(); // the right-click twin: both marks in step
+    EXPECT_TRUE(w.view().staytop->isChecked());
     EXPECT_TRUE(fake.topmost[&w]);
-    about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
+    about = open_from<shell::Splashscreen>(w.view().about);
     ASSERT_NE(about, nullptr);
     ASSERT_TRUE(w.isMinimized());
     EXPECT_EQ(about->windowHandle()->transientParent(), nullptr);
@@ -84,8 +84,8 @@ TEST_F(SplashTest, AboutBoxHoldsTheMainWindowUntilClosed)
     about->view().Command1->click();
     EXPECT_TRUE(w.isEnabled());
     EXPECT_FALSE(w.isMinimized());
-    item(&w, "staytop")->trigger();
-    EXPECT_FALSE(item(&w, "stayontopr")->isChecked());
+    w.view().staytop->trigger();
+    EXPECT_FALSE(w.view().stayontopr->isChecked());
     EXPECT_FALSE(fake.topmost[&w]);
 }
 

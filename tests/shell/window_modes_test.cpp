@@ -21,7 +21,7 @@ protected:
         return open_main();
     }
     shell::WindowModes& modes() { return *main->window_modes(); }
-    auto* open_prefs() { return open_from<shell::prefres>(main.get(), "prefs", "prefres"); }
+    auto* open_prefs() { return open_from<shell::prefres>(main->view().prefs); }
     // Minimize and Restore offered one at a time, as the window is: in the copy of the
     // menu a StatusNotifier host draws (brought up to date when the window changes), and
     // when the menu opens.
@@ -138,7 +138,7 @@ TEST_F(WindowModesTest, PreferencesDialogReadsAndWritesTheFile)
     }
 
     // The title bar's close ends like Cancel and restores a topmost main window.
-    item(&w, "staytop")->trigger();
+    w.view().staytop->trigger();
     d = open_prefs();
     EXPECT_TRUE(w.isMinimized());
     d->view().check(2)->click();
@@ -223,12 +223,13 @@ TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBrings
     ASSERT_EQ(fake.activations.size(), 3u);
     EXPECT_EQ(fake.activations[2].token, "launcher-token");
 
-    for (const char* name : {"staytop", "stayontopr"}) {
-        EXPECT_FALSE(item(&w, name)->isEnabled()) << name;
-        EXPECT_FALSE(item(&w, name)->isChecked()) << name;
-        EXPECT_EQ(item(&w, name)->toolTip(), platform::kNoStayOnTopText) << name;
+    for (QAction* item : {w.view().staytop, w.view().stayontopr}) {
+        const std::string name = item->objectName().toStdString();
+        EXPECT_FALSE(item->isEnabled()) << name;
+        EXPECT_FALSE(item->isChecked()) << name;
+        EXPECT_EQ(item->toolTip(), platform::kNoStayOnTopText) << name;
     }
-    auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
+    auto* about = open_from<shell::Splashscreen>(w.view().about);
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(w.isMinimized());
     about->activateWindow();
@@ -258,7 +259,7 @@ TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBrings
     about->view().Command1->click();
     station::Form3* station = w.show_station();
     ASSERT_NE(station, nullptr);
-    for (const char* name : {"staytop", "stayontopr"})
-        EXPECT_FALSE(item(station, name)->isEnabled()) << name;
+    for (QAction* item : {station->view().staytop, station->view().stayontopr})
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
     EXPECT_TRUE(fake.topmost.empty());
 }
