@@ -24,19 +24,19 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     setObjectName(QStringLiteral("Form3"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pigmentor - Color Matching Station"));
-    ui_.setup(this);
-    channels_ = new editing::ChannelEditor(*this, ui_.Text7, ui_.Label1, ui_.modelBars, this);
-    channels_->attachMenu(ui_.channelModel);
-    connect(channels_, &editing::ChannelEditor::modelChanged, this, [this] { ui_.fit(this); });
+    view_.setup(this);
+    channels_ = new editing::ChannelEditor(*this, view_.Text7, view_.Label1, view_.modelBars, this);
+    channels_->attachMenu(view_.channelModel);
+    connect(channels_, &editing::ChannelEditor::modelChanged, this, [this] { view_.fit(this); });
     connect_controls();
     connect_menus();
     build_contrast();
-    editing::popup_on_right_click(this, platform_, ui_.rightclik,
-        {ui_.client, ui_.Frame1, ui_.Frame4, ui_.Frame5, ui_.Frame6});
+    editing::popup_on_right_click(this, platform_, view_.rightclik,
+        {view_.client, view_.Frame1, view_.Frame4, view_.Frame5, view_.Frame6});
     widgets::give_menu_shortcuts_priority(this);
-    widgets::enter_clicks_default(this, [this] { return ui_.Command5; });
+    widgets::enter_clicks_default(this, [this] { return view_.Command5; });
     // Enter right after opening runs Go, the default button, from the first target.
-    ui_.Option1->setFocus();
+    view_.Option1->setFocus();
 
     openprefs();
     // Additions: the model of the extra bars, kept in the program's own file beside the
@@ -57,7 +57,7 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
 void Form3::connect_controls()
 {
     for (int c = 0; c < 3; ++c) {
-        connect(ui_.CLR[c], &QScrollBar::valueChanged, this, &Form3::CLR_Change);
+        connect(view_.CLR[c], &QScrollBar::valueChanged, this, &Form3::CLR_Change);
         connect(channelBox(c), &QLineEdit::textChanged, this,
             [this, c] { channels_->channelBoxChanged(c); });
     }
@@ -67,20 +67,20 @@ void Form3::connect_controls()
                 Option_Click(Target(t));
         });
     }
-    connect(ui_.Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
-    connect(ui_.Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
-    connect(ui_.Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
-    connect(ui_.Command1, &QPushButton::clicked, this, &Form3::samptxtfont_Click);
-    connect(ui_.Command6, &QPushButton::clicked, this, &QWidget::close);
-    connect(ui_.Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
-    connect(ui_.Check1, &QCheckBox::stateChanged, this, &Form3::Check1_Click);
-    connect(ui_.Check2, &QCheckBox::stateChanged, this, &Form3::Check2_Click);
-    connect(ui_.Text4, &QLineEdit::textChanged, ui_.Label3, &QLabel::setText);
-    ui_.Text7->installEventFilter(this);
+    connect(view_.Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
+    connect(view_.Command4, &QPushButton::clicked, this, &Form3::Command4_Click);
+    connect(view_.Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    connect(view_.Command1, &QPushButton::clicked, this, &Form3::samptxtfont_Click);
+    connect(view_.Command6, &QPushButton::clicked, this, &QWidget::close);
+    connect(view_.Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
+    connect(view_.Check1, &QCheckBox::stateChanged, this, &Form3::Check1_Click);
+    connect(view_.Check2, &QCheckBox::stateChanged, this, &Form3::Check2_Click);
+    connect(view_.Text4, &QLineEdit::textChanged, view_.Label3, &QLabel::setText);
+    view_.Text7->installEventFilter(this);
     for (int c = 0; c < 3; ++c)
         widgets::select_on_focus(channelBox(c), 3);
-    widgets::select_on_focus(ui_.Text4, 20);
-    widgets::select_on_focus(ui_.Text7, 6);
+    widgets::select_on_focus(view_.Text4, 20);
+    widgets::select_on_focus(view_.Text7, 6);
 }
 
 void Form3::connect_menus()
@@ -88,45 +88,45 @@ void Form3::connect_menus()
     auto run = [this](QAction* item, auto handler) {
         connect(item, &QAction::triggered, this, handler);
     };
-    run(ui_.newtheme, &Form3::newtheme);
-    run(ui_.load_color, &Form3::opentheme);
-    run(ui_.save_color, &Form3::savetheme);
+    run(view_.newtheme, &Form3::newtheme);
+    run(view_.load_color, &Form3::opentheme);
+    run(view_.save_color, &Form3::savetheme);
     // The three "Hex Code" items of the File ▸ Copy menu, the right-click menu and the Copy
     // button's menu each copy their target's code.
     const std::array<std::array<QAction*, 3>, 3> hex_items = {{
-        {ui_.backhex, ui_.objecthex, ui_.texthexcopy},
-        {ui_.backhexr, ui_.objecthexr, ui_.texthexcopyr},
-        {ui_.bakhexcode, ui_.objhexcode, ui_.texthexcode},
+        {view_.backhex, view_.objecthex, view_.texthexcopy},
+        {view_.backhexr, view_.objecthexr, view_.texthexcopyr},
+        {view_.bakhexcode, view_.objhexcode, view_.texthexcode},
     }};
     for (const auto& items : hex_items) {
         for (int t = 0; t < 3; ++t)
             run(items[t], [this, t] { copy_hex(Target(t)); });
     }
-    run(ui_.bakrgb, [this] { copy_rgb(Background); });
-    run(ui_.objrgb, [this] { copy_rgb(Object); });
-    run(ui_.textrgb, [this] { copy_rgb(Text); });
-    run(ui_.safep, &Form3::Command4_Click);
-    run(ui_.autosafep, &Form3::autosafe_toggle);
-    run(ui_.choosec, &Form3::Command3_Click);
-    run(ui_.pastehex, &Form3::pastehex_Click);
-    run(ui_.exit, &QWidget::close);
+    run(view_.bakrgb, [this] { copy_rgb(Background); });
+    run(view_.objrgb, [this] { copy_rgb(Object); });
+    run(view_.textrgb, [this] { copy_rgb(Text); });
+    run(view_.safep, &Form3::Command4_Click);
+    run(view_.autosafep, &Form3::autosafe_toggle);
+    run(view_.choosec, &Form3::Command3_Click);
+    run(view_.pastehex, &Form3::pastehex_Click);
+    run(view_.exit, &QWidget::close);
 
-    run(ui_.staytop, &Form3::staytop_toggle);
-    run(ui_.oval, &Form3::oval_toggle);
-    run(ui_.hidetxt, &Form3::hidetxt_toggle);
-    run(ui_.samptxtfont, &Form3::samptxtfont_Click);
+    run(view_.staytop, &Form3::staytop_toggle);
+    run(view_.oval, &Form3::oval_toggle);
+    run(view_.hidetxt, &Form3::hidetxt_toggle);
+    run(view_.samptxtfont, &Form3::samptxtfont_Click);
 
-    for (size_t i = 0; i < ui_.preset_items.size(); ++i)
-        run(ui_.preset_items[i], [this, i] { channels_->setColor(core::kPresets[i].color); });
+    for (size_t i = 0; i < view_.preset_items.size(); ++i)
+        run(view_.preset_items[i], [this, i] { channels_->setColor(core::kPresets[i].color); });
 
-    connect(ui_.right_bakrgb, &QAction::triggered, ui_.bakrgb, &QAction::trigger);
-    connect(ui_.right_objectrgb, &QAction::triggered, ui_.objrgb, &QAction::trigger);
-    connect(ui_.right_textrgb, &QAction::triggered, ui_.textrgb, &QAction::trigger);
-    run(ui_.safepalr, &Form3::Command4_Click);
-    run(ui_.autosafepr, &Form3::autosafe_toggle);
-    run(ui_.choosecolorr, &Form3::Command3_Click);
-    run(ui_.stayontopr, &Form3::staytop_toggle);
-    platform::offer_stay_on_top(platform_, {ui_.staytop, ui_.stayontopr});
+    connect(view_.right_bakrgb, &QAction::triggered, view_.bakrgb, &QAction::trigger);
+    connect(view_.right_objectrgb, &QAction::triggered, view_.objrgb, &QAction::trigger);
+    connect(view_.right_textrgb, &QAction::triggered, view_.textrgb, &QAction::trigger);
+    run(view_.safepalr, &Form3::Command4_Click);
+    run(view_.autosafepr, &Form3::autosafe_toggle);
+    run(view_.choosecolorr, &Form3::Command3_Click);
+    run(view_.stayontopr, &Form3::staytop_toggle);
+    platform::offer_stay_on_top(platform_, {view_.staytop, view_.stayontopr});
 
     // Additions: CSS copies of each target (with the hex copy's alert), CSS paste
     // and Pick from Screen, both on the selected target.
@@ -135,12 +135,12 @@ void Form3::connect_menus()
         const auto copy = [this](const QString& text) {
             editing::copy_css_text(*this, text, copy_options_().alert, core::CopyKind::StationHex);
         };
-        editing::connect_css_copy_menu(ui_.css[size_t(t)], color, copy);
-        editing::connect_css_copy_menu(ui_.css_right[size_t(t)], color, copy);
+        editing::connect_css_copy_menu(view_.css[size_t(t)], color, copy);
+        editing::connect_css_copy_menu(view_.css_right[size_t(t)], color, copy);
     }
-    run(ui_.pastecss, [this] { apply_css_text(platform_.clipboardText()); });
+    run(view_.pastecss, [this] { apply_css_text(platform_.clipboardText()); });
     editing::accept_color_drops(this, [this](const QString& text) { apply_css_text(text); });
-    run(ui_.pickscreen, [this] { editing::pick_from_screen(*this); });
+    run(view_.pickscreen, [this] { editing::pick_from_screen(*this); });
 }
 
 bool Form3::apply_css_text(const QString& text)
@@ -150,20 +150,20 @@ bool Form3::apply_css_text(const QString& text)
         : widgets::to_rgb(target_color(Background));
     const auto applied = editing::apply_css_text(*this, text, backdrop);
     if (applied)
-        ui_.cssNote->setText(applied->note); // until the colour next changes
+        view_.cssNote->setText(applied->note); // until the colour next changes
     return bool(applied);
 }
 
 QColor Form3::target_color(Target t) const
 {
-    return ui_.sample_color(t);
+    return view_.sample_color(t);
 }
 
 Target Form3::selected_target() const
 {
-    if (ui_.Option2->isChecked())
+    if (view_.Option2->isChecked())
         return Object;
-    if (ui_.Option3->isChecked())
+    if (view_.Option3->isChecked())
         return Text;
     return Background;
 }
@@ -207,18 +207,18 @@ void Form3::CLR_Change()
 {
     ++change_depth_;
     const core::Rgb bars = channels_->color();
-    ui_.cssNote->clear();
-    ui_.Text1->setText(editing::decimal(bars.red));
-    ui_.Text2->setText(editing::decimal(bars.green));
-    ui_.Text3->setText(editing::decimal(bars.blue));
+    view_.cssNote->clear();
+    view_.Text1->setText(editing::decimal(bars.red));
+    view_.Text2->setText(editing::decimal(bars.green));
+    view_.Text3->setText(editing::decimal(bars.blue));
 
-    ui_.set_sample_color(selected_target(), widgets::to_qcolor(channels_->color()));
-    if (ui_.Check1->checkState() == Qt::Checked)
+    view_.set_sample_color(selected_target(), widgets::to_qcolor(channels_->color()));
+    if (view_.Check1->checkState() == Qt::Checked)
         Command4_Click();
 
     const QString code = QString::fromStdString(core::build_hex_code(channels_->color()));
-    ui_.Label1->setText(code);
-    ui_.Text7->setText(code);
+    view_.Label1->setText(code);
+    view_.Text7->setText(code);
     dialog_.color = target_value(selected_target());
     // The contrast panel once per completed change, not for the colours of a nested run.
     if (--change_depth_ == 0)
@@ -228,7 +228,7 @@ void Form3::CLR_Change()
 
 void Form3::Command5_Click()
 {
-    QLineEdit* box = ui_.Text7;
+    QLineEdit* box = view_.Text7;
     const QString upper
         = QString::fromStdU32String(core::upper_ascii(editing::to_u32(box->text())));
     box->setText(upper);
@@ -252,23 +252,23 @@ void Form3::Command4_Click()
 
 void Form3::Check1_Click()
 {
-    const bool on = ui_.Check1->checkState() == Qt::Checked;
-    ui_.autosafep->setChecked(on);
-    ui_.autosafepr->setChecked(on);
+    const bool on = view_.Check1->checkState() == Qt::Checked;
+    view_.autosafep->setChecked(on);
+    view_.autosafepr->setChecked(on);
     if (on)
         Command4_Click();
     channels_->setAutoSafe(on);
-    ui_.Command4->setEnabled(!on);
-    ui_.Command4->setText(on ? QStringLiteral("Auto Safe") : QStringLiteral("Safe Palette"));
-    ui_.safep->setEnabled(!on);
-    ui_.safepalr->setEnabled(!on);
+    view_.Command4->setEnabled(!on);
+    view_.Command4->setText(on ? QStringLiteral("Auto Safe") : QStringLiteral("Safe Palette"));
+    view_.safep->setEnabled(!on);
+    view_.safepalr->setEnabled(!on);
 }
 
 void Form3::autosafe_toggle(bool checked)
 {
-    ui_.autosafep->setChecked(checked);
-    ui_.autosafepr->setChecked(checked);
-    ui_.Check1->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    view_.autosafep->setChecked(checked);
+    view_.autosafepr->setChecked(checked);
+    view_.Check1->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
 void Form3::Command3_Click()
@@ -278,39 +278,39 @@ void Form3::Command3_Click()
 
 void Form3::Check2_Click()
 {
-    const Qt::CheckState state = ui_.Check2->checkState();
+    const Qt::CheckState state = view_.Check2->checkState();
     if (state == Qt::Checked) {
-        if (ui_.Option3->isChecked())
-            ui_.Option1->setChecked(true);
-        ui_.Option3->setEnabled(false);
-        ui_.Label3->hide();
-        ui_.Text4->setEnabled(false);
-        ui_.hidetxt->setChecked(true);
+        if (view_.Option3->isChecked())
+            view_.Option1->setChecked(true);
+        view_.Option3->setEnabled(false);
+        view_.Label3->hide();
+        view_.Text4->setEnabled(false);
+        view_.hidetxt->setChecked(true);
     } else if (state == Qt::Unchecked) {
-        ui_.Option3->setEnabled(true);
-        ui_.Label3->show();
-        ui_.Text4->setEnabled(true);
-        ui_.hidetxt->setChecked(false);
+        view_.Option3->setEnabled(true);
+        view_.Label3->show();
+        view_.Text4->setEnabled(true);
+        view_.hidetxt->setChecked(false);
     }
 }
 
 void Form3::hidetxt_toggle(bool checked)
 {
-    ui_.hidetxt->setChecked(checked);
-    ui_.Check2->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
+    view_.hidetxt->setChecked(checked);
+    view_.Check2->setCheckState(checked ? Qt::Checked : Qt::Unchecked);
 }
 
 void Form3::oval_toggle(bool checked)
 {
-    ui_.oval->setChecked(checked);
-    ui_.Shape2->setOval(checked);
+    view_.oval->setChecked(checked);
+    view_.Shape2->setOval(checked);
 }
 
 void Form3::samptxtfont_Click()
 {
     // The dialog starts from the font the sample is really drawn in, so that OK without a
     // change gives the same font back.
-    const QFont shown = ui_.Label3->font();
+    const QFont shown = view_.Label3->font();
     const QFontInfo real(shown);
     QFont start(real.family());
     start.setBold(real.bold());
@@ -328,13 +328,13 @@ void Form3::samptxtfont_Click()
     f.setItalic(font->italic());
     f.setUnderline(font->underline());
     f.setStrikeOut(font->strikeOut());
-    ui_.Label3->setFont(f);
+    view_.Label3->setFont(f);
 }
 
 void Form3::staytop_toggle(bool checked)
 {
-    ui_.staytop->setChecked(checked);
-    ui_.stayontopr->setChecked(checked);
+    view_.staytop->setChecked(checked);
+    view_.stayontopr->setChecked(checked);
     platform_.setTopmost(this, checked);
 }
 
@@ -342,9 +342,9 @@ void Form3::Command2_Click()
 {
     // Placed as the window has always placed it: from the button's place in its frame,
     // taken as a point of the window's client area (130 and 170 twips in).
-    const QRect b = ui_.Command2->geometry();
+    const QRect b = view_.Command2->geometry();
     const QPoint at(b.left() + 130 / 15, b.top() + b.height() - 170 / 15);
-    platform_.popupMenu(ui_.copymenur, ui_.client->mapToGlobal(at));
+    platform_.popupMenu(view_.copymenur, view_.client->mapToGlobal(at));
 }
 
 void Form3::copy_hex(Target t)
@@ -389,14 +389,14 @@ void Form3::changeEvent(QEvent* event)
 {
     // A new desktop palette: the coloured captions and boxes are made legible on it again.
     if (event->type() == QEvent::PaletteChange)
-        ui_.apply_colors();
+        view_.apply_colors();
     QMainWindow::changeEvent(event);
 }
 
 bool Form3::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonPress && watched == ui_.Text7)
-        ui_.Command5->setDefault(true);
+    if (event->type() == QEvent::MouseButtonPress && watched == view_.Text7)
+        view_.Command5->setDefault(true);
     return QMainWindow::eventFilter(watched, event);
 }
 

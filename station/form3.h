@@ -28,17 +28,17 @@ public:
         std::function<CopyOptions()> copy_options);
 
     // EditingWindow
-    QScrollBar* CLR(int channel) const override { return ui_.CLR[channel]; }
-    QLineEdit* channelBox(int channel) const override { return ui_.channel_box(channel); }
+    QScrollBar* CLR(int channel) const override { return view_.CLR[channel]; }
+    QLineEdit* channelBox(int channel) const override { return view_.channel_box(channel); }
     editing::CommonDialog& CommonDialog1() override { return dialog_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
     void channelsWritten() override { channels_->written(); }
 
-    const Form3View& view() const { return ui_; }
+    const Form3View& view() const { return view_; }
     // The colour and the operations on it, shared with the main window.
     editing::ChannelEditor& channel_editor() const { return *channels_; }
-    QRadioButton* Option(Target t) const { return ui_.option(t); }
+    QRadioButton* Option(Target t) const { return view_.option(t); }
 
     // The three target colours, as held by the sample.
     QColor target_color(Target t) const;
@@ -102,7 +102,7 @@ private:
     void suggest_contrast(int need_hundredths, bool object_level);
     void set_vision(core::Vision v);
 
-    Form3View ui_;
+    Form3View view_;
     editing::ChannelEditor* channels_ = nullptr;
     platform::Platform& platform_;
     QString prefs_file_;

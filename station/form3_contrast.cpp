@@ -10,7 +10,7 @@ namespace station {
 
 void Form3::build_contrast()
 {
-    const ContrastMenu& m = ui_.contrast_menu;
+    const ContrastMenu& m = view_.contrast_menu;
     connect(m.suggestaa, &QAction::triggered, this, [this] {
         suggest_contrast(core::required_hundredths(core::Use::NormalText, core::Level::AA), false);
     });
@@ -24,15 +24,15 @@ void Form3::build_contrast()
         connect(m.views[size_t(v)], &QAction::triggered, this,
             [this, v] { set_vision(core::Vision(v)); });
     // After Hide Text's own handling, which hides the sample text.
-    connect(ui_.Check2, &QCheckBox::stateChanged, this, &Form3::update_contrast);
+    connect(view_.Check2, &QCheckBox::stateChanged, this, &Form3::update_contrast);
     update_contrast();
 }
 
 void Form3::update_contrast()
 {
-    ui_.contrastPanel->show_pairs(widgets::to_rgb(target_color(Background)),
+    view_.contrastPanel->show_pairs(widgets::to_rgb(target_color(Background)),
         widgets::to_rgb(target_color(Object)), widgets::to_rgb(target_color(Text)),
-        ui_.Label3->isHidden());
+        view_.Label3->isHidden());
 }
 
 void Form3::suggest_contrast(int need_hundredths, bool object_level)
@@ -42,7 +42,7 @@ void Form3::suggest_contrast(int need_hundredths, bool object_level)
     const Target target = selected_target();
     const Target other = target != Background ? Background : object_level ? Object : Text;
     const core::Rgb against = widgets::to_rgb(target_color(other));
-    const bool safe_only = ui_.Check1->checkState() == Qt::Checked;
+    const bool safe_only = view_.Check1->checkState() == Qt::Checked;
     const auto suggestion
         = core::suggest_passing(editing::channels(*this), against, need_hundredths, safe_only);
     if (!suggestion) {
@@ -62,11 +62,11 @@ void Form3::suggest_contrast(int need_hundredths, bool object_level)
 
 void Form3::set_vision(core::Vision v)
 {
-    ui_.contrast_menu.views[size_t(v)]->setChecked(true);
-    for (QWidget* w : {static_cast<QWidget*>(ui_.Shape1), static_cast<QWidget*>(ui_.Shape2),
-             static_cast<QWidget*>(ui_.Label3)})
+    view_.contrast_menu.views[size_t(v)]->setChecked(true);
+    for (QWidget* w : {static_cast<QWidget*>(view_.Shape1), static_cast<QWidget*>(view_.Shape2),
+             static_cast<QWidget*>(view_.Label3)})
         w->setGraphicsEffect(v == core::Vision::Normal ? nullptr : new VisionEffect(v, w));
-    ui_.contrastPanel->show_vision(v);
+    view_.contrastPanel->show_vision(v);
 }
 
 } // namespace station

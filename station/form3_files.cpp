@@ -28,10 +28,10 @@ bool Form3::load_theme_file(const QString& path, QString* reason)
         return false;
     }
     const auto show_contrast = qScopeGuard([this] { update_contrast(); }); // colours set directly
-    ui_.set_sample_color(Background, widgets::to_qcolor(*background));
+    view_.set_sample_color(Background, widgets::to_qcolor(*background));
     editing::write_channels(*this, *background);
-    ui_.set_sample_color(Object, widgets::to_qcolor(*object));
-    ui_.set_sample_color(Text, widgets::to_qcolor(*text));
+    view_.set_sample_color(Object, widgets::to_qcolor(*object));
+    view_.set_sample_color(Text, widgets::to_qcolor(*text));
     select_target(Background);
     return true;
 }
@@ -64,8 +64,8 @@ void Form3::opentheme()
 
 void Form3::newtheme()
 {
-    ui_.set_sample_color(Object, Qt::black);
-    ui_.set_sample_color(Text, Qt::black);
+    view_.set_sample_color(Object, Qt::black);
+    view_.set_sample_color(Text, Qt::black);
     update_contrast();
     select_target(Background);
     editing::write_channels(*this, core::Rgb {255, 255, 255});
@@ -79,8 +79,8 @@ void Form3::openprefs()
     const auto oval = storage::parse_truth(*bytes);
     if (!oval)
         return;
-    ui_.oval->setChecked(*oval);
-    ui_.Shape2->setOval(*oval);
+    view_.oval->setChecked(*oval);
+    view_.Shape2->setOval(*oval);
 }
 
 void Form3::saveprefs()
@@ -88,7 +88,7 @@ void Form3::saveprefs()
     // The window closes all the same; the old file is kept whole, and standard error says why.
     QString reason;
     if (!storage::write_file_atomically(
-            prefs_file_, storage::station_prefs_bytes(ui_.oval->isChecked()), &reason))
+            prefs_file_, storage::station_prefs_bytes(view_.oval->isChecked()), &reason))
         std::fprintf(stderr, "pigmentor: %s: %s\n", storage::native_name(prefs_file_).constData(),
             qPrintable(reason));
 }
