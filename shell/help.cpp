@@ -8,30 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QShortcut>
-#include <QVBoxLayout>
 
 namespace shell {
 
 namespace {
-
-// A page viewer whose pages take the window's themed style sheet.
-class HelpBrowser : public QTextBrowser {
-public:
-    using QTextBrowser::QTextBrowser;
-    QString style_sheet;
-
-    QVariant loadResource(int type, const QUrl& name) override
-    {
-        if (type == QTextDocument::StyleSheetResource)
-            return style_sheet;
-        return QTextBrowser::loadResource(type, name);
-    }
-};
 
 QString website_message()
 {
@@ -94,49 +79,23 @@ HelpWindow::HelpWindow(platform::Platform& platform, const QString& folder)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pigmentor Help"));
 
-    auto* browser = new HelpBrowser(this);
-    browser_ = browser;
-    browser_->setObjectName(QStringLiteral("HelpPage"));
-    browser_->setAccessibleName(QStringLiteral("Help page"));
-    browser_->setOpenLinks(false);
-    browser_->setSearchPaths({folder});
-    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::follow);
-
-    back_ = new QPushButton(QStringLiteral("Back"), this);
-    back_->setObjectName(QStringLiteral("HelpBack"));
-    back_->setToolTip(QStringLiteral("The page before (Alt+Left)"));
-    forward_ = new QPushButton(QStringLiteral("Forward"), this);
-    forward_->setObjectName(QStringLiteral("HelpForward"));
-    forward_->setToolTip(QStringLiteral("The page after (Alt+Right)"));
-    contents_ = new QPushButton(QStringLiteral("Contents"), this);
-    contents_->setObjectName(QStringLiteral("HelpContents"));
-    contents_->setToolTip(QStringLiteral("The list of help pages"));
-    back_->setEnabled(false);
-    forward_->setEnabled(false);
-    for (QPushButton* b : {back_, forward_, contents_})
-        b->setFocusPolicy(Qt::TabFocus);
-    connect(back_, &QPushButton::clicked, browser_, &QTextBrowser::backward);
-    connect(forward_, &QPushButton::clicked, browser_, &QTextBrowser::forward);
-    connect(contents_, &QPushButton::clicked, this, &HelpWindow::show_contents);
-    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QWidget::setEnabled);
-    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QWidget::setEnabled);
-
-    auto* bar = new QHBoxLayout;
-    bar->addWidget(back_);
-    bar->addWidget(forward_);
-    bar->addWidget(contents_);
-    bar->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 6, 6, 6);
-    layout->addLayout(bar);
-    layout->addWidget(browser_, 1);
+    view_ = build_help_view(this);
+    view_.HelpPage->setOpenLinks(false);
+    view_.HelpPage->setSearchPaths({folder});
+    connect(view_.HelpPage, &QTextBrowser::anchorClicked, this, &HelpWindow::follow);
+    connect(view_.HelpBack, &QPushButton::clicked, view_.HelpPage, &QTextBrowser::backward);
+    connect(view_.HelpForward, &QPushButton::clicked, view_.HelpPage, &QTextBrowser::forward);
+    connect(view_.HelpContents, &QPushButton::clicked, this, &HelpWindow::show_contents);
+    connect(view_.HelpPage, &QTextBrowser::backwardAvailable, view_.HelpBack, &QWidget::setEnabled);
+    connect(
+        view_.HelpPage, &QTextBrowser::forwardAvailable, view_.HelpForward, &QWidget::setEnabled);
 
     const auto on_key = [this](const QKeySequence& key, auto slot) {
         auto* shortcut = new QShortcut(key, this);
         connect(shortcut, &QShortcut::activated, this, slot);
     };
-    on_key(QKeySequence(Qt::ALT | Qt::Key_Left), [this] { browser_->backward(); });
-    on_key(QKeySequence(Qt::ALT | Qt::Key_Right), [this] { browser_->forward(); });
+    on_key(QKeySequence(Qt::ALT | Qt::Key_Left), [this] { view_.HelpPage->backward(); });
+    on_key(QKeySequence(Qt::ALT | Qt::Key_Right), [this] { view_.HelpPage->forward(); });
     on_key(QKeySequence(Qt::Key_Escape), [this] { close(); });
     on_key(QKeySequence(QKeySequence::Close), [this] { close(); });
 
@@ -151,14 +110,14 @@ void HelpWindow::apply_style()
     QFile file(QDir(folder_).filePath(QStringLiteral("style.css")));
     const QString css
         = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    const QString themed = themed_style_sheet(css, browser_->palette());
-    auto* browser = static_cast<HelpBrowser*>(browser_);
+    const QString themed = themed_style_sheet(css, view_.HelpPage->palette());
+    HelpBrowser* browser = view_.HelpPage;
     if (browser->style_sheet == themed)
         return;
     browser->style_sheet = themed;
-    browser_->document()->setDefaultStyleSheet(themed);
-    if (!browser_->source().isEmpty())
-        browser_->reload();
+    view_.HelpPage->document()->setDefaultStyleSheet(themed);
+    if (!view_.HelpPage->source().isEmpty())
+        view_.HelpPage->reload();
 }
 
 void HelpWindow::changeEvent(QEvent* event)
@@ -170,16 +129,17 @@ void HelpWindow::changeEvent(QEvent* event)
 
 void HelpWindow::show_contents()
 {
-    browser_->setSource(QUrl::fromLocalFile(QDir(folder_).filePath(QStringLiteral("index.html"))));
+    view_.HelpPage->setSource(
+        QUrl::fromLocalFile(QDir(folder_).filePath(QStringLiteral("index.html"))));
 }
 
 void HelpWindow::follow(const QUrl& link)
 {
-    const QUrl url = browser_->source().resolved(link);
+    const QUrl url = view_.HelpPage->source().resolved(link);
     if (url.isLocalFile()) {
         const QString path = QFileInfo(url.toLocalFile()).absoluteFilePath();
         if (path.startsWith(QDir(folder_).absolutePath() + QLatin1Char('/'))) {
-            browser_->setSource(url);
+            view_.HelpPage->setSource(url);
             return;
         }
     }

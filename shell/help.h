@@ -1,9 +1,9 @@
 #pragma once
 
+#include "shell/help_view.h"
+
 #include <QPalette>
-#include <QPushButton>
 #include <QString>
-#include <QTextBrowser>
 #include <QUrl>
 #include <QWidget>
 
@@ -31,10 +31,7 @@ public:
     HelpWindow(platform::Platform& platform, const QString& folder);
 
     void show_contents();
-    QTextBrowser* browser() const { return browser_; }
-    QPushButton* back() const { return back_; }
-    QPushButton* forward() const { return forward_; }
-    QPushButton* contents() const { return contents_; }
+    const HelpView& view() const { return view_; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -45,10 +42,7 @@ private:
 
     platform::Platform& platform_;
     QString folder_;
-    QTextBrowser* browser_;
-    QPushButton* back_;
-    QPushButton* forward_;
-    QPushButton* contents_;
+    HelpView view_;
 };
 
 // Opens the help contents in the help window; says so when the pages are missing.

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "widgets/controls.h"
+#include "shell/prefs_view.h"
 
 #include <QDialog>
-#include <QGroupBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QRadioButton>
 
 #include <array>
 #include <functional>
@@ -48,10 +46,7 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    widgets::ValueCheckBox* check(int n) const { return checks_[n - 1]; } // Check1..Check5
-    QRadioButton* tray(int index) const { return tray_[index]; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
+    const PrefsView& view() const { return view_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -66,10 +61,7 @@ private:
     PrefsHost& host_;
     QPointer<QWidget> main_; // gone when the program ends with the dialog open
     TrayModeMemory& memory_;
-    std::array<widgets::ValueCheckBox*, 5> checks_ {};
-    std::array<QRadioButton*, 3> tray_ {};
-    QPushButton* command1_;
-    QPushButton* command2_;
+    PrefsView view_;
     bool released_ = false;
 };
 

@@ -4,16 +4,14 @@
 #include "platform/platform.h"
 #include "storage/config_folder.h"
 #include "storage/files.h"
-#include "widgets/controls.h"
 
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QGuiApplication>
-#include <QHBoxLayout>
+#include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QStringDecoder>
-#include <QVBoxLayout>
 
 namespace shell {
 
@@ -30,37 +28,8 @@ Form2::Form2(platform::Platform& platform) : QWidget(nullptr), platform_(platfor
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pigmentor ReadMe.txt"));
 
-    text1_ = new QPlainTextEdit(this);
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setAccessibleName(QStringLiteral("ReadMe text"));
-    text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    text1_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    text1_->setReadOnly(true);
-    text1_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    // The desktop's fixed-pitch font at a fixed 9 pt, a factor of the default size.
-    QFont mono = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    mono.setPointSizeF(font().pointSizeF() > 0 ? font().pointSizeF() : 9);
-    text1_->setFont(widgets::scaled_font(mono, 1.09));
-    text1_->setPlainText(
-        QStringLiteral("You should see the contents of ReadMe.txt here.\n"
-                       "If you don't, the file is currently loading! Please wait...\n"));
-
-    command1_ = new QPushButton(QStringLiteral("&Close"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setFont(widgets::scaled_font(font(), 1.0, true));
-    connect(command1_, &QPushButton::clicked, this, &QWidget::close);
-
-    // "&Close" at the top right, in a strip of its own; the text fills the rest of the
-    // window to its edges.
-    auto* strip = new QHBoxLayout;
-    strip->setContentsMargins(6, 6, 6, 6);
-    strip->addStretch();
-    strip->addWidget(command1_);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addLayout(strip);
-    layout->addWidget(text1_, 1);
+    view_ = build_readme_view(this);
+    connect(view_.Command1, &QPushButton::clicked, this, &QWidget::close);
 
     for (const QKeySequence& key :
         {QKeySequence(Qt::Key_Escape), QKeySequence(QKeySequence::Close)})
@@ -86,7 +55,7 @@ void load_readme(Form2& viewer, const QString& file_name)
     QString reason;
     const auto bytes = storage::read_regular_file(path, kReadmeLimit, &reason);
     if (bytes) {
-        viewer.Text1()->setPlainText(readme_text(*bytes));
+        viewer.view().Text1->setPlainText(readme_text(*bytes));
         return;
     }
     // A pipe, a device or a huge file is no ReadMe: retrying would not help, so the

@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QPlainTextEdit>
-#include <QPushButton>
+#include "shell/readme_view.h"
+
 #include <QWidget>
 
 namespace platform {
@@ -17,14 +17,12 @@ class Form2 : public QWidget {
 public:
     explicit Form2(platform::Platform& platform);
 
-    QPlainTextEdit* Text1() const { return text1_; }
-    QPushButton* Command1() const { return command1_; }
+    const ReadmeView& view() const { return view_; }
     platform::Platform& platform() { return platform_; }
 
 private:
     platform::Platform& platform_;
-    QPlainTextEdit* text1_;
-    QPushButton* command1_;
+    ReadmeView view_;
 };
 
 // Reads a whole text file into the viewer, or reports that it could not. Text that is

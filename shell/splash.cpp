@@ -7,20 +7,16 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
-#include <QVBoxLayout>
 
 namespace shell {
 
 namespace {
-
-const char kCredits[] = "Pigmentor " PIGMENTOR_VERSION ", by the Pigmentor developers.\n"
-                        "Free to use and to pass on, unchanged and without charge.\n"
-                        "Questions and the latest version: Help > On the Web.";
 
 // The splash keeps its size whatever the desktop's font: it is a picture.
 constexpr QSize kSplashSize(335, 232);
@@ -28,7 +24,6 @@ constexpr QSize kSplashSize(335, 232);
 // The artwork's own colours; the texts on it are drawn in white.
 const QColor kSkyTop(0x00, 0x33, 0x66);
 const QColor kSkyBottom(0x00, 0x66, 0x99);
-const QColor kCreditsPaper(0xFF, 0xFF, 0xF2);
 
 // The largest font no bigger than `wanted` in which `text` fits `width` on one line.
 QFont fitted(QFont font, const QString& text, int width)
@@ -74,68 +69,12 @@ Splashscreen::Splashscreen(Mode mode, platform::Platform& platform, const QStrin
 // splash switched off never needs them.
 void Splashscreen::build_controls()
 {
-    if (label1_)
+    if (view_.Label1)
         return;
-    label2_ = new QLabel(QString::fromLatin1(kVersionLabel), this);
-    label2_->setObjectName(QStringLiteral("Label2"));
-    label2_->setToolTip(QStringLiteral("Version Number"));
-    label2_->setAccessibleName(QStringLiteral("Version"));
-    label2_->setFont(widgets::scaled_font(font(), 1.0, true));
-    label2_->setAlignment(Qt::AlignCenter);
-
-    label1_ = new QLabel(QString::fromUtf8(kCredits), this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setAccessibleName(QStringLiteral("Credits"));
-    label1_->setWordWrap(true);
-    label1_->setAlignment(Qt::AlignCenter);
-    label1_->setMargin(4);
-    label1_->setAutoFillBackground(true);
-    QPalette paper = label1_->palette();
-    paper.setColor(QPalette::Window, kCreditsPaper);
-    paper.setColor(QPalette::WindowText, Qt::black);
-    label1_->setPalette(paper);
-    label1_->setFont(widgets::scaled_font(font(), 1.09));
-    label1_->hide();
-    label1_->installEventFilter(this);
-    QSizePolicy keep = label1_->sizePolicy();
-    keep.setRetainSizeWhenHidden(true);
-    keep.setVerticalPolicy(QSizePolicy::Ignored);
-    keep.setHorizontalPolicy(QSizePolicy::Ignored);
-    label1_->setSizePolicy(keep);
-
-    command1_ = new QPushButton(QStringLiteral("&Close"), this);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setToolTip(QStringLiteral("Close"));
-    command1_->hide();
-    connect(command1_, &QPushButton::clicked, this, &Splashscreen::Command1_Click);
-
-    command2_ = new QPushButton(QStringLiteral("&More Info"), this);
-    command2_->setObjectName(QStringLiteral("Command2"));
-    command2_->setToolTip(QStringLiteral("Click Here for more info about Pigmentor"));
-    command2_->hide();
-    connect(command2_, &QPushButton::clicked, this, &Splashscreen::moreinfo);
-    for (QPushButton* b : {command1_, command2_}) {
-        QSizePolicy p = b->sizePolicy();
-        p.setRetainSizeWhenHidden(true);
-        b->setSizePolicy(p);
-    }
-
-    check1_ = std::make_unique<widgets::ValueCheckBox>(QStringLiteral("Check1"));
-    check1_->setObjectName(QStringLiteral("Check1"));
-
-    // Inside the ellipse: the version at the top, the credits across the middle, the
-    // buttons low in the middle, where the ellipse is still wide enough for them.
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(command2_);
-    buttons->addWidget(command1_);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(46, 12, 46, 20);
-    layout->setSpacing(4);
-    layout->addWidget(label2_);
-    layout->addWidget(label1_, 1);
-    layout->addLayout(buttons);
+    view_ = build_splash_view(this);
+    view_.Label1->installEventFilter(this);
+    connect(view_.Command1, &QPushButton::clicked, this, &Splashscreen::Command1_Click);
+    connect(view_.Command2, &QPushButton::clicked, this, &Splashscreen::moreinfo);
 }
 
 Splashscreen::~Splashscreen() = default;
@@ -162,8 +101,8 @@ bool Splashscreen::load()
         }
     } else {
         build_controls();
-        command1_->show();
-        command2_->show();
+        view_.Command1->show();
+        view_.Command2->show();
         if (main_) {
             main_->setEnabled(false);
             keep_in_front_of(this, main_);
@@ -207,32 +146,32 @@ void Splashscreen::fit_credits()
     // The credits' font is a fixed factor of the desktop's, made smaller only as far
     // as the text needs to fit its place inside the ellipse.
     QFont f = widgets::scaled_font(font(), 1.09);
-    const QRect room = label1_->contentsRect().adjusted(
-        label1_->margin(), label1_->margin(), -label1_->margin(), -label1_->margin());
+    const QRect room = view_.Label1->contentsRect().adjusted(view_.Label1->margin(),
+        view_.Label1->margin(), -view_.Label1->margin(), -view_.Label1->margin());
     if (room.width() <= 0 || room.height() <= 0)
         return;
-    const QString text = label1_->text();
+    const QString text = view_.Label1->text();
     for (int i = 0; i < 30; ++i) {
         const QRect need = QFontMetrics(f).boundingRect(room, Qt::TextWordWrap, text);
         if (need.width() <= room.width() && need.height() <= room.height())
             break;
         f.setPointSizeF(f.pointSizeF() * 0.94);
     }
-    if (f != label1_->font())
-        label1_->setFont(f);
+    if (f != view_.Label1->font())
+        view_.Label1->setFont(f);
 }
 
 void Splashscreen::moreinfo()
 {
-    if (widgets::check_value(check1_.get()) == 0) {
-        command2_->setText(QStringLiteral("Hide"));
-        widgets::set_check_value(check1_.get(), 1);
+    if (widgets::check_value(view_.Check1.get()) == 0) {
+        view_.Command2->setText(QStringLiteral("Hide"));
+        widgets::set_check_value(view_.Check1.get(), 1);
         fit_credits();
-        label1_->show();
-    } else if (widgets::check_value(check1_.get()) == 1) {
-        widgets::set_check_value(check1_.get(), 0);
-        label1_->hide();
-        command2_->setText(QStringLiteral("&More Info"));
+        view_.Label1->show();
+    } else if (widgets::check_value(view_.Check1.get()) == 1) {
+        widgets::set_check_value(view_.Check1.get(), 0);
+        view_.Label1->hide();
+        view_.Command2->setText(QStringLiteral("&More Info"));
     }
 }
 
@@ -274,7 +213,7 @@ void Splashscreen::keyPressEvent(QKeyEvent* event)
 
 bool Splashscreen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == label1_) {
+    if (watched == view_.Label1) {
         if (event->type() == QEvent::MouseButtonPress) {
             moreinfo();
             return true;

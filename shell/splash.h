@@ -1,11 +1,8 @@
 #pragma once
 
-#include "core/version.h"
-#include "widgets/controls.h"
+#include "shell/splash_view.h"
 
-#include <QLabel>
 #include <QPointer>
-#include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 
@@ -17,8 +14,6 @@ class Platform;
 }
 
 namespace shell {
-
-inline const char kVersionLabel[] = "v." PIGMENTOR_VERSION;
 
 // The splash window at start-up, which doubles as the About box.
 class Splashscreen : public QWidget {
@@ -34,7 +29,7 @@ public:
     ~Splashscreen() override;
 
     // Runs the load; false when the splash closed itself without being shown. The
-    // controls below exist from the load on.
+    // view's controls exist from the load on.
     bool load();
 
     void moreinfo();
@@ -42,12 +37,7 @@ public:
 
     Mode mode() const { return mode_; }
     QTimer* Timer1() { return &timer_; }
-    QPushButton* Command1() const { return command1_; }
-    QPushButton* Command2() const { return command2_; }
-    QLabel* Label1() const { return label1_; }
-    QLabel* Label2() const { return label2_; }
-    // The credits toggle's state; a box of its own that is never shown.
-    widgets::ValueCheckBox* Check1() const { return check1_.get(); }
+    const SplashView& view() const { return view_; }
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -72,11 +62,7 @@ private:
     bool shaped_ = false;
     bool timer_started_ = false;
     bool main_opened_ = false;
-    QPushButton* command1_ = nullptr;
-    QPushButton* command2_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* label2_ = nullptr;
-    std::unique_ptr<widgets::ValueCheckBox> check1_;
+    SplashView view_;
 };
 
 } // namespace shell

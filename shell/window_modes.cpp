@@ -106,32 +106,18 @@ void keep_in_front_of(QWidget* box, QWidget* main_window)
 
 WindowModes::WindowModes(QWidget* main_window, platform::Platform& platform,
     storage::PreferenceTable& prefs, QAction* exit_action)
-    : QObject(main_window), main_(main_window), platform_(platform), prefs_(prefs),
-      menu_(QStringLiteral("new"))
+    : QObject(main_window), main_(main_window), platform_(platform), prefs_(prefs)
 {
     tray_ = platform_.createTrayIcon(QApplication::windowIcon(), QStringLiteral("Pigmentor"), this);
     connect(tray_.get(), &platform::TrayIcon::restoreRequested, this, &WindowModes::restore_main);
 
-    menu_.setObjectName(QStringLiteral("newmenu"));
-    minimize_ = menu_.addAction(QStringLiteral("Minimize"));
-    minimize_->setObjectName(QStringLiteral("minimize"));
-    minimize_->setEnabled(false);
-    restore_ = menu_.addAction(QStringLiteral("Restore"));
-    restore_->setObjectName(QStringLiteral("restore"));
-    menu_.addSeparator()->setObjectName(QStringLiteral("none8"));
-    helo_ = menu_.addAction(QStringLiteral("Exit"));
-    helo_->setObjectName(QStringLiteral("helo"));
-    QFont bold = helo_->font();
-    bold.setBold(true);
-    helo_->setFont(bold);
-    menu_.setDefaultAction(helo_);
-
-    connect(minimize_, &QAction::triggered, this, &WindowModes::minimize_Click);
-    connect(restore_, &QAction::triggered, this, &WindowModes::restore_Click);
-    connect(helo_, &QAction::triggered, exit_action, &QAction::trigger);
-    connect(&menu_, &QMenu::aboutToShow, this, &WindowModes::update_tray_menu);
+    view_ = build_tray_menu_view();
+    connect(view_.minimize, &QAction::triggered, this, &WindowModes::minimize_Click);
+    connect(view_.restore, &QAction::triggered, this, &WindowModes::restore_Click);
+    connect(view_.helo, &QAction::triggered, exit_action, &QAction::trigger);
+    connect(view_.newmenu.get(), &QMenu::aboutToShow, this, &WindowModes::update_tray_menu);
     main_->installEventFilter(this);
-    tray_->setMenu(&menu_);
+    tray_->setMenu(view_.newmenu.get());
 
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(500);
@@ -239,21 +225,21 @@ void WindowModes::update_tray_menu()
 {
     const int mode = prefs_[storage::TrayMode];
     if (mode == 1) {
-        minimize_->setEnabled(main_->isVisible());
-        restore_->setEnabled(!main_->isVisible());
+        view_.minimize->setEnabled(main_->isVisible());
+        view_.restore->setEnabled(!main_->isVisible());
     } else if (mode == 2) {
         if (main_->isMinimized()) {
-            minimize_->setEnabled(false);
-            restore_->setEnabled(true);
+            view_.minimize->setEnabled(false);
+            view_.restore->setEnabled(true);
         } else if (!main_->isMaximized()) {
-            minimize_->setEnabled(true);
-            restore_->setEnabled(false);
+            view_.minimize->setEnabled(true);
+            view_.restore->setEnabled(false);
         }
     }
     // Where the window system never says that the window was minimized, a shown window may
     // be: Restore stays on offer.
     if ((mode == 1 || mode == 2) && !platform_.reportsMinimize())
-        restore_->setEnabled(true);
+        view_.restore->setEnabled(true);
 }
 
 } // namespace shell

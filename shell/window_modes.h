@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "shell/tray_menu_view.h"
 
-#include <QMenu>
 #include <QObject>
 #include <QTimer>
 
@@ -51,10 +51,7 @@ public:
 
     QTimer* Timer1() { return &timer_; }
     platform::TrayIcon* TrayIcon1() { return tray_.get(); }
-    QMenu* newmenu() { return &menu_; }
-    QAction* minimize() { return minimize_; }
-    QAction* restore() { return restore_; }
-    QAction* helo() { return helo_; }
+    const TrayMenuView& view() const { return view_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,10 +62,7 @@ private:
     storage::PreferenceTable& prefs_;
     std::unique_ptr<platform::TrayIcon> tray_;
     QTimer timer_;
-    QMenu menu_;
-    QAction* minimize_;
-    QAction* restore_;
-    QAction* helo_;
+    TrayMenuView view_;
 };
 
 } // namespace shell

@@ -23,6 +23,16 @@ QAction* add_action(
     return a;
 }
 
+QPushButton* push_button(
+    QWidget* parent, const char* name, const QString& caption, const QString& tip)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    if (!tip.isEmpty())
+        b->setToolTip(tip);
+    return b;
+}
+
 namespace {
 
 class SelectOnFocus : public QObject {

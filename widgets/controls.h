@@ -51,6 +51,10 @@ void give_menu_shortcuts_priority(QWidget* window);
 QAction* add_action(
     QMenu* menu, const char* name, const QString& caption, const QKeySequence& shortcut = {});
 
+// A push button with its name, caption and tool tip (none when the tip is empty).
+QPushButton* push_button(
+    QWidget* parent, const char* name, const QString& caption, const QString& tip = {});
+
 // Selects the first `length` characters of a box whenever it gets the focus.
 void select_on_focus(QLineEdit* box, int length);
 

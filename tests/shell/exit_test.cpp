@@ -33,7 +33,7 @@ TEST_F(ExitTest, ConfirmNoWritesNothingAndTheNextCloseRereadsThePreferences)
     editor::Form1& w = open_main();
     w.show_station();
     fake.yes_no_answers.push_back(false);
-    item(&w, "exit")->trigger();
+    w.view().exit->trigger();
     EXPECT_TRUE(w.isVisible());
     EXPECT_TRUE(w.station()->isVisible());
     EXPECT_EQ(read("pmtsetgs.ini"), QByteArray("<missing>"));
@@ -69,7 +69,7 @@ TEST_F(ExitTest, TvCloseSavesFirstThenShrinksHeightThenWidthAroundTheMiddle)
 
     write("pmtprefs.ini", "0\r\n0\r\n1\r\n0\r\n0\r\n0\r\n");
     editor::Form1& w = open_main();
-    item(w.show_station(), "oval")->trigger();
+    w.show_station()->view().oval->trigger();
     const QSize before = w.size();
     SizeWatch watch;
     QList<QByteArray> prefs_at_resize;

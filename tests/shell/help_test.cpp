@@ -29,23 +29,23 @@ TEST_F(HelpTest, LinksStayInsideBackForwardContentsAndTheStyleSheet)
     window.show_contents();
     window.show();
     QApplication::setActiveWindow(&window);
-    const auto page = [&] { return window.browser()->source().fileName(); };
-    EXPECT_NE(window.browser()->document()->defaultStyleSheet().indexOf("#003366"), -1);
-    emit window.browser()->anchorClicked(QUrl("a.html"));
+    const auto page = [&] { return window.view().HelpPage->source().fileName(); };
+    EXPECT_NE(window.view().HelpPage->document()->defaultStyleSheet().indexOf("#003366"), -1);
+    emit window.view().HelpPage->anchorClicked(QUrl("a.html"));
     EXPECT_EQ(page(), "a.html");
-    QTest::keyClick(window.browser(), Qt::Key_Left, Qt::AltModifier);
+    QTest::keyClick(window.view().HelpPage, Qt::Key_Left, Qt::AltModifier);
     EXPECT_EQ(page(), "index.html"); // one step, not two
-    QTest::keyClick(window.browser(), Qt::Key_Right, Qt::AltModifier);
+    QTest::keyClick(window.view().HelpPage, Qt::Key_Right, Qt::AltModifier);
     EXPECT_EQ(page(), "a.html");
-    window.contents()->click();
+    window.view().HelpContents->click();
     EXPECT_EQ(page(), "index.html");
 
     const QUrl out("https://example.org/x");
-    emit window.browser()->anchorClicked(out);
+    emit window.view().HelpPage->anchorClicked(out);
     EXPECT_EQ(fake.opened_urls, std::vector<QUrl> {out});
     EXPECT_EQ(page(), "index.html");
     fake.url_opens = false;
-    emit window.browser()->anchorClicked(out);
+    emit window.view().HelpPage->anchorClicked(out);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text,
         "The address could not be opened. Please visit\rhttps://example.org/x\rin your web "
@@ -74,15 +74,15 @@ TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
     editor::Form1& w = open_main();
     const QString old = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    shell::Form2* viewer = open_from<shell::Form2>(&w, "readmetxt", "Form2");
+    shell::Form2* viewer = open_from<shell::Form2>(w.view().readmetxt);
     ASSERT_NE(viewer, nullptr);
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text, "Error encountered while trying to open file, please retry.");
     EXPECT_EQ(fake.boxes[0].title, "Text Editor");
     EXPECT_EQ(fake.boxes[0].icon, core::Icon::Exclamation);
     write("ReadMe.txt", "Hello\r\nthere\r\n");
-    EXPECT_EQ(open_from<shell::Form2>(&w, "readmetxt", "Form2"), viewer);
-    EXPECT_EQ(viewer->Text1()->toPlainText(), "Hello\nthere\n");
+    EXPECT_EQ(open_from<shell::Form2>(w.view().readmetxt), viewer);
+    EXPECT_EQ(viewer->view().Text1->toPlainText(), "Hello\nthere\n");
     // A pipe, a device or a huge file in its place: a message that says so, the text kept,
     // and the program goes on at once.
     const QString readme = file("ReadMe.txt");
@@ -99,38 +99,38 @@ TEST_F(HelpTest, ReadMeWebsiteAndMissingPagesFromTheMenu)
         else
             ASSERT_TRUE(QFile::link(what, readme));
         const size_t before = fake.boxes.size();
-        item(&w, "readmetxt")->trigger();
+        w.view().readmetxt->trigger();
         ASSERT_EQ(fake.boxes.size(), before + 1);
         EXPECT_EQ(fake.boxes.back().text, "\"ReadMe.txt\" could not be opened.\r" + reason + '.');
         EXPECT_EQ(fake.boxes.back().title, "Pigmentor");
-        EXPECT_EQ(viewer->Text1()->toPlainText(), "Hello\nthere\n");
+        EXPECT_EQ(viewer->view().Text1->toPlainText(), "Hello\nthere\n");
     }
     QFile::remove(readme);
     write("ReadMe.txt", QByteArray(400, 'x') + "\r\n");
-    item(&w, "readmetxt")->trigger();
+    w.view().readmetxt->trigger();
     QDir::setCurrent(old);
-    QPlainTextEdit* text = viewer->Text1();
+    QPlainTextEdit* text = viewer->view().Text1;
     for (const QSize size : {QSize(626, 345), QSize(300, 200), QSize(900, 700)}) {
         viewer->resize(size);
         QApplication::processEvents();
         EXPECT_EQ(text->geometry().bottomRight(), viewer->rect().bottomRight());
-        EXPECT_FALSE(text->geometry().intersects(viewer->Command1()->geometry()));
-        EXPECT_TRUE(viewer->rect().contains(viewer->Command1()->geometry()));
+        EXPECT_FALSE(text->geometry().intersects(viewer->view().Command1->geometry()));
+        EXPECT_TRUE(viewer->rect().contains(viewer->view().Command1->geometry()));
         EXPECT_EQ(text->horizontalScrollBar()->maximum(), 0);
     }
     viewer->close();
     w.show_station()->close();
 
     const QString site = QString::fromLatin1(shell::kWebsite);
-    item(&w, "hexwebsite")->trigger();
+    w.view().hexwebsite->trigger();
     EXPECT_EQ(fake.opened_urls, std::vector<QUrl> {QUrl(site)});
     fake.url_opens = false;
-    item(&w, "hexwebsite")->trigger();
+    w.view().hexwebsite->trigger();
     ASSERT_EQ(fake.boxes.size(), 5u);
     EXPECT_EQ(fake.boxes[4].text,
         "The web page could not be opened. Please visit\r" + site + "\rin your web browser.");
     if (shell::help_folder().isEmpty()) { // unless the pages lie beside the test program
-        item(&w, "viewhelptopics")->trigger();
+        w.view().viewhelptopics->trigger();
         ASSERT_EQ(fake.boxes.size(), 6u);
         EXPECT_EQ(fake.boxes[5].text,
             "The help pages could not be found. They belong in the "

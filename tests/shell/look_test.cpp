@@ -28,35 +28,35 @@ TEST_P(LookTest, ShellWindowsFitAndReadOnEveryDesktop)
     testsupport::DesktopLook look(std::get<0>(GetParam()), std::get<1>(GetParam()));
     editor::Form1& w = open_main();
 
-    auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
+    auto* about = open_from<shell::Splashscreen>(w.view().about);
     ASSERT_NE(about, nullptr);
-    about->Command2()->click(); // with the credits (hidden, they keep their place)
-    ASSERT_TRUE(about->Label1()->isVisible());
+    about->view().Command2->click(); // with the credits (hidden, they keep their place)
+    ASSERT_TRUE(about->view().Label1->isVisible());
     EXPECT_EQ(problems(about), QStringList());
     EXPECT_EQ(about->size(), QSize(335, 232));
     // The buttons and the texts inside the ellipse the box is cut to.
     const QRegion ellipse(fake.shapes[about], QRegion::Ellipse);
     const auto inside = [&](const QRect& r) { return ellipse.intersected(r) == QRegion(r); };
-    EXPECT_TRUE(inside(about->Command1()->geometry()));
-    EXPECT_TRUE(inside(about->Command2()->geometry()));
-    for (QLabel* label : {about->Label1(), about->Label2()}) {
+    EXPECT_TRUE(inside(about->view().Command1->geometry()));
+    EXPECT_TRUE(inside(about->view().Command2->geometry()));
+    for (QLabel* label : {about->view().Label1, about->view().Label2}) {
         const QRect text = label->fontMetrics().boundingRect(
             label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text());
         EXPECT_TRUE(inside(text.translated(label->pos()))) << label->objectName().toStdString();
     }
-    about->Command1()->click();
+    about->view().Command1->click();
 
     // The preferences dialog has a fixed border, but its size comes from the layout.
-    for (const auto& [menu_item, name] : {std::pair {"prefs", "prefres"}, {"readmetxt", "Form2"}}) {
-        QWidget* window = open_from<QWidget>(&w, menu_item, name);
-        ASSERT_NE(window, nullptr);
-        EXPECT_EQ(problems(window), QStringList()) << name;
-        if (qobject_cast<shell::prefres*>(window)) {
-            EXPECT_EQ(window->minimumSize(), window->maximumSize());
-            EXPECT_EQ(window->size(), window->sizeHint());
-        }
-        window->close();
-    }
+    auto* prefs = open_from<shell::prefres>(w.view().prefs);
+    ASSERT_NE(prefs, nullptr);
+    EXPECT_EQ(problems(prefs), QStringList());
+    EXPECT_EQ(prefs->minimumSize(), prefs->maximumSize());
+    EXPECT_EQ(prefs->size(), prefs->sizeHint());
+    prefs->close();
+    auto* readme = open_from<shell::Form2>(w.view().readmetxt);
+    ASSERT_NE(readme, nullptr);
+    EXPECT_EQ(problems(readme), QStringList());
+    readme->close();
 
     write("index.html", "<html><body><h1>Help</h1></body></html>");
     shell::HelpWindow help(fake, dir.path());
@@ -64,7 +64,7 @@ TEST_P(LookTest, ShellWindowsFitAndReadOnEveryDesktop)
     help.show_contents();
     help.show();
     // Contrast rules leave inactive controls out (Back and Forward on the first page).
-    EXPECT_EQ(problems(&help, {{help.back(), help.forward()}}), QStringList());
+    EXPECT_EQ(problems(&help, {{help.view().HelpBack, help.view().HelpForward}}), QStringList());
 }
 
 INSTANTIATE_TEST_SUITE_P(Desktops, LookTest,

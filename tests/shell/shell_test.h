@@ -6,20 +6,13 @@
 #include <QAction>
 #include <QApplication>
 
-// A menu item of a window by its name.
-inline QAction* item(const QObject* window, const char* name)
+// Triggers a menu item and returns the visible top-level window of class T that it shows.
+template <class T> T* open_from(QAction* item)
 {
-    return testsupport::find<QAction>(window, name);
-}
-
-// Triggers a menu item and returns the top-level window it shows (by objectName and class).
-template <class T> T* open_from(const QObject* window, const char* item_name, const char* name)
-{
-    item(window, item_name)->trigger();
+    item->trigger();
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->isVisible() && w->objectName() == QLatin1String(name))
-            if (auto* t = qobject_cast<T*>(w))
-                return t;
+        if (auto* t = qobject_cast<T*>(w); t && t->isVisible())
+            return t;
     }
     return nullptr;
 }

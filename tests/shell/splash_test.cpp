@@ -39,7 +39,7 @@ TEST_F(SplashTest, PreferencesDecideTheSplashItsShapeAndTheStation)
         ASSERT_EQ(!splash.isNull(), c.splash);
         if (splash) {
             EXPECT_EQ(shows, 0);
-            EXPECT_FALSE(splash->Command1()->isVisible());
+            EXPECT_FALSE(splash->view().Command1->isVisible());
             EXPECT_EQ(fake.shapes.count(splash) ? fake.shapes[splash] : QRect(),
                 c.ellipse ? QRect(QPoint(1, 1), QPoint(334, 231)) : QRect());
             splash->close();
@@ -55,7 +55,7 @@ TEST_F(SplashTest, PreferencesDecideTheSplashItsShapeAndTheStation)
 TEST_F(SplashTest, AboutBoxHoldsTheMainWindowUntilClosed)
 {
     editor::Form1& w = open_main();
-    auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
+    auto* about = open_from<shell::Splashscreen>(w.view().about);
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(w.isEnabled());
     EXPECT_FALSE(about->Timer1()->isActive());
@@ -65,27 +65,27 @@ TEST_F(SplashTest, AboutBoxHoldsTheMainWindowUntilClosed)
     QTest::keyClick(about, Qt::Key_Escape);
     EXPECT_TRUE(w.isEnabled());
 
-    item(&w, "stayontopr")->trigger(); // the right-click twin: both marks in step
-    EXPECT_TRUE(item(&w, "staytop")->isChecked());
+    w.view().stayontopr->trigger(); // the right-click twin: both marks in step
+    EXPECT_TRUE(w.view().staytop->isChecked());
     EXPECT_TRUE(fake.topmost[&w]);
-    about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
+    about = open_from<shell::Splashscreen>(w.view().about);
     ASSERT_NE(about, nullptr);
     ASSERT_TRUE(w.isMinimized());
     EXPECT_EQ(about->windowHandle()->transientParent(), nullptr);
     w.showNormal();
     EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
     w.showMinimized();
-    about->Command2()->click();
-    EXPECT_TRUE(about->Label1()->isVisible());
-    EXPECT_EQ(about->Command2()->text(), "Hide");
-    QTest::mouseClick(about->Label1(), Qt::LeftButton);
-    EXPECT_FALSE(about->Label1()->isVisible());
-    EXPECT_EQ(about->Command2()->text(), "&More Info");
-    about->Command1()->click();
+    about->view().Command2->click();
+    EXPECT_TRUE(about->view().Label1->isVisible());
+    EXPECT_EQ(about->view().Command2->text(), "Hide");
+    QTest::mouseClick(about->view().Label1, Qt::LeftButton);
+    EXPECT_FALSE(about->view().Label1->isVisible());
+    EXPECT_EQ(about->view().Command2->text(), "&More Info");
+    about->view().Command1->click();
     EXPECT_TRUE(w.isEnabled());
     EXPECT_FALSE(w.isMinimized());
-    item(&w, "staytop")->trigger();
-    EXPECT_FALSE(item(&w, "stayontopr")->isChecked());
+    w.view().staytop->trigger();
+    EXPECT_FALSE(w.view().stayontopr->isChecked());
     EXPECT_FALSE(fake.topmost[&w]);
 }
 

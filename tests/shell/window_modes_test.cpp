@@ -21,19 +21,19 @@ protected:
         return open_main();
     }
     shell::WindowModes& modes() { return *main->window_modes(); }
-    auto* open_prefs() { return open_from<shell::prefres>(main.get(), "prefs", "prefres"); }
+    auto* open_prefs() { return open_from<shell::prefres>(main->view().prefs); }
     // Minimize and Restore offered one at a time, as the window is: in the copy of the
     // menu a StatusNotifier host draws (brought up to date when the window changes), and
     // when the menu opens.
     void expect_tray_menu_offers_minimize(bool minimize)
     {
         QCoreApplication::sendPostedEvents(&modes(), QEvent::MetaCall);
-        EXPECT_EQ(modes().minimize()->isEnabled(), minimize);
-        EXPECT_EQ(modes().restore()->isEnabled(), !minimize);
-        modes().minimize()->setEnabled(!minimize);
-        emit modes().newmenu()->aboutToShow();
-        EXPECT_EQ(modes().minimize()->isEnabled(), minimize);
-        EXPECT_EQ(modes().restore()->isEnabled(), !minimize);
+        EXPECT_EQ(modes().view().minimize->isEnabled(), minimize);
+        EXPECT_EQ(modes().view().restore->isEnabled(), !minimize);
+        modes().view().minimize->setEnabled(!minimize);
+        emit modes().view().newmenu.get()->aboutToShow();
+        EXPECT_EQ(modes().view().minimize->isEnabled(), minimize);
+        EXPECT_EQ(modes().view().restore->isEnabled(), !minimize);
     }
 };
 
@@ -50,8 +50,8 @@ TEST_F(WindowModesTest, TrayModeDecidesIconAndTimer)
     }
     EXPECT_EQ(fake.tray->tooltip, "Pigmentor");
     // The tray shows the window's own menu, so the desktop can export and draw it.
-    EXPECT_EQ(fake.tray->menu, modes().newmenu());
-    EXPECT_EQ(modes().newmenu()->defaultAction(), modes().helo());
+    EXPECT_EQ(fake.tray->menu, modes().view().newmenu.get());
+    EXPECT_EQ(modes().view().newmenu.get()->defaultAction(), modes().view().helo);
 }
 
 // Tray only: Minimize hides at once, the timer hides a minimized window (where there is a
@@ -63,7 +63,7 @@ TEST_F(WindowModesTest, TheTrayMenuMinimizesAndRestoresAsTheModeSays)
 {
     editor::Form1& w = open_with(1);
     expect_tray_menu_offers_minimize(true);
-    modes().minimize()->trigger();
+    modes().view().minimize->trigger();
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(w.isMinimized());
     expect_tray_menu_offers_minimize(false);
@@ -72,7 +72,7 @@ TEST_F(WindowModesTest, TheTrayMenuMinimizesAndRestoresAsTheModeSays)
     w.showMinimized();
     modes().Timer1_Timer();
     EXPECT_FALSE(w.isVisible());
-    modes().restore()->trigger();
+    modes().view().restore->trigger();
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(w.isMinimized());
     EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &w; }, 1000));
@@ -83,12 +83,12 @@ TEST_F(WindowModesTest, TheTrayMenuMinimizesAndRestoresAsTheModeSays)
 
     editor::Form1& both = open_with(2);
     expect_tray_menu_offers_minimize(true);
-    modes().minimize()->trigger();
+    modes().view().minimize->trigger();
     EXPECT_TRUE(both.isMinimized());
     expect_tray_menu_offers_minimize(false);
-    modes().restore()->trigger();
+    modes().view().restore->trigger();
     EXPECT_FALSE(both.isMinimized());
-    modes().helo()->trigger();
+    modes().view().helo->trigger();
     EXPECT_EQ(process_ends, 1);
     EXPECT_FALSE(fake.tray->isShown());
 }
@@ -104,11 +104,11 @@ TEST_F(WindowModesTest, PreferencesDialogReadsAndWritesTheFile)
     editor::Form1& w = open_main();
     shell::prefres* d = open_prefs();
     ASSERT_NE(d, nullptr);
-    EXPECT_TRUE(d->tray(0)->isChecked()); // no file: Task Bar only
+    EXPECT_TRUE(d->view().tray[0]->isChecked()); // no file: Task Bar only
     for (int n = 1; n <= 5; ++n)
-        d->check(n)->click();
-    d->tray(2)->click();
-    d->Command1()->click();
+        d->view().check(n)->click();
+    d->view().tray[2]->click();
+    d->view().Command1->click();
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("1\r\n1\r\n1\r\n1\r\n2\r\n1\r\n"));
     EXPECT_EQ(w.preferences()[storage::TrayMode], 2);
     EXPECT_TRUE(fake.tray->isShown());
@@ -128,33 +128,33 @@ TEST_F(WindowModesTest, PreferencesDialogReadsAndWritesTheFile)
         EXPECT_FALSE(w.isEnabled());
         QString boxes;
         for (int n = 1; n <= 5; ++n)
-            boxes += QString::number(d->check(n)->checkState());
+            boxes += QString::number(d->view().check(n)->checkState());
         EXPECT_EQ(boxes, c.boxes);
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(d->tray(i)->isChecked(), i == c.tray) << i;
-        d->Command2()->click();
+            EXPECT_EQ(d->view().tray[i]->isChecked(), i == c.tray) << i;
+        d->view().Command2->click();
         EXPECT_TRUE(w.isEnabled());
         EXPECT_EQ(read("pmtprefs.ini"), QByteArray(c.bytes));
     }
 
     // The title bar's close ends like Cancel and restores a topmost main window.
-    item(&w, "staytop")->trigger();
+    w.view().staytop->trigger();
     d = open_prefs();
     EXPECT_TRUE(w.isMinimized());
-    d->check(2)->click();
+    d->view().check(2)->click();
     d->close();
     EXPECT_TRUE(w.isEnabled());
     EXPECT_FALSE(w.isMinimized());
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n7\r\n0\r\n"));
-    open_prefs()->Command1()->click();
+    open_prefs()->view().Command1->click();
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n"));
 
     // A file that cannot be written: a message with the reason, the dialog stays open over
     // a disabled main window, the old file whole; Cancel then ends as ever.
     QFile::setPermissions(file("pmtprefs.ini"), QFileDevice::ReadOwner);
     d = open_prefs();
-    d->check(1)->click();
-    d->Command1()->click();
+    d->view().check(1)->click();
+    d->view().Command1->click();
     ASSERT_EQ(fake.boxes.size(), 1u);
     EXPECT_EQ(fake.boxes[0].text,
         '"' + file("pmtprefs.ini") + "\" could not be saved.\rPermission denied.");
@@ -162,7 +162,7 @@ TEST_F(WindowModesTest, PreferencesDialogReadsAndWritesTheFile)
     EXPECT_TRUE(d->isVisible());
     EXPECT_FALSE(w.isEnabled());
     EXPECT_EQ(read("pmtprefs.ini"), QByteArray("0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n"));
-    d->Command2()->click();
+    d->view().Command2->click();
     EXPECT_TRUE(w.isEnabled());
 }
 
@@ -209,9 +209,9 @@ TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBrings
     fake.tray->restoreRequested(); // the active window stays as it is
     EXPECT_EQ(count.hides, 1);
     // Restore stays on offer for a window that may be minimized without the program knowing.
-    emit modes().newmenu()->aboutToShow();
-    EXPECT_TRUE(modes().minimize()->isEnabled());
-    EXPECT_TRUE(modes().restore()->isEnabled());
+    emit modes().view().newmenu.get()->aboutToShow();
+    EXPECT_TRUE(modes().view().minimize->isEnabled());
+    EXPECT_TRUE(modes().view().restore->isEnabled());
 
     other.activateWindow();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &other; }, 1000));
@@ -223,12 +223,13 @@ TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBrings
     ASSERT_EQ(fake.activations.size(), 3u);
     EXPECT_EQ(fake.activations[2].token, "launcher-token");
 
-    for (const char* name : {"staytop", "stayontopr"}) {
-        EXPECT_FALSE(item(&w, name)->isEnabled()) << name;
-        EXPECT_FALSE(item(&w, name)->isChecked()) << name;
-        EXPECT_EQ(item(&w, name)->toolTip(), platform::kNoStayOnTopText) << name;
+    for (QAction* item : {w.view().staytop, w.view().stayontopr}) {
+        const std::string name = item->objectName().toStdString();
+        EXPECT_FALSE(item->isEnabled()) << name;
+        EXPECT_FALSE(item->isChecked()) << name;
+        EXPECT_EQ(item->toolTip(), platform::kNoStayOnTopText) << name;
     }
-    auto* about = open_from<shell::Splashscreen>(&w, "about", "Splashscreen");
+    auto* about = open_from<shell::Splashscreen>(w.view().about);
     ASSERT_NE(about, nullptr);
     EXPECT_FALSE(w.isMinimized());
     about->activateWindow();
@@ -255,10 +256,10 @@ TEST_F(WindowModesTest, WithoutMinimizeOrTopmostFromTheDesktopTheTrayStillBrings
     EXPECT_EQ(about->windowHandle()->transientParent(), w.windowHandle());
     EXPECT_EQ(fake.activations.back().window, about);
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == about; }, 1000));
-    about->Command1()->click();
+    about->view().Command1->click();
     station::Form3* station = w.show_station();
     ASSERT_NE(station, nullptr);
-    for (const char* name : {"staytop", "stayontopr"})
-        EXPECT_FALSE(item(station, name)->isEnabled()) << name;
+    for (QAction* item : {station->view().staytop, station->view().stayontopr})
+        EXPECT_FALSE(item->isEnabled()) << item->objectName().toStdString();
     EXPECT_TRUE(fake.topmost.empty());
 }

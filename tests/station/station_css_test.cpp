@@ -19,7 +19,7 @@ TEST_F(StationTest, CssCopiesForEachTargetPasteAndPickForTheSelectedOne)
     const std::pair<QAction*, const char*> cases[] = {{v.css[Background].hex, "#ffffff"},
         {v.css[Object].name, "orange"}, {v.css[Text].hsl, "hsl(210, 50%, 40%)"},
         {v.css_right[Text].short_hex, "#369"}, {v.css_right[Object].hex, "#ffa500"}};
-    find<QAction>(main.get(), "numsign")->trigger(); // "#" is the hex copy's, not CSS's
+    main->view().numsign->trigger(); // "#" is the hex copy's, not CSS's
     for (const auto& [item, copied] : cases) {
         fake.boxes.clear();
         item->trigger();
@@ -32,7 +32,7 @@ TEST_F(StationTest, CssCopiesForEachTargetPasteAndPickForTheSelectedOne)
                 .arg(QString::fromLatin1(copied)));
     }
     // The main window's alert option silences these too.
-    find<QAction>(main.get(), "copyalert")->trigger();
+    main->view().copyalert->trigger();
     fake.boxes.clear();
     v.css[Text].oklch->trigger();
     EXPECT_TRUE(fake.clipboard.startsWith("oklch("));
@@ -80,8 +80,7 @@ TEST_F(StationTest, DropsAndTranslucentColoursOnTheSelectedTarget)
     v.pastecss->trigger();
     // Half white over 336699: 153, 179, 204.
     EXPECT_EQ(codes(s), "336699 99B3CC 000000");
-    EXPECT_EQ(v.cssNote->text(),
-        "rgb(255 255 255 / 50%) flattened onto the background #336699");
+    EXPECT_EQ(v.cssNote->text(), "rgb(255 255 255 / 50%) flattened onto the background #336699");
     s.Option(Background)->click(); // a change of colour: the note is gone
     EXPECT_TRUE(v.cssNote->text().isEmpty());
     v.pastecss->trigger();

@@ -58,7 +58,7 @@ TEST_F(StationTest, OptionsWithMarksInStepTheSampleFontAsDrawnTheOvalKeptAndThem
     v.staytop->trigger();
     EXPECT_FALSE(v.stayontopr->isChecked());
     EXPECT_FALSE(fake.topmost[&s]);
-    EXPECT_FALSE(find<QAction>(main.get(), "staytop")->isChecked()); // not the main window's
+    EXPECT_FALSE(main->view().staytop->isChecked()); // not the main window's
 
     // Themes: saved and loaded back, and broken files. (Themes handed over from outside,
     // missing ones included, are loaded in the app tests; longer lines in the storage tests.)

@@ -127,7 +127,7 @@ TEST_F(StationTest, CopiesFollowTheMainWindowsOptionsAndMenusPopWhereTheyShould)
 
     set_target(s, Text, "010203");
     s.Option(Background)->click();
-    find<QAction>(main.get(), "numsign")->trigger();
+    main->view().numsign->trigger();
     const std::pair<QAction*, const char*> copies[]
         = {{v.objhexcode, "#000000"}, {v.texthexcopyr, "#010203"}, {v.right_textrgb, "R:1 G:2 B:3"},
             {v.bakrgb, "R:255 G:255 B:255"}};
@@ -140,7 +140,7 @@ TEST_F(StationTest, CopiesFollowTheMainWindowsOptionsAndMenusPopWhereTheyShould)
         "[R:255 G:255 B:255] was copied to your clipboard.\rPress Ctrl + V to paste it!");
     EXPECT_TRUE(s.Option(Background)->isChecked());
 
-    find<QAction>(main.get(), "alertcopy_right")->trigger();
+    main->view().alertcopy_right->trigger();
     fake.boxes.clear();
     v.backhexr->trigger();
     EXPECT_TRUE(fake.boxes.empty());

@@ -13,7 +13,6 @@ using station::Background;
 using station::ContrastPanel;
 using station::Object;
 using station::Text;
-using testsupport::find;
 
 // A main window with its station open and active.
 class StationTest : public WindowTest {

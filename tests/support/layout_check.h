@@ -38,14 +38,8 @@ private:
     QPalette old_palette_;
 };
 
-// Finds a control or action of a window by its objectName; fails the test when missing.
 // Each key sequence that more than one action of the window takes, with the actions'
 // objectNames ("F2: pastehex and pastecss"); empty when every shortcut is used once.
 QStringList shortcuts_taken_twice(const QWidget* window);
-
-template <class T> T* find(const QObject* window, const char* name)
-{
-    return window->findChild<T*>(QString::fromLatin1(name));
-}
 
 } // namespace testsupport
