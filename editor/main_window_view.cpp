@@ -108,9 +108,7 @@ QGroupBox* make_frame(QWidget* parent, const char* name, const QString& caption)
 QPushButton* make_button(
     QWidget* parent, const char* name, const QString& caption, const QString& tip)
 {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
+    QPushButton* b = widgets::push_button(parent, name, caption, tip);
     b->setAutoDefault(true);
     return b;
 }
