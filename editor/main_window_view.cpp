@@ -176,15 +176,23 @@ void Form1View::show_info(const QString& text)
     const QFontMetrics fm(cssInfo->font());
     const int room = cssInfo->minimumWidth();
     // The sum of the characters' own widths, from a table kept for the font, stands in for
-    // measuring the whole line on every change, with room for kerning to spare.
+    // measuring the whole line on every change, with room for kerning to spare. A character
+    // is measured when first met, so that glyphs no line shows are never loaded.
     if (!advances_font_ || cssInfo->font() != *advances_font_) {
         advances_font_ = cssInfo->font();
-        for (int c = 0; c < 128; ++c)
-            advances_[size_t(c)] = fm.horizontalAdvance(QChar(c));
+        advances_.fill(-1);
     }
     int estimate = 0;
-    for (const QChar c : text)
-        estimate += c.unicode() < 128 ? advances_[c.unicode()] : fm.horizontalAdvance(c);
+    for (const QChar c : text) {
+        if (c.unicode() >= 128) {
+            estimate += fm.horizontalAdvance(c);
+            continue;
+        }
+        int& advance = advances_[c.unicode()];
+        if (advance < 0)
+            advance = fm.horizontalAdvance(c);
+        estimate += advance;
+    }
     if (estimate <= room * 9 / 10 || fm.horizontalAdvance(text) <= room) {
         cssInfo->setText(text);
         cssInfo->setToolTip(kTip);
