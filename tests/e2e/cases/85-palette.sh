@@ -1,7 +1,7 @@
 # The Palette window, built by keyboard: colours from the main window and the clipboard,
 # a rename, an export to CSS, and the CSS read back in; every change kept in its file.
-start_wm >/dev/null 2>&1 || true
 start_program || exit 1
+start_wm >/dev/null 2>&1 || true
 focus_main
 set_clipboard "#336699"
 key shift+F2
