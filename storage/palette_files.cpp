@@ -298,7 +298,7 @@ bool walk_tokens(const QJsonObject& group, const QString& path, const QString& i
     PaletteData& p, QString& error, int depth)
 {
     if (depth > 32) {
-        error = QStringLiteral("The design tokens are nested too deeply.");
+        error = QStringLiteral("The tokens are nested too deeply.");
         return false;
     }
     const QString type = group.value(QStringLiteral("$type")).isString()

@@ -237,7 +237,7 @@ TEST(PaletteImport, BadFilesOfEachKindAreRefused)
     for (int i = 0; i < 40; ++i)
         deep += "{\"g\": ";
     deep += "{}" + QByteArray(40, '}');
-    EXPECT_EQ(parse_import(deep, QStringLiteral("d.json")).error, "The design tokens are nested too deeply.");
+    EXPECT_EQ(parse_import(deep, QStringLiteral("d.json")).error, "The tokens are nested too deeply.");
 }
 
 TEST(PaletteRead, FilesAreBoundedAndNamedInTheMessage)
