@@ -2,6 +2,7 @@
 
 #include "core/hsl.h"
 #include "core/oklab.h"
+#include "core/safe_palette.h"
 #include "platform/platform.h"
 #include "widgets/controls.h"
 
@@ -161,15 +162,6 @@ void ModelBarsView::setup(QWidget* parent, QGridLayout* bars_grid, int row, cons
     modelSwitch = new QPushButton(QString::fromLatin1(model_name(ChannelModel::Rgb)), parent);
     modelSwitch->setObjectName(QStringLiteral("channelModel"));
     modelSwitch->setAutoDefault(false);
-    auto* menu = new QMenu(modelSwitch);
-    auto* group = new QActionGroup(menu);
-    for (int i = 0; i < 3; ++i) {
-        switchItems[size_t(i)] = menu->addAction(QString::fromLatin1(model_name(ChannelModel(i))));
-        switchItems[size_t(i)]->setCheckable(true);
-        group->addAction(switchItems[size_t(i)]);
-    }
-    switchItems[0]->setChecked(true);
-    modelSwitch->setMenu(menu);
     modelSwitch->setAccessibleName(QStringLiteral("Edit channels as"));
     modelSwitch->setToolTip(
         QStringLiteral("Edit the color as red, green and blue only, or also as HSL or OKLCH (F8)"));
@@ -219,23 +211,95 @@ ModelMenu add_model_menu(QMenu* parent, const QString& suffix, bool with_shortcu
     return m;
 }
 
-ChannelEditor::ChannelEditor(EditingWindow& window, QLineEdit* hex_box, QLabel* code_label,
-    ModelBarsView& bars, QObject* parent)
-    : QObject(parent), window_(window), hex_box_(hex_box), code_label_(code_label), bars_(bars)
+ChannelEditor::ChannelEditor(
+    EditingWindow& window, const ChannelControls& controls, QObject* parent)
+    : QObject(parent), window_(window), c_(controls), bars_(*controls.model_bars)
 {
-    for (int i = 0; i < 3; ++i) {
-        connect(bars_.switchItems[size_t(i)], &QAction::triggered, this,
-            [this, i] { setModel(ChannelModel(i)); });
+}
+
+class ChannelEditor::WriteRun {
+public:
+    explicit WriteRun(ChannelEditor& e) : e_(e) { ++e_.writes_; }
+    ~WriteRun()
+    {
+        if (--e_.writes_ == 0)
+            e_.written();
     }
+    WriteRun(const WriteRun&) = delete;
+    WriteRun& operator=(const WriteRun&) = delete;
+
+private:
+    ChannelEditor& e_;
+};
+
+core::Rgb ChannelEditor::color() const
+{
+    return core::Rgb {c_.bars[0]->value(), c_.bars[1]->value(), c_.bars[2]->value()};
+}
+
+void ChannelEditor::setColor(const core::Rgb& c)
+{
+    const WriteRun run(*this);
+    c_.bars[0]->setValue(c.red);
+    c_.bars[1]->setValue(c.green);
+    c_.bars[2]->setValue(c.blue);
+}
+
+void ChannelEditor::applySafe()
+{
+    const WriteRun run(*this);
+    for (QScrollBar* bar : c_.bars)
+        bar->setValue(core::safe_value(bar->value()));
 }
 
 void ChannelEditor::setAutoSafe(bool on)
 {
-    if (on)
-        auto_websafe(window_, 51, 51);
-    else
-        auto_websafe(window_, 1, 7);
-    set_boxes_read_only(window_, on);
+    for (QScrollBar* bar : c_.bars) {
+        bar->setSingleStep(on ? 51 : 1);
+        bar->setPageStep(on ? 51 : 7);
+    }
+    for (QLineEdit* box : c_.boxes)
+        box->setReadOnly(on);
+}
+
+void ChannelEditor::pickColor()
+{
+    const core::Rgb start = core::channels_from_color_value(dialog_color_);
+    const auto chosen = window_.platform().chooseColor(
+        window_.widget(), QColor(start.red, start.green, start.blue));
+    if (chosen)
+        dialog_color_ = core::color_value(chosen->red(), chosen->green(), chosen->blue());
+    setColor(core::channels_from_color_value(dialog_color_));
+}
+
+void ChannelEditor::channelBoxChanged(int channel)
+{
+    QLineEdit* box = c_.boxes[size_t(channel)];
+    const QString text = box->text();
+    if (text.isEmpty())
+        return;
+    if (!core::check_rgb_text(to_u32(text))) {
+        show_message(window_.platform(), window_.widget(),
+            core::refusal_message(core::Refusal::RgbText));
+        box->setText(decimal(c_.bars[size_t(channel)]->value()));
+        return;
+    }
+    const int value = text.toInt();
+    if (value > 255) {
+        box->setText(QStringLiteral("255"));
+        return;
+    }
+    c_.bars[size_t(channel)]->setValue(value);
+}
+
+std::optional<core::Rgb> ChannelEditor::accept(const core::HexEntry& entry, core::Window which)
+{
+    if (entry.refusal != core::Refusal::None) {
+        show_message(
+            window_.platform(), window_.widget(), core::refusal_message(entry.refusal, which));
+        return std::nullopt;
+    }
+    return entry.rgb;
 }
 
 std::optional<core::Rgb> ChannelEditor::pasteHex(core::Window which)
@@ -245,7 +309,7 @@ std::optional<core::Rgb> ChannelEditor::pasteHex(core::Window which)
     if (rgb)
         setColor(*rgb);
     else if (entry.refusal != core::Refusal::BlankClipboard)
-        hex_box_->setText(code_label_->text());
+        c_.hex_box->setText(c_.code_label->text());
     return rgb;
 }
 
@@ -272,6 +336,9 @@ void ChannelEditor::attachMenu(const ModelMenu& menu)
     }
     connect(menu.next, &QAction::triggered, this, &ChannelEditor::nextModel);
     menu.model[size_t(model_)]->setChecked(true);
+    // The switch beside the bars pops up the first such menu.
+    if (bars_.modelSwitch->menu() == nullptr)
+        bars_.modelSwitch->setMenu(menu.menu);
 }
 
 void ChannelEditor::showModel()
@@ -304,7 +371,6 @@ void ChannelEditor::showModel()
         }
     }
     bars_.modelSwitch->setText(QString::fromLatin1(model_name(model_)));
-    bars_.switchItems[size_t(model_)]->setChecked(true);
     for (const ModelMenu& menu : menus_)
         menu.model[size_t(model_)]->setChecked(true);
     if (!bars_.built())
@@ -341,7 +407,7 @@ void ChannelEditor::showModel()
 
 void ChannelEditor::sync()
 {
-    if (window_.channel_writes == 0)
+    if (writes_ == 0)
         written();
 }
 

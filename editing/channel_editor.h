@@ -6,8 +6,8 @@
 //
 // The colour is held by the three red, green and blue scroll bars and every change goes
 // through them, red first, so that each change runs the window's change handling in the
-// usual nested order; the window calls sync() at the end of that handling, and the editor
-// then tells its listeners once with changed().
+// usual nested order (boxes, code, preview, Auto Safe); the window calls sync() at the end
+// of that handling, and the editor then tells its listeners once with changed().
 
 #include "core/color.h"
 #include "core/entry.h"
@@ -25,6 +25,7 @@ class QPushButton;
 class QDoubleSpinBox;
 class QGridLayout;
 class QLabel;
+class QLineEdit;
 class QMenu;
 
 namespace editing {
@@ -78,9 +79,8 @@ private:
 // captions and boxes are made the first time a model other than RGB is chosen.
 struct ModelBarsView {
     // The switch beside the bars: a button named "Edit channels as" that shows the model
-    // and pops up its three items.
+    // and pops up the window's Edit Channels As menu.
     QPushButton* modelSwitch = nullptr;
-    std::array<QAction*, 3> switchItems {}; // in the order of ChannelModel
     QGridLayout* grid = nullptr; // where the bars go: caption, bar, box per row
     int first_row = 0;
     std::array<QLabel*, 3> caption {};
@@ -105,37 +105,45 @@ struct ModelMenu {
 };
 ModelMenu add_model_menu(QMenu* parent, const QString& suffix, bool with_shortcut);
 
+// The controls that hold and show a window's colour.
+struct ChannelControls {
+    std::array<QScrollBar*, 3> bars {}; // red, green, blue: they hold the colour
+    std::array<QLineEdit*, 3> boxes {}; // the channel boxes
+    QLineEdit* hex_box = nullptr; // where a code is typed
+    QLabel* code_label = nullptr; // the code of the colour shown
+    ModelBarsView* model_bars = nullptr;
+};
+
+// A window's colour and everything that can be done to it. Nothing else writes the bars.
 class ChannelEditor : public QObject {
     Q_OBJECT
 public:
-    // hex_box and code_label: the window's hex entry box and the label that shows the
-    // code of the colour.
-    ChannelEditor(EditingWindow& window, QLineEdit* hex_box, QLabel* code_label,
-        ModelBarsView& bars, QObject* parent);
+    ChannelEditor(EditingWindow& window, const ChannelControls& controls, QObject* parent);
 
-    // The colour the bars hold.
-    core::Rgb color() const { return channels(window_); }
+    const ChannelControls& controls() const { return c_; }
+
+    // The colour the bars hold; halfway through a write, the channels written so far.
+    core::Rgb color() const;
     // Writes red, then green, then blue; each write that changes a bar runs the window's
     // change handling before the next one.
-    void setColor(const core::Rgb& c) { write_channels(window_, c); }
+    void setColor(const core::Rgb& c);
     // Snaps each channel in turn to the Safe Palette.
-    void applySafe() { make_safe(window_); }
+    void applySafe();
     // The bars' steps (51 with Auto Safe, 1 and 7 without) and whether the channel boxes
     // may be typed in. The snap itself is the caller's, in its own order.
     void setAutoSafe(bool on);
+    // The colour the colour dialog starts from, set by the window as it shows a colour.
+    void setDialogColor(int color_value) { dialog_color_ = color_value; }
     // Opens the colour dialog at the dialog colour; on cancel the colour is written back.
-    void pickColor() { pick_color(window_); }
+    void pickColor();
     // The text-changed handling of a channel box.
-    void channelBoxChanged(int channel) { channel_box_changed(window_, channel); }
+    void channelBoxChanged(int channel);
     // Applies the code on the clipboard. A refusal shows its message and, unless the
     // clipboard held no text, puts the current code back into the hex box. Gives the
     // colour applied.
     std::optional<core::Rgb> pasteHex(core::Window which);
     // Shows the message of a refused entry (if any) and hands back the accepted colour.
-    std::optional<core::Rgb> accept(const core::HexEntry& entry, core::Window which)
-    {
-        return accept_entry(window_, entry, which);
-    }
+    std::optional<core::Rgb> accept(const core::HexEntry& entry, core::Window which);
 
     ChannelModel model() const { return model_; }
     // Shows the extra bars for a model (none for RGB); modelChanged tells of a change.
@@ -144,25 +152,27 @@ public:
     // Ties a menu's items to the switch: they choose and show the model.
     void attachMenu(const ModelMenu& menu);
 
-    // Called by the window at the end of its change handling, nested runs included, and
-    // when a run of channel writes has ended (EditingWindow::channelsWritten). The extra
-    // bars follow only complete colours, never one written halfway.
+    // Called by the window at the end of its change handling, nested runs included. Once
+    // the outermost write has ended, the extra bars follow and changed() is told: they
+    // see only complete colours, never one written halfway.
     void sync();
-    void written();
 
 signals:
     void changed(const core::Rgb& color);
     void modelChanged(ChannelModel model);
 
 private:
+    class WriteRun; // counts a run of writes and ends it
+    void written();
     void componentMoved(int component, int bar_value);
     void refreshBars();
     void showModel();
 
     EditingWindow& window_;
-    QLineEdit* hex_box_;
-    QLabel* code_label_;
+    ChannelControls c_;
     ModelBarsView& bars_;
+    int writes_ = 0; // runs of setColor and applySafe in progress, nested ones included
+    int dialog_color_ = 0;
     std::vector<ModelMenu> menus_;
     ChannelModel model_ = ChannelModel::Rgb;
     std::array<double, 3> values_ {}; // the components shown, in bar units

@@ -1,4 +1,5 @@
 #include "editing/css_commands.h"
+#include "editing/channel_editor.h"
 
 #include "core/css.h"
 #include "platform/eyedropper.h"
@@ -101,7 +102,7 @@ std::optional<CssApplied> apply_css_text(
         show_message(w.platform(), w.widget(), core::css_refusal_message(parsed.refusal, parsed.needs));
         return std::nullopt;
     }
-    write_channels(w, parsed.rgb);
+    w.channel_editor().setColor(parsed.rgb);
     return CssApplied {parsed.rgb, parsed.alpha < 1 ? flattened_note(bounded, backdrop) : QString()};
 }
 
@@ -213,7 +214,7 @@ void pick_from_screen(EditingWindow& w, std::function<void(const core::Rgb&)> pi
             switch (pick.outcome) {
             case platform::ScreenPick::Outcome::Picked: {
                 const core::Rgb c {pick.color.red(), pick.color.green(), pick.color.blue()};
-                write_channels(*target, c);
+                target->channel_editor().setColor(c);
                 if (picked)
                     picked(c);
                 break;

@@ -2,7 +2,7 @@
 
 // The CSS and screen-pick commands both editing windows share: a "Copy as CSS"
 // submenu, pasting a CSS colour, and picking a colour off the screen. Each sets the
-// colour only through the window's three scroll bars, red first.
+// colour through the window's ChannelEditor, red first.
 
 #include "core/color.h"
 #include "core/copy_text.h"
@@ -71,8 +71,8 @@ struct CssApplied {
 inline constexpr core::Rgb kWhite {255, 255, 255};
 
 // Reads a CSS text (pasted, dropped or given on the command line; at most a small bound
-// of it) and writes the colour through the scroll bars, a translucent one flattened onto
-// the backdrop. A refusal shows its message and changes nothing.
+// of it) and sets the window's colour, a translucent one flattened onto the backdrop. A
+// refusal shows its message and changes nothing.
 std::optional<CssApplied> apply_css_text(
     EditingWindow& w, const QString& text, const core::Rgb& backdrop = kWhite);
 
@@ -91,7 +91,7 @@ std::optional<QString> dropped_css_text(const QMimeData* mime);
 // that take text themselves keep taking it.
 void accept_color_drops(QWidget* window, std::function<void(const QString&)> dropped);
 
-// Starts a screen pick; the picked colour goes through the scroll bars and then to
+// Starts a screen pick; the picked colour is set as the window's and then goes to
 // picked. A cancel changes nothing; where the desktop cannot pick, a box says so.
 // Nothing happens if the window is gone by the time the pick ends.
 void pick_from_screen(EditingWindow& w, std::function<void(const core::Rgb&)> picked = {});

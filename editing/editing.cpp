@@ -3,7 +3,6 @@
 
 #include "core/copy_text.h"
 #include "core/presets.h"
-#include "core/safe_palette.h"
 #include "platform/platform.h"
 
 #include <QAction>
@@ -44,92 +43,6 @@ void ChannelBar::paintEvent(QPaintEvent* event)
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
-core::Rgb channels(const EditingWindow& w)
-{
-    return core::Rgb {w.CLR(0)->value(), w.CLR(1)->value(), w.CLR(2)->value()};
-}
-
-namespace {
-
-// Counts a run of channel writes, and tells the window when the outermost one ends.
-class WriteRun {
-public:
-    explicit WriteRun(EditingWindow& w) : w_(w) { ++w_.channel_writes; }
-    ~WriteRun()
-    {
-        if (--w_.channel_writes == 0)
-            w_.channelsWritten();
-    }
-    WriteRun(const WriteRun&) = delete;
-    WriteRun& operator=(const WriteRun&) = delete;
-
-private:
-    EditingWindow& w_;
-};
-
-} // namespace
-
-void write_channels(EditingWindow& w, const core::Rgb& c)
-{
-    const WriteRun run(w);
-    w.CLR(0)->setValue(c.red);
-    w.CLR(1)->setValue(c.green);
-    w.CLR(2)->setValue(c.blue);
-}
-
-void make_safe(EditingWindow& w)
-{
-    const WriteRun run(w);
-    for (int channel = 0; channel < 3; ++channel) {
-        QScrollBar* bar = w.CLR(channel);
-        bar->setValue(core::safe_value(bar->value()));
-    }
-}
-
-void pick_color(EditingWindow& w)
-{
-    CommonDialog& dialog = w.CommonDialog1();
-    const core::Rgb start = core::channels_from_color_value(dialog.color);
-    const auto chosen
-        = w.platform().chooseColor(w.widget(), QColor(start.red, start.green, start.blue));
-    if (chosen)
-        dialog.color = core::color_value(chosen->red(), chosen->green(), chosen->blue());
-    write_channels(w, core::channels_from_color_value(dialog.color));
-}
-
-void auto_websafe(EditingWindow& w, int change, int change2)
-{
-    for (int channel = 0; channel < 3; ++channel) {
-        w.CLR(channel)->setSingleStep(change);
-        w.CLR(channel)->setPageStep(change2);
-    }
-}
-
-void set_boxes_read_only(EditingWindow& w, bool read_only)
-{
-    for (int channel = 0; channel < 3; ++channel)
-        w.channelBox(channel)->setReadOnly(read_only);
-}
-
-void channel_box_changed(EditingWindow& w, int channel)
-{
-    QLineEdit* box = w.channelBox(channel);
-    const QString text = box->text();
-    if (text.isEmpty())
-        return;
-    if (!core::check_rgb_text(to_u32(text))) {
-        show_message(w.platform(), w.widget(), core::refusal_message(core::Refusal::RgbText));
-        box->setText(decimal(w.CLR(channel)->value()));
-        return;
-    }
-    const int value = text.toInt();
-    if (value > 255) {
-        box->setText(QStringLiteral("255"));
-        return;
-    }
-    w.CLR(channel)->setValue(value);
-}
-
 bool copy_to_clipboard(EditingWindow& w, const std::string& text)
 {
     if (w.platform().setClipboardText(QString::fromStdString(text)))
@@ -163,16 +76,6 @@ void popup_on_right_click(
 void show_message(platform::Platform& p, QWidget* parent, const core::Message& m)
 {
     p.showMessage(parent, QString::fromStdString(m.text), QString::fromStdString(m.title), m.icon);
-}
-
-std::optional<core::Rgb> accept_entry(
-    EditingWindow& w, const core::HexEntry& entry, core::Window which)
-{
-    if (entry.refusal != core::Refusal::None) {
-        show_message(w.platform(), w.widget(), core::refusal_message(entry.refusal, which));
-        return std::nullopt;
-    }
-    return entry.rgb;
 }
 
 QString decimal(int value)

@@ -35,25 +35,16 @@ class Platform;
 
 namespace editing {
 
-// What a window keeps for its dialogs between calls: the colour the colour dialog
-// starts from (always the colour now shown).
-struct CommonDialog {
-    int color = 0;
-};
+class ChannelEditor;
 
+// A window that edits a colour: the main window and the station.
 class EditingWindow {
 public:
     virtual ~EditingWindow() = default;
-    virtual QScrollBar* CLR(int channel) const = 0;
-    virtual QLineEdit* channelBox(int channel) const = 0; // Text1..Text3
-    virtual CommonDialog& CommonDialog1() = 0;
     virtual QWidget* widget() = 0;
     virtual platform::Platform& platform() = 0;
-
-    // Runs of write_channels and make_safe in progress, nested ones included; the window
-    // hears channelsWritten() when the outermost one ends, with every channel written.
-    int channel_writes = 0;
-    virtual void channelsWritten() { }
+    // The window's colour and the operations on it.
+    virtual ChannelEditor& channel_editor() const = 0;
 };
 
 // A channel's scroll bar: 0 to 255, small step 1, large step 7, the value following when
@@ -68,34 +59,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The colour the three scroll bars hold.
-core::Rgb channels(const EditingWindow& w);
-
-// Writes red, then green, then blue; each write that changes a bar runs the window's
-// change handling before the next one.
-void write_channels(EditingWindow& w, const core::Rgb& c);
-
-// Snaps each channel in turn to the Safe Palette.
-void make_safe(EditingWindow& w);
-
-// Opens the colour dialog at the dialog colour; on cancel the colour is written back
-// unchanged.
-void pick_color(EditingWindow& w);
-
-// Arrow and page steps of the three bars.
-void auto_websafe(EditingWindow& w, int change, int change2);
-
-// Makes the channel boxes read-only (Auto Safe) or editable.
-void set_boxes_read_only(EditingWindow& w, bool read_only);
-
-// The text-changed handling of a channel box.
-void channel_box_changed(EditingWindow& w, int channel);
-
 void show_message(platform::Platform& p, QWidget* parent, const core::Message& m);
-
-// Shows the message of a refused entry (if any) and hands back the accepted colour.
-std::optional<core::Rgb> accept_entry(
-    EditingWindow& w, const core::HexEntry& entry, core::Window which);
 
 QString decimal(int value);
 std::u32string to_u32(const QString& text);

@@ -60,7 +60,10 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kMainTitle));
     view_.setup(this);
-    channels_ = new editing::ChannelEditor(*this, view_.Text4, view_.Label1, view_.modelBars, this);
+    channels_ = new editing::ChannelEditor(*this,
+        {view_.CLR, {view_.Text1, view_.Text2, view_.Text3}, view_.Text4, view_.Label1,
+            &view_.modelBars},
+        this);
     channels_->attachMenu(view_.channelModel);
     connect(
         channels_, &editing::ChannelEditor::modelChanged, this, [this](editing::ChannelModel m) {
@@ -168,7 +171,7 @@ void Form1::CLR_Change()
     if (view_.Check2->checkState() == Qt::Checked)
         channels_->applySafe();
     const QColor shown = view_.Shape1->fill();
-    dialog_.color = core::color_value(shown.red(), shown.green(), shown.blue());
+    channels_->setDialogColor(core::color_value(shown.red(), shown.green(), shown.blue()));
     view_.contrastInfo->show_color(channels_->color()); // the outermost run ends last
     channels_->sync();
 }
@@ -197,7 +200,7 @@ void Form1::pastehex_Click()
 
 void Form1::Command6_Click()
 {
-    const core::Rgb before = editing::channels(*this);
+    const core::Rgb before = channels_->color();
     channels_->pickColor();
     if (channels_->color() != before)
         remember_color();
@@ -235,7 +238,7 @@ void Form1::autosafe_toggle(bool checked)
 
 void Form1::copythehex()
 {
-    copy_hex(view_.Label1->text().toStdString(), editing::channels(*this));
+    copy_hex(view_.Label1->text().toStdString(), channels_->color());
 }
 
 void Form1::copy_hex(const std::string& code, const core::Rgb& color)
@@ -309,7 +312,7 @@ void Form1::savesettings()
 {
     QByteArray color = "0  0  0  ";
     if (prefs_.on(storage::AutoSaveColor))
-        color = storage::color_text(editing::channels(*this));
+        color = storage::color_text(channels_->color());
     // The exit goes on; the old file is kept whole, and standard error says why.
     QString reason;
     if (!storage::write_file_atomically(folder_.settings_file(),
@@ -364,16 +367,17 @@ station::Form3* Form1::show_station()
 
 void Form1::send_to_matcher(station::Target target)
 {
-    station::Form3* s = is_open(station_) ? station_.data() : show_station();
-    s->select_target(target);
+    // A box the user is still editing may not hold a channel value; send the bar's.
+    std::array<int, 3> sent {};
     for (int c = 0; c < 3; ++c) {
-        // A box the user is still editing may not hold a channel value; send the bar's.
         bool whole = false;
         const int typed = view_.box(c)->text().toInt(&whole);
         const bool usable = whole && typed >= 0 && typed <= 255
             && core::check_rgb_text(editing::to_u32(view_.box(c)->text()));
-        s->CLR(c)->setValue(usable ? typed : view_.CLR[c]->value());
+        sent[size_t(c)] = usable ? typed : view_.CLR[c]->value();
     }
+    station::Form3* s = is_open(station_) ? station_.data() : show_station();
+    s->set_target_color(target, core::Rgb {sent[0], sent[1], sent[2]});
 }
 
 bool Form1::staysOnTop() const

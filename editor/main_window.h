@@ -58,8 +58,8 @@ public:
     void end_session();
 
     const Form1View& view() const { return view_; }
-    // The colour and the operations on it, shared with the station.
-    editing::ChannelEditor& channel_editor() const { return *channels_; }
+    QScrollBar* CLR(int channel) const { return view_.CLR[channel]; }
+    QLineEdit* channelBox(int channel) const { return view_.box(channel); }
     station::Form3* station() const { return station_; }
     shell::WindowModes* window_modes() const { return modes_; }
     shell::Form2* readme_viewer() const { return readme_; }
@@ -68,13 +68,10 @@ public:
     // What ends the process at the end of the exit; tests replace it.
     void set_process_end(std::function<void()> end) { end_process_ = std::move(end); }
 
-    // EditingWindow
-    QScrollBar* CLR(int channel) const override { return view_.CLR[channel]; }
-    QLineEdit* channelBox(int channel) const override { return view_.box(channel); }
-    editing::CommonDialog& CommonDialog1() override { return dialog_; }
+    // EditingWindow: the colour and the operations on it, shared with the station.
+    editing::ChannelEditor& channel_editor() const override { return *channels_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
-    void channelsWritten() override { channels_->written(); }
 
     // PrefsHost
     QWidget* mainWindow() override { return this; }
@@ -134,7 +131,6 @@ private:
     storage::ConfigFolder folder_;
     storage::PreferenceTable prefs_;
     shell::TrayModeMemory tray_memory_;
-    editing::CommonDialog dialog_;
     Form1View view_;
     editing::ChannelEditor* channels_ = nullptr;
     std::function<void()> end_process_;

@@ -11,7 +11,7 @@ namespace editor {
 
 void Form1::savecolor()
 {
-    const QByteArray bytes = storage::color_file_bytes(editing::channels(*this));
+    const QByteArray bytes = storage::color_file_bytes(channels_->color());
     const QString name = platform_.saveFileName(this, QStringLiteral("Save the color as"),
         QStringLiteral("."), QStringLiteral("Pigmentor File (*.pmt)"));
     if (name.isEmpty())

@@ -15,7 +15,7 @@ namespace editor {
 void Form1::connect_tools()
 {
     const Form1View& v = view_;
-    const auto color = [this] { return editing::channels(*this); };
+    const auto color = [this] { return channels_->color(); };
     const auto copy_css = [this](const QString& text) {
         if (editing::copy_css_text(*this, text, view_.Check3.value() == 1, core::CopyKind::MainHex))
             remember_color();
@@ -30,7 +30,7 @@ void Form1::connect_tools()
         connect(a, &QAction::triggered, this, &Form1::remember_color);
     connect(v.newcolor, &QAction::triggered, this, &Form1::remember_color);
     connect(v.recent, &RecentColors::applyRequested, this, [this](const core::Rgb& c) {
-        editing::write_channels(*this, c);
+        channels_->setColor(c);
         remember_color();
     });
     // A swatch's copy is the hex copy of its colour, with the "#" and alert options.
@@ -41,41 +41,36 @@ void Form1::connect_tools()
     editing::accept_color_drops(this, [this](const QString& text) { apply_css_text(text); });
     connect(v.palette, &QAction::triggered, this, &Form1::show_palette);
     connect(v.addtopalette, &QAction::triggered, this,
-        [this] { show_palette()->add_color(editing::channels(*this)); });
+        [this] { show_palette()->add_color(channels_->color()); });
 }
 
 palette::PaletteWindow* Form1::show_palette()
 {
     if (!palette_) {
         palette::Hooks hooks;
-        hooks.main_color = [this] { return editing::channels(*this); };
+        hooks.main_color = [this] { return channels_->color(); };
         hooks.station_color = [this](int t) {
             station::Form3* s = station_ && station_->isVisible() ? station_.data() : show_station();
             return widgets::to_rgb(s->target_color(station::Target(t)));
         };
         hooks.apply_to_main = [this](const core::Rgb& c) {
-            editing::write_channels(*this, c);
+            channels_->setColor(c);
             remember_color();
         };
         hooks.send_to_station = [this](int t, const core::Rgb& c) {
             station::Form3* s = station_ && station_->isVisible() ? station_.data() : show_station();
-            s->select_target(station::Target(t));
-            editing::write_channels(*s, c);
+            s->set_target_color(station::Target(t), c);
         };
         hooks.open_pair = [this](const core::Rgb& text, const core::Rgb& background) {
             station::Form3* s = station_ && station_->isVisible() ? station_.data() : show_station();
-            s->select_target(station::Background);
-            editing::write_channels(*s, background);
-            s->select_target(station::Text);
-            editing::write_channels(*s, text);
+            s->set_target_color(station::Background, background);
+            s->set_target_color(station::Text, text);
         };
         hooks.follow_pair = [this](const core::Rgb& text, const core::Rgb& background) {
             if (!station_ || !station_->isVisible())
                 return;
-            station_->select_target(station::Background);
-            editing::write_channels(*station_, background);
-            station_->select_target(station::Text);
-            editing::write_channels(*station_, text);
+            station_->set_target_color(station::Background, background);
+            station_->set_target_color(station::Text, text);
         };
         palette_ = new palette::PaletteWindow(platform_, folder_.folder(), std::move(hooks));
     }
@@ -109,7 +104,7 @@ void Form1::pickscreen_Click()
 
 void Form1::remember_color()
 {
-    view_.recent->remember(editing::channels(*this));
+    view_.recent->remember(channels_->color());
 }
 
 } // namespace editor

@@ -25,7 +25,13 @@ Form3::Form3(platform::Platform& platform, QString station_prefs_file,
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Pigmentor - Color Matching Station"));
     view_.setup(this);
-    channels_ = new editing::ChannelEditor(*this, view_.Text7, view_.Label1, view_.modelBars, this);
+    for (int t = 0; t < 3; ++t)
+        view_.show_sample(theme_, Target(t));
+    connect(&theme_, &Theme::changed, this, [this](Target t) { view_.show_sample(theme_, t); });
+    channels_ = new editing::ChannelEditor(*this,
+        {view_.CLR, {view_.Text1, view_.Text2, view_.Text3}, view_.Text7, view_.Label1,
+            &view_.modelBars},
+        this);
     channels_->attachMenu(view_.channelModel);
     connect(channels_, &editing::ChannelEditor::modelChanged, this, [this] { view_.fit(this); });
     connect_controls();
@@ -63,8 +69,10 @@ void Form3::connect_controls()
     }
     for (int t = 0; t < 3; ++t) {
         connect(Option(Target(t)), &QRadioButton::toggled, this, [this, t](bool on) {
-            if (on)
-                Option_Click(Target(t));
+            if (!on)
+                return;
+            theme_.setTarget(Target(t));
+            Option_Click(Target(t));
         });
     }
     connect(view_.Command5, &QPushButton::clicked, this, &Form3::Command5_Click);
@@ -154,23 +162,15 @@ bool Form3::apply_css_text(const QString& text)
     return bool(applied);
 }
 
-QColor Form3::target_color(Target t) const
-{
-    return view_.sample_color(t);
-}
-
-Target Form3::selected_target() const
-{
-    if (view_.Option2->isChecked())
-        return Object;
-    if (view_.Option3->isChecked())
-        return Text;
-    return Background;
-}
-
 void Form3::select_target(Target t)
 {
     Option(t)->setChecked(true);
+}
+
+void Form3::set_target_color(Target t, const core::Rgb& c)
+{
+    select_target(t);
+    channels_->setColor(c);
 }
 
 void Form3::Option_Click(Target t)
@@ -212,14 +212,14 @@ void Form3::CLR_Change()
     view_.Text2->setText(editing::decimal(bars.green));
     view_.Text3->setText(editing::decimal(bars.blue));
 
-    view_.set_sample_color(selected_target(), widgets::to_qcolor(channels_->color()));
+    theme_.setColor(theme_.target(), channels_->color());
     if (view_.Check1->checkState() == Qt::Checked)
         Command4_Click();
 
     const QString code = QString::fromStdString(core::build_hex_code(channels_->color()));
     view_.Label1->setText(code);
     view_.Text7->setText(code);
-    dialog_.color = target_value(selected_target());
+    channels_->setDialogColor(target_value(selected_target()));
     // The contrast panel once per completed change, not for the colours of a nested run.
     if (--change_depth_ == 0)
         update_contrast();

@@ -27,25 +27,26 @@ public:
     Form3(platform::Platform& platform, QString station_prefs_file,
         std::function<CopyOptions()> copy_options);
 
-    // EditingWindow
-    QScrollBar* CLR(int channel) const override { return view_.CLR[channel]; }
-    QLineEdit* channelBox(int channel) const override { return view_.channel_box(channel); }
-    editing::CommonDialog& CommonDialog1() override { return dialog_; }
+    // EditingWindow: the selected target's colour and the operations on it, shared with
+    // the main window.
+    editing::ChannelEditor& channel_editor() const override { return *channels_; }
     QWidget* widget() override { return this; }
     platform::Platform& platform() override { return platform_; }
-    void channelsWritten() override { channels_->written(); }
 
     const Form3View& view() const { return view_; }
-    // The colour and the operations on it, shared with the main window.
-    editing::ChannelEditor& channel_editor() const { return *channels_; }
+    QScrollBar* CLR(int channel) const { return view_.CLR[channel]; }
+    QLineEdit* channelBox(int channel) const { return view_.channel_box(channel); }
     QRadioButton* Option(Target t) const { return view_.option(t); }
 
-    // The three target colours, as held by the sample.
-    QColor target_color(Target t) const;
-    int target_value(Target t) const { return core::color_value(widgets::to_rgb(target_color(t))); }
-    Target selected_target() const;
+    // The three target colours and the selected target.
+    const Theme& theme() const { return theme_; }
+    QColor target_color(Target t) const { return widgets::to_qcolor(theme_.color(t)); }
+    int target_value(Target t) const { return core::color_value(theme_.color(t)); }
+    Target selected_target() const { return theme_.target(); }
     // Selects a target as a click on its option button does.
     void select_target(Target t);
+    // Selects a target and sets its colour through the editing controls.
+    void set_target_color(Target t, const core::Rgb& c);
 
     // Takes a CSS colour text into the selected target as Paste CSS Color does (a drop);
     // the object and the text are flattened onto the background, the background onto
@@ -103,11 +104,11 @@ private:
     void set_vision(core::Vision v);
 
     Form3View view_;
+    Theme theme_;
     editing::ChannelEditor* channels_ = nullptr;
     platform::Platform& platform_;
     QString prefs_file_;
     std::function<CopyOptions()> copy_options_;
-    editing::CommonDialog dialog_;
     core::Rgb buffer_; // the channel buffer
     std::array<QString, 3> slots_; // the target code slots
     int change_depth_ = 0; // CLR_Change runs in progress, nested ones included

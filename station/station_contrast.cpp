@@ -44,7 +44,7 @@ void Form3::suggest_contrast(int need_hundredths, bool object_level)
     const core::Rgb against = widgets::to_rgb(target_color(other));
     const bool safe_only = view_.Check1->checkState() == Qt::Checked;
     const auto suggestion
-        = core::suggest_passing(editing::channels(*this), against, need_hundredths, safe_only);
+        = core::suggest_passing(channels_->color(), against, need_hundredths, safe_only);
     if (!suggestion) {
         const char* names[] = {"background", "object", "text"};
         const QString text = QStringLiteral("No %1color reaches %2 against the %3 (%4). Make the "
@@ -57,7 +57,7 @@ void Form3::suggest_contrast(int need_hundredths, bool object_level)
             core::Message {text.toStdString(), "Contrast", core::Icon::Information});
         return;
     }
-    editing::write_channels(*this, *suggestion);
+    channels_->setColor(*suggestion);
 }
 
 void Form3::set_vision(core::Vision v)

@@ -27,11 +27,12 @@ bool Form3::load_theme_file(const QString& path, QString* reason)
             *reason = QStringLiteral("It is not a Pigmentor theme file");
         return false;
     }
-    const auto show_contrast = qScopeGuard([this] { update_contrast(); }); // colours set directly
-    view_.set_sample_color(Background, widgets::to_qcolor(*background));
-    editing::write_channels(*this, *background);
-    view_.set_sample_color(Object, widgets::to_qcolor(*object));
-    view_.set_sample_color(Text, widgets::to_qcolor(*text));
+    // The object's and the text's colours are set directly, not through the bars.
+    const auto show_contrast = qScopeGuard([this] { update_contrast(); });
+    theme_.setColor(Background, *background);
+    channels_->setColor(*background);
+    theme_.setColor(Object, *object);
+    theme_.setColor(Text, *text);
     select_target(Background);
     return true;
 }
@@ -64,11 +65,10 @@ void Form3::opentheme()
 
 void Form3::newtheme()
 {
-    view_.set_sample_color(Object, Qt::black);
-    view_.set_sample_color(Text, Qt::black);
+    theme_.setColor(Object, core::Rgb {0, 0, 0});
+    theme_.setColor(Text, core::Rgb {0, 0, 0});
     update_contrast();
-    select_target(Background);
-    editing::write_channels(*this, core::Rgb {255, 255, 255});
+    set_target_color(Background, core::Rgb {255, 255, 255});
 }
 
 void Form3::openprefs()

@@ -132,7 +132,6 @@ void Form3View::setup(QMainWindow* window)
     name_for_readers();
     set_tab_order();
     apply_colors();
-    describe_sample();
     cssNote = new QLabel(window);
     cssNote->setObjectName(QStringLiteral("cssNote"));
     cssNote->setAccessibleName(QStringLiteral("Status"));
@@ -220,18 +219,15 @@ void Form3View::build_controls(QMainWindow* window)
     // the background.
     Shape1 = new widgets::ShapeWidget(Frame1);
     Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setFill(Qt::white);
     Shape1->setOutline(true);
     Shape2 = new widgets::ShapeWidget(Frame1);
     Shape2->setObjectName(QStringLiteral("Shape2"));
-    Shape2->setFill(Qt::black);
     // The sample text in whole points, as the font dialog offers them.
     QFont sample = font(1.36, true);
     if (sample.pointSizeF() > 0)
         sample.setPointSize(qRound(sample.pointSizeF()));
     Label3 = label(Frame1, "Label3", "Sample Text 123", nullptr, sample, Qt::AlignCenter);
     Label3->setAttribute(Qt::WA_TranslucentBackground);
-    widgets::set_palette_color(Label3, QPalette::WindowText, Qt::black);
 
     auto option = [&](const char* name, const char* caption) {
         auto* o = new QRadioButton(QString::fromUtf8(caption), Frame1);
@@ -532,21 +528,9 @@ QRadioButton* Form3View::option(Target t) const
     return std::array<QRadioButton*, 3> {Option1, Option2, Option3}[size_t(t)];
 }
 
-QColor Form3View::sample_color(Target t) const
+void Form3View::show_sample(const Theme& theme, Target t)
 {
-    switch (t) {
-    case Background:
-        return Shape1->fill();
-    case Object:
-        return Shape2->fill();
-    case Text:
-        return Label3->palette().color(QPalette::WindowText);
-    }
-    return {};
-}
-
-void Form3View::set_sample_color(Target t, const QColor& color)
-{
+    const QColor color = widgets::to_qcolor(theme.color(t));
     switch (t) {
     case Background:
         Shape1->setFill(color);
@@ -558,15 +542,7 @@ void Form3View::set_sample_color(Target t, const QColor& color)
         widgets::set_palette_color(Label3, QPalette::WindowText, color);
         break;
     }
-    describe_sample();
-}
-
-void Form3View::describe_sample()
-{
-    auto code = [this](Target t) {
-        const QColor c = sample_color(t);
-        return QString::fromStdString(core::build_hex_code(c.red(), c.green(), c.blue()));
-    };
+    auto code = [&theme](Target of) { return QString::fromStdString(core::build_hex_code(theme.color(of))); };
     Shape1->setAccessibleDescription(QStringLiteral("Background %1, object %2, text %3")
                                          .arg(code(Background), code(Object), code(Text)));
 }

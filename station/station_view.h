@@ -5,6 +5,7 @@
 
 #include "station/contrast_panel.h"
 #include "station/target.h"
+#include "station/theme.h"
 #include "editing/channel_editor.h"
 #include "widgets/controls.h"
 #include "editing/css_commands.h"
@@ -34,12 +35,11 @@ public:
     // Text colours of the coloured captions and boxes, made legible on the current palette.
     void apply_colors();
 
-    // The target colours live only in the sample: the fills of the two shapes and the
-    // colour of the sample text. Setting one also updates what the sample tells readers.
-    QColor sample_color(Target t) const;
     QLineEdit* channel_box(int channel) const;
     QRadioButton* option(Target t) const;
-    void set_sample_color(Target t, const QColor& color);
+    // Draws a target's colour in the sample (the fills of the two shapes and the colour of
+    // the sample text) and tells readers the theme's three codes.
+    void show_sample(const Theme& theme, Target t);
 
     QWidget* client = nullptr;
 
@@ -160,7 +160,6 @@ private:
     void build_menus(QMainWindow* window);
     void name_for_readers();
     void set_tab_order();
-    void describe_sample();
 };
 
 } // namespace station

@@ -128,9 +128,10 @@ TEST_F(ChannelModels, OklchChromaBeyondTheScreenIsReducedAndTheModelIsRemembered
     EXPECT_NEAR(got.h, 250, 2);
     EXPECT_NEAR(got.L, 0.5, 0.01);
 
-    // Back to RGB by the switch beside the bars: bars hidden, the other line kept.
-    m.switchItems[0]->trigger();
-    EXPECT_TRUE(m.switchItems[0]->isChecked());
+    // Back to RGB by the switch beside the bars, which pops up the Settings menu's items:
+    // bars hidden, the other line kept.
+    ASSERT_EQ(m.modelSwitch->menu(), v.channelModel.menu);
+    m.modelSwitch->menu()->actions().first()->trigger();
     EXPECT_FALSE(m.bar[0]->isVisible());
     EXPECT_TRUE(v.channelModel.model[0]->isChecked());
     EXPECT_EQ(read("pigmentor.ini"), "Other=1\nMainWindowChannels=RGB\n");

@@ -67,13 +67,13 @@ TEST_F(StationTest, PanelFollowsEveryWayAColourChangesAndSuggestionsPassOrSayWhy
     set_target(s, Text, "777777");
     s.Option(Background)->click();
     m.suggestaa->trigger();
-    EXPECT_GE(core::shown_hundredths({0x77, 0x77, 0x77}, editing::channels(s)), 450);
+    EXPECT_GE(core::shown_hundredths({0x77, 0x77, 0x77}, s.channel_editor().color()), 450);
     EXPECT_EQ(code_of(s.target_color(Text)), "777777");
     set_target(s, Object, "FF6666");
     set_target(s, Background, "FFFFFF");
     m.suggestobject->trigger();
     EXPECT_EQ(code_of(s.target_color(Object)), "FF6666");
-    EXPECT_GE(core::shown_hundredths({0xFF, 0x66, 0x66}, editing::channels(s)), 300);
+    EXPECT_GE(core::shown_hundredths({0xFF, 0x66, 0x66}, s.channel_editor().color()), 300);
 
     // With Auto Safe on the suggestion is a Safe Palette colour that passes.
     v.newtheme->trigger();

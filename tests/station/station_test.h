@@ -50,12 +50,24 @@ protected:
         s.view().load_color->trigger();
     }
     static QString code_of(const QColor& c) { return c.name(QColor::HexRgb).mid(1).toUpper(); }
-    // The three target codes: background, object, text.
+    // The three target codes: background, object, text; the sample must draw them and
+    // tell readers the same, and the option buttons show the selected target.
     static QString codes(const station::Form3& s)
     {
-        return QStringList({code_of(s.target_color(Background)), code_of(s.target_color(Object)),
-                               code_of(s.target_color(Text))})
-            .join(' ');
+        const station::Form3View& v = s.view();
+        const QString theme = QStringList({code_of(s.target_color(Background)),
+                                              code_of(s.target_color(Object)),
+                                              code_of(s.target_color(Text))})
+                                  .join(' ');
+        const QString drawn = QStringList({code_of(v.Shape1->fill()), code_of(v.Shape2->fill()),
+                                              code_of(v.Label3->palette().color(QPalette::WindowText))})
+                                  .join(' ');
+        EXPECT_EQ(drawn, theme);
+        const QStringList told = theme.split(' ');
+        EXPECT_EQ(v.Shape1->accessibleDescription(),
+            QStringLiteral("Background %1, object %2, text %3").arg(told[0], told[1], told[2]));
+        EXPECT_TRUE(s.Option(s.selected_target())->isChecked());
+        return theme;
     }
     // The panel's three ratios: text on background, object on background, text on object.
     static QString ratios(const station::Form3& s)

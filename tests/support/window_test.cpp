@@ -1,5 +1,7 @@
 #include "window_test.h"
 
+#include "editing/channel_editor.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -60,15 +62,14 @@ void WindowTest::type_into(QWidget* box, const QString& text)
 
 void WindowTest::set_bars(editing::EditingWindow& w, int r, int g, int b)
 {
-    w.CLR(0)->setValue(r);
-    w.CLR(1)->setValue(g);
-    w.CLR(2)->setValue(b);
+    const auto& bars = w.channel_editor().controls().bars;
+    bars[0]->setValue(r);
+    bars[1]->setValue(g);
+    bars[2]->setValue(b);
 }
 
 QString WindowTest::rgb_of(const editing::EditingWindow& w)
 {
-    return QStringLiteral("%1,%2,%3")
-        .arg(w.CLR(0)->value())
-        .arg(w.CLR(1)->value())
-        .arg(w.CLR(2)->value());
+    const core::Rgb c = w.channel_editor().color();
+    return QStringLiteral("%1,%2,%3").arg(c.red).arg(c.green).arg(c.blue);
 }
