@@ -10,7 +10,8 @@ install(TARGETS pigmentor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PIGMENTOR_HELP_PAGES} DESTINATION ${CMAKE_INSTALL_DATADIR}/pigmentor/help)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/generated/ReadMe.txt DESTINATION ${CMAKE_INSTALL_DATADIR}/pigmentor)
 install(FILES data/org.pigmentor.Pigmentor.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES data/org.pigmentor.Pigmentor.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/generated/org.pigmentor.Pigmentor.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES data/pigmentor-mime.xml
   DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages RENAME pigmentor.xml)
 
@@ -31,9 +32,9 @@ set(PIGMENTOR_COMPRESSED ${CMAKE_CURRENT_BINARY_DIR}/compressed)
 file(MAKE_DIRECTORY ${PIGMENTOR_COMPRESSED})
 add_custom_command(OUTPUT ${PIGMENTOR_COMPRESSED}/pigmentor.1.gz ${PIGMENTOR_COMPRESSED}/changelog.gz
   COMMAND sh -c "${GZIP_PROGRAM} -9n -c '${CMAKE_CURRENT_BINARY_DIR}/generated/pigmentor.1' > pigmentor.1.gz"
-  COMMAND sh -c "${GZIP_PROGRAM} -9n -c '${CMAKE_CURRENT_SOURCE_DIR}/data/changelog' > changelog.gz"
+  COMMAND sh -c "${GZIP_PROGRAM} -9n -c '${CMAKE_CURRENT_BINARY_DIR}/generated/changelog' > changelog.gz"
   WORKING_DIRECTORY ${PIGMENTOR_COMPRESSED}
-  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/generated/pigmentor.1 data/changelog
+  DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/generated/pigmentor.1 ${CMAKE_CURRENT_BINARY_DIR}/generated/changelog
   VERBATIM)
 add_custom_target(pigmentor_docs ALL
   DEPENDS ${PIGMENTOR_COMPRESSED}/pigmentor.1.gz ${PIGMENTOR_COMPRESSED}/changelog.gz)

@@ -24,9 +24,11 @@ if [ -z "${PIGMENTOR_KWIN_INNER:-}" ]; then
     || skip "python3-dbus or python3-pyatspi is not installed"
   ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
     || skip "Qt's Wayland platform (qt6-wayland) is not installed"
+  source "$here/as_user.sh"
   scratch=$(mktemp -d)
   chmod 755 "$scratch"
-  cp "$program" "$scratch/pigmentor-1.18" # a renamed program file keeps its desktop id
+  renamed=pigmentor-$(build_version "$program")
+  cp "$program" "$scratch/$renamed" # a renamed program file keeps its desktop id
   cp "$here/sni.py" "$here/atspi.py" "$here/kwin.sh" "$scratch/"
   # A copy without the file capability the packaged binary has, which a container that
   # may not grant it refuses to run.
@@ -42,24 +44,13 @@ if [ -z "${PIGMENTOR_KWIN_INNER:-}" ]; then
       cc -O1 -o launcher -I. "$here/launcher.c" xdg-shell.c xdg-activation-v1.c -lwayland-client
     ) >/dev/null 2>&1 || rm -f "$scratch/launcher"
   fi
-  if [ "$(id -u)" -eq 0 ]; then
-    user=${PIGMENTOR_WAYLAND_USER:-nobody}
-    id "$user" >/dev/null 2>&1 && command -v runuser >/dev/null || {
-      rm -rf "$scratch"; skip "KWin is run as a user; set PIGMENTOR_WAYLAND_USER to one"; }
-    chown -R "$user" "$scratch"
-    runuser -u "$user" -- env -i PATH="$PATH" HOME="$scratch" PIGMENTOR_KWIN_INNER=1 \
-      dbus-run-session -- bash "$scratch/kwin.sh" "$scratch/pigmentor-1.18" 2> >(grep -v -e '^dbus-daemon' -e '^SpiRegistry' >&2)
-  else
-    env -i PATH="$PATH" HOME="$scratch" PIGMENTOR_KWIN_INNER=1 \
-      dbus-run-session -- bash "$scratch/kwin.sh" "$scratch/pigmentor-1.18" 2> >(grep -v -e '^dbus-daemon' -e '^SpiRegistry' >&2)
-  fi
-  status=$?
-  rm -rf "$scratch"
-  exit $status
+  rerun_as_user "$scratch" PIGMENTOR_KWIN_INNER \
+    "KWin is run as a user; set PIGMENTOR_WAYLAND_USER to one" '^dbus-daemon|^SpiRegistry' \
+    "$scratch/kwin.sh" "$scratch/$renamed"
 fi
 
 # ---- Inside the private bus, as a user.
-work=$(dirname "$program")
+work=$(dirname "$program") exe=$(basename "$program")
 export XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 # The scripts' print() reaches KWin's log through its debug messages.
@@ -135,7 +126,7 @@ deadline 10 has_name org.kde.StatusNotifierWatcher || { echo "FAILED: the watche
 
 # The running copy: portable (its preferences beside it), task bar and tray, no splash.
 printf '0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n' > "$work/pmtprefs.ini"
-(cd "$work" && exec ./pigmentor-1.18) >"$work/program.log" 2>&1 & app=$!
+(cd "$work" && exec "./$exe") >"$work/program.log" 2>&1 & app=$!
 pids+=("$app")
 deadline 15 is_state "$app" "true false false"
 check "the main window shows with the focus" "true false false" "$(state_of "$app")"
@@ -166,14 +157,14 @@ deadline 5 is_state "$app" "$back"
 check "so does the tray menu's Restore" "$back" "$(state_of "$app")"
 
 minimize "$app" "$other"
-(cd "$work" && timeout 10 ./pigmentor-1.18) >/dev/null 2>&1; status=$?
+(cd "$work" && timeout 10 "./$exe") >/dev/null 2>&1; status=$?
 check "a later start without a token hands over and ends with 0" "0" "$status"
 deadline 5 is_state "$app" "$back"
 check "and brings the minimized window back with the focus" "$back" "$(state_of "$app")"
 
 if [ -x "$work/launcher" ]; then
   minimize "$app" "$other"
-  (cd "$work" && timeout 15 ./launcher ./pigmentor-1.18) >/dev/null 2>"$work/launcher.log"; status=$?
+  (cd "$work" && timeout 15 ./launcher "./$exe") >/dev/null 2>"$work/launcher.log"; status=$?
   check "a later start from a launcher with a token ends with 0" "0" "$status"
   deadline 5 is_state "$app" "$back"
   check "and its token brings the minimized window back with the focus" "$back" "$(state_of "$app")"
@@ -185,7 +176,7 @@ fi
 
 minimize "$app" "$other"
 kwin_js "each(function(w) { if (w.pid == $other) w.minimized = false; }); print('END');" >/dev/null
-(cd "$work" && XDG_ACTIVATION_TOKEN=stale-1 timeout 10 ./pigmentor-1.18) >/dev/null 2>&1
+(cd "$work" && XDG_ACTIVATION_TOKEN=stale-1 timeout 10 "./$exe") >/dev/null 2>&1
 deadline 5 is_state "$app" "false true true"
 check "a token KWin refuses leaves the window asking for attention" "false true true" "$(state_of "$app")"
 /usr/bin/python3 "$work/sni.py" activate "$service" "$path" 2>/dev/null

@@ -22,28 +22,19 @@ if [ -z "${PIGMENTOR_WAYLAND_INNER:-}" ]; then
   [ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] \
     || ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
     || skip "Qt's Wayland platform (qt6-wayland) is not installed"
+  source "$here/as_user.sh"
   scratch=$(mktemp -d)
   chmod 755 "$scratch"
-  cp "$program" "$scratch/pigmentor-1.18" # a renamed program file keeps its app_id
+  renamed=pigmentor-$(build_version "$program")
+  cp "$program" "$scratch/$renamed" # a renamed program file keeps its app_id
   cp "$here/sni.py" "$here/wayland.sh" "$scratch/"
-  if [ "$(id -u)" -eq 0 ]; then
-    user=${PIGMENTOR_WAYLAND_USER:-nobody}
-    id "$user" >/dev/null 2>&1 && command -v runuser >/dev/null || {
-      rm -rf "$scratch"; skip "sway does not run as root; set PIGMENTOR_WAYLAND_USER to a user"; }
-    chown -R "$user" "$scratch"
-    runuser -u "$user" -- env -i PATH="$PATH" HOME="$scratch" PIGMENTOR_WAYLAND_INNER=1 \
-      dbus-run-session -- bash "$scratch/wayland.sh" "$scratch/pigmentor-1.18" 2> >(grep -v '^dbus-daemon' >&2)
-  else
-    env -i PATH="$PATH" HOME="$scratch" PIGMENTOR_WAYLAND_INNER=1 \
-      dbus-run-session -- bash "$scratch/wayland.sh" "$scratch/pigmentor-1.18" 2> >(grep -v '^dbus-daemon' >&2)
-  fi
-  status=$?
-  rm -rf "$scratch"
-  exit $status
+  rerun_as_user "$scratch" PIGMENTOR_WAYLAND_INNER \
+    "sway does not run as root; set PIGMENTOR_WAYLAND_USER to a user" '^dbus-daemon' \
+    "$scratch/wayland.sh" "$scratch/$renamed"
 fi
 
 # ---- Inside the private bus, as a user sway accepts.
-work=$(dirname "$program")
+work=$(dirname "$program") exe=$(basename "$program")
 export XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
 mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 export WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman
@@ -103,7 +94,7 @@ deadline $t watcher_up || { echo "FAILED: the watcher did not start"; exit 1; }
 
 # The running copy: portable (its preferences beside it), task bar and tray, no splash.
 printf '0\r\n0\r\n0\r\n0\r\n2\r\n0\r\n' > "$work/pmtprefs.ini"
-(cd "$work" && exec ./pigmentor-1.18) >"$work/program.log" 2>&1 & app=$!
+(cd "$work" && exec "./$exe") >"$work/program.log" 2>&1 & app=$!
 pids+=("$app")
 deadline $t has_focus "$app"
 check "the main window shows with the focus" "$app" "$(focused)"
@@ -126,13 +117,13 @@ pids+=("$other")
 deadline $t has_focus "$other"
 check "another window has the focus" "$other" "$(focused)"
 
-(cd "$work" && timeout $t ./pigmentor-1.18) >/dev/null 2>&1; status=$?
+(cd "$work" && timeout $t "./$exe") >/dev/null 2>&1; status=$?
 check "a later start hands over and ends with 0" "0" "$status"
 deadline $t has_focus "$app"
 check "and the running window comes to the front with the focus" "$app" "$(focused)"
 
 swaymsg "[pid=$other] focus" >/dev/null; deadline $t has_focus "$other"
-(cd "$work" && QT_QPA_PLATFORM=offscreen timeout $t ./pigmentor-1.18) >/dev/null 2>&1; status=$?
+(cd "$work" && QT_QPA_PLATFORM=offscreen timeout $t "./$exe") >/dev/null 2>&1; status=$?
 check "a start on another window system finds the same copy" "0" "$status"
 deadline $t has_focus "$app"
 check "which comes to the front" "$app" "$(focused)"

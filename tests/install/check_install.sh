@@ -8,8 +8,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 source=$(cd "$here/../.." && pwd)
 version=${PIGMENTOR_VERSION:-$(sed -n 's/^#define PIGMENTOR_VERSION "\(.*\)"$/\1/p' \
   "$build/generated/core/version.h")}
-prefix=$(mktemp -d)
-trap 'rm -rf "$prefix"' EXIT
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+prefix=$scratch/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 cp "$build/install_manifest.txt" "$prefix/manifest.txt"
 
@@ -48,6 +49,29 @@ grep -q "<id>$id</id>" "$prefix/share/metainfo/$id.metainfo.xml" \
   && grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml" \
   || { echo "FAILED: metainfo id or launchable"; failed=1; }
 
+# The newest release as the build wrote it from the version and the date typed once: the
+# metainfo (well-formed XML) and the changelog name the build's version and the same day,
+# the changelog's date in RFC 2822 with its right day of the week.
+metainfo_release=$(/usr/bin/python3 -c '
+import sys, xml.etree.ElementTree as E
+r = E.parse(sys.argv[1]).getroot().find("releases/release")
+print(r.get("version"), r.get("date"))' "$prefix/share/metainfo/$id.metainfo.xml") \
+  || { echo "FAILED: the metainfo is not well-formed XML with a release"; failed=1; }
+read -r release_version release_date <<<"$metainfo_release"
+changelog=$(gzip -dc "$prefix/share/doc/pigmentor/changelog.gz")
+changelog_version=$(head -1 <<<"$changelog" | sed -n 's/^pigmentor (\([^)]*\)) .*/\1/p')
+changelog_date=$(sed -n 's/^ -- .*>  //p' <<<"$changelog" | head -1)
+rfc2822=$(LC_ALL=C date -u -d "$changelog_date" '+%a, %d %b %Y %H:%M:%S %z' 2>/dev/null || true)
+if [ "$release_version $changelog_version" = "$version $version" ] && [ -n "$rfc2822" ] \
+  && [ "$rfc2822" = "$changelog_date" ] \
+  && [ "$(date -u -d "$changelog_date" +%F)" = "$release_date" ]; then
+  echo "ok: metainfo and changelog name version $version of $release_date"
+else
+  echo "FAILED: newest release: metainfo [$metainfo_release], changelog [$changelog_version] [$changelog_date], build [$version]"
+  failed=1
+fi
+cp "$prefix/share/metainfo/$id.metainfo.xml" "$scratch/"
+
 # The manual page renders without a single warning.
 if command -v man >/dev/null; then
   warnings=$(man --warnings -l "$prefix/share/man/man1/pigmentor.1.gz" 2>&1 >/dev/null)
@@ -81,5 +105,5 @@ if [ -n "$missing" ]; then
   exit 77
 fi
 desktop-file-validate "$source/data/org.pigmentor.Pigmentor.desktop"
-appstreamcli validate --no-net "$source/data/org.pigmentor.Pigmentor.metainfo.xml"
+appstreamcli validate --no-net "$scratch/$id.metainfo.xml"
 echo "desktop entry and metainfo: valid"
