@@ -26,7 +26,7 @@ FileKind file_kind(const QString& name);
 CommandLine parse_command_line(const QStringList& args);
 
 QString help_text();
-QString version_text(); // "Pigmentor 1.18"
+QString version_text(); // "Pigmentor " and the version
 QString help_hint(); // the line printed after an error
 
 // The line to print when no window can be opened, or empty when a display is there (or
