@@ -82,16 +82,6 @@ void connect_css_copy_menu(const CssCopyMenu& m, std::function<core::Rgb()> colo
     }
 }
 
-bool copy_css_text(EditingWindow& w, const QString& text, bool alert, core::CopyKind kind)
-{
-    const std::string copied = text.toStdString();
-    if (!copy_to_clipboard(w, copied))
-        return false;
-    if (alert)
-        show_message(w.platform(), w.widget(), core::copy_alert(copied, kind));
-    return true;
-}
-
 std::optional<CssApplied> apply_css_text(
     EditingWindow& w, const QString& text, const core::Rgb& backdrop)
 {

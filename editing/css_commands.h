@@ -57,10 +57,6 @@ CssCopyMenu add_css_copy_menu(
 void connect_css_copy_menu(const CssCopyMenu& m, std::function<core::Rgb()> color,
     std::function<void(const QString&)> copy);
 
-// Puts a CSS text on the clipboard and confirms it with the window's hex-copy alert
-// when asked; false when the clipboard would not take it.
-bool copy_css_text(EditingWindow& w, const QString& text, bool alert, core::CopyKind kind);
-
 // A CSS colour taken in: the colour written, and for a translucent one the line that says
 // what it was flattened onto ("rgba(0 0 0 / 0.5) flattened onto white"), else empty.
 struct CssApplied {

@@ -43,12 +43,18 @@ void ChannelBar::paintEvent(QPaintEvent* event)
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
-bool copy_to_clipboard(EditingWindow& w, const std::string& text)
+bool copy_text(EditingWindow& w, const std::string& text, bool alert, core::CopyKind kind,
+    const std::function<void()>& copied)
 {
-    if (w.platform().setClipboardText(QString::fromStdString(text)))
-        return true;
-    show_message(w.platform(), w.widget(), core::clipboard_failure());
-    return false;
+    if (!w.platform().setClipboardText(QString::fromStdString(text))) {
+        show_message(w.platform(), w.widget(), core::clipboard_failure());
+        return false;
+    }
+    if (copied)
+        copied();
+    if (alert)
+        show_message(w.platform(), w.widget(), core::copy_alert(text, kind));
+    return true;
 }
 
 void popup_on_right_click(

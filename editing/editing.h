@@ -5,6 +5,7 @@
 // boxes and own a colour dialog. Everything here works on that common shape.
 
 #include "core/color.h"
+#include "core/copy_text.h"
 #include "core/entry.h"
 #include "core/messages.h"
 #include "widgets/controls.h"
@@ -64,8 +65,10 @@ void show_message(platform::Platform& p, QWidget* parent, const core::Message& m
 QString decimal(int value);
 std::u32string to_u32(const QString& text);
 
-// Puts text on the clipboard; says so, and gives false, when the clipboard would not take it.
-bool copy_to_clipboard(EditingWindow& w, const std::string& text);
+// Puts text on the clipboard; says so, and gives false, when the clipboard would not take
+// it. Otherwise runs `copied` and then, when asked, confirms the copy with its alert.
+bool copy_text(EditingWindow& w, const std::string& text, bool alert, core::CopyKind kind,
+    const std::function<void()>& copied = {});
 
 // Pops the menu up for a right button pressed on the window's surface or its frames, and
 // for the Menu key or Shift+F10 anywhere in the window, at the focused control.

@@ -246,23 +246,16 @@ void Form1::copy_hex(const std::string& code, const core::Rgb& color)
     const int hash = widgets::check_value(view_.Check1);
     if (hash != 0 && hash != 1)
         return; // a grayed option copies nothing
-    const std::string text = core::hex_copy_text(code, hash == 1);
-    if (!editing::copy_to_clipboard(*this, text))
-        return;
-    view_.recent->remember(color);
-    if (view_.Check3.value() == 1)
-        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::MainHex));
+    editing::copy_text(*this, core::hex_copy_text(code, hash == 1), view_.Check3.value() == 1,
+        core::CopyKind::MainHex, [this, color] { view_.recent->remember(color); });
 }
 
 void Form1::copyrgb()
 {
     const std::string text = core::rgb_copy_text(view_.Text1->text().toStdString(),
         view_.Text2->text().toStdString(), view_.Text3->text().toStdString());
-    if (!editing::copy_to_clipboard(*this, text))
-        return;
-    remember_color();
-    if (view_.copyalert->isChecked())
-        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::Rgb));
+    editing::copy_text(*this, text, view_.copyalert->isChecked(), core::CopyKind::Rgb,
+        [this] { remember_color(); });
 }
 
 void Form1::Check1_Click()

@@ -17,8 +17,8 @@ void Form1::connect_tools()
     const Form1View& v = view_;
     const auto color = [this] { return channels_->color(); };
     const auto copy_css = [this](const QString& text) {
-        if (editing::copy_css_text(*this, text, view_.Check3.value() == 1, core::CopyKind::MainHex))
-            remember_color();
+        editing::copy_text(*this, text.toStdString(), view_.Check3.value() == 1,
+            core::CopyKind::MainHex, [this] { remember_color(); });
     };
     editing::connect_css_copy_menu(v.copycss, color, copy_css);
     editing::connect_css_copy_menu(v.copycss_right, color, copy_css);

@@ -141,7 +141,8 @@ void Form3::connect_menus()
     for (int t = 0; t < 3; ++t) {
         const auto color = [this, t] { return widgets::to_rgb(target_color(Target(t))); };
         const auto copy = [this](const QString& text) {
-            editing::copy_css_text(*this, text, copy_options_().alert, core::CopyKind::StationHex);
+            editing::copy_text(
+                *this, text.toStdString(), copy_options_().alert, core::CopyKind::StationHex);
         };
         editing::connect_css_copy_menu(view_.css[size_t(t)], color, copy);
         editing::connect_css_copy_menu(view_.css_right[size_t(t)], color, copy);
@@ -362,21 +363,15 @@ void Form3::striphex(int color)
 {
     const core::Rgb c = core::channels_from_color_value(color);
     const CopyOptions options = copy_options_();
-    const std::string text = core::hex_copy_text(core::build_hex_code(c), options.hash_prefix);
-    if (!editing::copy_to_clipboard(*this, text))
-        return;
-    if (options.alert)
-        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::StationHex));
+    editing::copy_text(*this, core::hex_copy_text(core::build_hex_code(c), options.hash_prefix),
+        options.alert, core::CopyKind::StationHex);
 }
 
 void Form3::copyrgb(int red, int green, int blue)
 {
     const std::string text
         = core::rgb_copy_text(std::to_string(red), std::to_string(green), std::to_string(blue));
-    if (!editing::copy_to_clipboard(*this, text))
-        return;
-    if (copy_options_().alert)
-        editing::show_message(platform_, this, core::copy_alert(text, core::CopyKind::Rgb));
+    editing::copy_text(*this, text, copy_options_().alert, core::CopyKind::Rgb);
 }
 
 void Form3::closeEvent(QCloseEvent* event)
