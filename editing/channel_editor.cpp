@@ -191,7 +191,7 @@ void ModelBarsView::build()
 ModelMenu add_model_menu(QMenu* parent, const QString& suffix, bool with_shortcut)
 {
     ModelMenu m;
-    m.menu = parent->addMenu(QStringLiteral("Edit Channels &As"));
+    m.menu = parent->addMenu(QStringLiteral("Edit &Channels As"));
     m.menu->setObjectName(QStringLiteral("channelmodel") + suffix);
     m.group = new QActionGroup(m.menu);
     const char* captions[] = {"&RGB", "&HSL", "&OKLCH"};
