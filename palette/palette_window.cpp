@@ -42,7 +42,7 @@ const ExportKind kExports[] = {
     {storage::ExportFormat::Tokens, "exporttokens", "&Design Tokens (JSON)...", "Design tokens (*.tokens.json *.json)"},
     {storage::ExportFormat::Tailwind, "exporttailwind", "&Tailwind CSS Theme...", "CSS (*.css)"},
     {storage::ExportFormat::Gpl, "exportgpl", "&GIMP Palette...", "GIMP palette (*.gpl)"},
-    {storage::ExportFormat::Text, "exporttext", "Plain &Text List...", "Text (*.txt)"},
+    {storage::ExportFormat::Text, "exporttext", "&Plain Text List...", "Text (*.txt)"},
 };
 const std::pair<storage::CssForm, const char*> kForms[] = {{storage::CssForm::Hex, "#rrggbb"},
     {storage::CssForm::ShortHex, "#rgb where possible"}, {storage::CssForm::Rgb, "rgb()"},
@@ -233,7 +233,7 @@ void PaletteWindow::build_menus()
     edit->addSeparator();
     a_.rename = add_action(edit, "renamecolor", QStringLiteral("Re&name"), QKeySequence(Qt::Key_F2));
     a_.remove = add_action(edit, "deletecolor", QStringLiteral("&Delete"), QKeySequence(Qt::Key_Delete));
-    a_.up = add_action(edit, "moveup", QStringLiteral("Move &Up"), QKeySequence(Qt::CTRL | Qt::Key_Up));
+    a_.up = add_action(edit, "moveup", QStringLiteral("M&ove Up"), QKeySequence(Qt::CTRL | Qt::Key_Up));
     a_.down = add_action(edit, "movedown", QStringLiteral("Move Do&wn"), QKeySequence(Qt::CTRL | Qt::Key_Down));
     edit->addSeparator();
     a_.shades = add_action(edit, "shadescale", QStringLiteral("S&hade Scale..."), QKeySequence(Qt::CTRL | Qt::Key_G));

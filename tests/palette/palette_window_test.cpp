@@ -1,3 +1,4 @@
+#include "../support/layout_check.h"
 #include "../support/window_test.h"
 
 #include "core/contrast.h"
@@ -52,6 +53,7 @@ TEST_F(PaletteWindowTest, KeyboardEditsAreSavedAtOnceAndUndoneExactly)
     QTest::keyClick(&w, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     ASSERT_NE(w.palette_window(), nullptr);
     PaletteWindow& p = *w.palette_window();
+    EXPECT_EQ(testsupport::shortcuts_taken_twice(&p), QStringList());
     EXPECT_EQ(names(p), QStringList({"--orange"}));
 
     fake.clipboard = "#000\n\n  rgb(255, 255, 255) --paper\r\n";

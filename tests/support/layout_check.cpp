@@ -1,5 +1,9 @@
 #include "layout_check.h"
 
+#include <QMenu>
+#include <QMenuBar>
+#include <QRegularExpression>
+
 #include "core/contrast.h"
 
 #include <algorithm>
@@ -235,6 +239,27 @@ QStringList shortcuts_taken_twice(const QWidget* window)
             clashes << keys + QStringLiteral(": ") + seen.value(keys) + QStringLiteral(" and ")
                     + a->objectName();
         seen.insert(keys, a->objectName());
+    }
+    // Within one menu, or the menu bar, an access key opens one item only.
+    std::vector<const QWidget*> menus;
+    for (const QMenu* m : window->findChildren<QMenu*>())
+        menus.push_back(m);
+    for (const QMenuBar* b : window->findChildren<QMenuBar*>())
+        menus.push_back(b);
+    for (const QWidget* m : menus) {
+        QMap<QChar, QString> keys;
+        for (const QAction* a : m->actions()) {
+            const QString text = a->text();
+            const int amp = text.indexOf(QRegularExpression(QStringLiteral("&[^&]")));
+            if (amp < 0 || !a->isVisible())
+                continue;
+            const QChar key = text.at(amp + 1).toLower();
+            const QString name = a->menu() ? a->menu()->objectName() : a->objectName();
+            if (keys.contains(key))
+                clashes << QStringLiteral("%1: &%2: %3 and %4")
+                               .arg(m->objectName(), key, keys.value(key), name);
+            keys.insert(key, name);
+        }
     }
     return clashes;
 }

@@ -39,7 +39,8 @@ private:
 };
 
 // Each key sequence that more than one action of the window takes, with the actions'
-// objectNames ("F2: pastehex and pastecss"); empty when every shortcut is used once.
+// objectNames ("F2: pastehex and pastecss"), and each access key that two items of one
+// menu share ("options: &a: copyalert and channelmodel"); empty when every key is used once.
 QStringList shortcuts_taken_twice(const QWidget* window);
 
 } // namespace testsupport
