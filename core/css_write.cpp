@@ -1,6 +1,7 @@
 #include "core/css_write.h"
 
 #include "core/css_names.h"
+#include "core/hsl.h"
 
 #include <algorithm>
 #include <cmath>
@@ -227,7 +228,7 @@ int64_t hue_term(int n, int64_t hue, int64_t scale)
         k -= turn;
     while (k < 0)
         k += turn;
-    return std::max(-30 * scale, std::min({k - 90 * scale, 270 * scale - k, 30 * scale}));
+    return hsl_hue_factor(k, 30 * scale);
 }
 
 // Whether numerator / denominator (a channel 0..1) rounds, half up, to v out of 255.
@@ -495,21 +496,8 @@ void tidy_hue(Component& hue, const Component* chroma)
 // in percent.
 Vector exact_hsl(const Rgb& c)
 {
-    const double r = c.red / 255.0, g = c.green / 255.0, b = c.blue / 255.0;
-    const double max = std::max({r, g, b}), min = std::min({r, g, b});
-    const double light = (max + min) / 2;
-    const double d = max - min;
-    double hue = 0, sat = 0;
-    if (d > 0) {
-        sat = d / (1 - std::abs(2 * light - 1));
-        if (max == r)
-            hue = 60 * std::fmod((g - b) / d + 6, 6.0);
-        else if (max == g)
-            hue = 60 * ((b - r) / d + 2);
-        else
-            hue = 60 * ((r - g) / d + 4);
-    }
-    return {hue, 100 * sat, 100 * light};
+    const Hsl hsl = to_hsl(c);
+    return {hsl.hue, hsl.saturation, hsl.lightness};
 }
 
 Vector polar(const Vector& lab)
