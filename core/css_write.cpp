@@ -585,6 +585,25 @@ double decoded(const Component& c)
 constexpr int kMaxDecimals = 6;
 constexpr int kMaxExactDecimals = 3; // the exact readings' bound
 
+// The shortest hsl() or hwb() components by their exact reading, given in counts of
+// 1/scale, and the part of it the hue has no say in.
+template <bool (*reads_as)(int64_t, int64_t, int64_t, int64_t, const Rgb&),
+    bool (*ends_read_as)(int64_t, int64_t, int64_t, const Rgb&)>
+Candidate shortest_exact(const Vector& exact, const Rgb& c)
+{
+    return shortest(
+        exact, 0, kMaxExactDecimals, 1,
+        [&](const Candidate& t) {
+            const int places = places_of(t);
+            return reads_as(t[0].at(places), t[1].at(places), t[2].at(places),
+                kPow10[size_t(places)], c);
+        },
+        [&](const Component& x, const Component& y) {
+            const int places = std::max(x.decimals, y.decimals);
+            return ends_read_as(x.at(places), y.at(places), kPow10[size_t(places)], c);
+        });
+}
+
 const char* const kNumbers[3] = {"", "", ""};
 
 } // namespace
@@ -617,17 +636,7 @@ std::string css_rgb_text(const Rgb& c)
 
 std::string css_hsl_text(const Rgb& c)
 {
-    Candidate found = shortest(
-        exact_hsl(c), 0, kMaxExactDecimals, 1,
-        [&](const Candidate& t) {
-            const int places = places_of(t);
-            return hsl_reads_as(t[0].at(places), t[1].at(places), t[2].at(places),
-                kPow10[size_t(places)], c);
-        },
-        [&](const Component& sat, const Component& light) {
-            const int places = std::max(sat.decimals, light.decimals);
-            return hsl_ends_read_as(sat.at(places), light.at(places), kPow10[size_t(places)], c);
-        });
+    Candidate found = shortest_exact<hsl_reads_as, hsl_ends_read_as>(exact_hsl(c), c);
     tidy_hue(found[0], &found[1]); // no hue without saturation
     const char* const units[3] = {"", "%", "%"};
     return function_text("hsl", found, units, ", ");
@@ -638,18 +647,7 @@ std::string css_hwb_text(const Rgb& c)
     const Vector hsl = exact_hsl(c);
     const Vector exact = {hsl[0], 100 * std::min({c.red, c.green, c.blue}) / 255.0,
         100 * (255 - std::max({c.red, c.green, c.blue})) / 255.0};
-    Candidate found = shortest(
-        exact, 0, kMaxExactDecimals, 1,
-        [&](const Candidate& t) {
-            const int places = places_of(t);
-            return hwb_reads_as(t[0].at(places), t[1].at(places), t[2].at(places),
-                kPow10[size_t(places)], c);
-        },
-        [&](const Component& white, const Component& black) {
-            const int places = std::max(white.decimals, black.decimals);
-            return hwb_ends_read_as(
-                white.at(places), black.at(places), kPow10[size_t(places)], c);
-        });
+    Candidate found = shortest_exact<hwb_reads_as, hwb_ends_read_as>(exact, c);
     // A grey has no hue.
     tidy_hue(found[0], nullptr);
     if (c.red == c.green && c.green == c.blue)
