@@ -1,6 +1,7 @@
 #include "core/css_write.h"
 
 #include "core/css_names.h"
+#include "core/hsl.h"
 
 #include <algorithm>
 #include <cmath>
@@ -227,7 +228,7 @@ int64_t hue_term(int n, int64_t hue, int64_t scale)
         k -= turn;
     while (k < 0)
         k += turn;
-    return std::max(-30 * scale, std::min({k - 90 * scale, 270 * scale - k, 30 * scale}));
+    return hsl_hue_factor(k, 30 * scale);
 }
 
 // Whether numerator / denominator (a channel 0..1) rounds, half up, to v out of 255.
@@ -237,18 +238,26 @@ bool rounds_to(int64_t numerator, int64_t denominator, int v)
     return x >= 2 * denominator * v && x < 2 * denominator * (v + 1);
 }
 
-bool hsl_reads_as(int64_t hue, int64_t sat, int64_t light, int64_t scale, const Rgb& c)
+// The part of hsl_reads_as that the hue has no say in: saturation and lightness in range,
+// and the largest and smallest channels, L + a and L - a (of the three hue factors one is
+// always the least and one the greatest).
+bool hsl_ends_read_as(int64_t sat, int64_t light, int64_t scale, const Rgb& c)
 {
     const int64_t hundred = 100 * scale;
     if (sat < 0 || sat > hundred || light < 0 || light > hundred)
         return false;
     const int64_t a = sat * std::min(light, hundred - light);
-    // Of the three hue terms one is always the least and one the greatest, so the largest
-    // channel is L + a and the smallest L - a: a cheap first test.
     const int most = std::max({c.red, c.green, c.blue}), least = std::min({c.red, c.green, c.blue});
-    if (!rounds_to(light * hundred + a, hundred * hundred, most)
-        || !rounds_to(light * hundred - a, hundred * hundred, least))
+    return rounds_to(light * hundred + a, hundred * hundred, most)
+        && rounds_to(light * hundred - a, hundred * hundred, least);
+}
+
+bool hsl_reads_as(int64_t hue, int64_t sat, int64_t light, int64_t scale, const Rgb& c)
+{
+    if (!hsl_ends_read_as(sat, light, scale, c))
         return false;
+    const int64_t hundred = 100 * scale;
+    const int64_t a = sat * std::min(light, hundred - light);
     const int64_t denominator = hundred * hundred * 30 * scale;
     const int n[3] = {0, 8, 4};
     const int v[3] = {c.red, c.green, c.blue};
@@ -260,20 +269,29 @@ bool hsl_reads_as(int64_t hue, int64_t sat, int64_t light, int64_t scale, const 
     return true;
 }
 
-bool hwb_reads_as(int64_t hue, int64_t white, int64_t black, int64_t scale, const Rgb& c)
+// The part of hwb_reads_as that the hue has no say in: whiteness and blackness in range; a
+// grey (whiteness over the sum) whole; else the smallest channel the whiteness and the
+// largest 1 - blackness.
+bool hwb_ends_read_as(int64_t white, int64_t black, int64_t scale, const Rgb& c)
 {
     const int64_t hundred = 100 * scale;
     if (white < 0 || white > hundred || black < 0 || black > hundred)
         return false;
     const int v[3] = {c.red, c.green, c.blue};
-    if (white + black >= hundred) {
-        // A grey: whiteness over the sum.
+    if (white + black >= hundred)
         return std::all_of(v, v + 3, [&](int x) { return rounds_to(white, white + black, x); });
-    }
-    // The smallest channel is the whiteness, the largest 1 - blackness: a cheap first test.
-    if (!rounds_to(white, hundred, *std::min_element(v, v + 3))
-        || !rounds_to(hundred - black, hundred, *std::max_element(v, v + 3)))
+    return rounds_to(white, hundred, *std::min_element(v, v + 3))
+        && rounds_to(hundred - black, hundred, *std::max_element(v, v + 3));
+}
+
+bool hwb_reads_as(int64_t hue, int64_t white, int64_t black, int64_t scale, const Rgb& c)
+{
+    if (!hwb_ends_read_as(white, black, scale, c))
         return false;
+    const int64_t hundred = 100 * scale;
+    if (white + black >= hundred)
+        return true;
+    const int v[3] = {c.red, c.green, c.blue};
     const int n[3] = {0, 8, 4};
     const int64_t denominator = 60 * scale * hundred;
     for (int i = 0; i < 3; ++i) {
@@ -298,30 +316,40 @@ struct Component {
     double value() const { return double(q) / double(kPow10[size_t(decimals)]); }
     // The count of 1/10^places it stands for, places being no fewer than its own decimals.
     int64_t at(int places) const { return q * kPow10[size_t(places - decimals)]; }
+    // The same number of decimals, `steps` last digits on.
+    Component stepped(int64_t steps) const { return {q + steps, decimals}; }
 };
 using Candidate = std::array<Component, 3>;
 
-// A function of one printed component, remembered for the last component asked: the search
-// tries many candidates that share all but one component.
+// A function of one printed component, remembered for the last two components asked: the
+// search tries many candidates that share all but one component, going back and forth
+// between a component as found and the same one shorter.
 template <class F>
 class LastOf {
 public:
     explicit LastOf(F f) : f_(f) { }
     const auto& operator()(const Component& c)
     {
-        if (!known_ || c.q != last_.q || c.decimals != last_.decimals) {
-            value_ = f_(c.value());
-            last_ = c;
-            known_ = true;
-        }
-        return value_;
+        for (Entry& e : entries_)
+            if (e.known && e.component.q == c.q && e.component.decimals == c.decimals) {
+                older_ = &e == &entries_[0] ? 1 : 0;
+                return e.value;
+            }
+        Entry& e = entries_[size_t(older_)];
+        e = {c, f_(c.value()), true};
+        older_ = 1 - older_;
+        return e.value;
     }
 
 private:
+    struct Entry {
+        Component component;
+        decltype(std::declval<F>()(0.0)) value {};
+        bool known = false;
+    };
     F f_;
-    Component last_;
-    bool known_ = false;
-    decltype(std::declval<F>()(0.0)) value_ {};
+    std::array<Entry, 2> entries_ {};
+    int older_ = 0;
 };
 
 // The cosine and sine of a hue in degrees.
@@ -350,15 +378,31 @@ Component rounded(double x, int decimals)
     return {round_half_away(x * double(kPow10[size_t(decimals)])), decimals};
 }
 
+// A test of the last two components alone that every candidate the search takes passes
+// (for the forms without one, any pair passes).
+struct AnyEnds {
+    bool operator()(const Component&, const Component&) const { return true; }
+};
+
 // The candidates with `decimals` decimals near the exact values, nearest first, up to
 // `reach` last-digit steps away in each component, handed to `ok` until it takes one.
-template <class Ok>
-bool try_near(
-    const Vector& exact, const std::array<int, 3>& decimals, int reach, Ok& ok, Candidate& found)
+template <class Ok, class Ends>
+bool try_near(const Vector& exact, const std::array<int, 3>& decimals, int reach, Ok& ok,
+    Ends& ends, Candidate& found)
 {
     Candidate centre;
     for (int i = 0; i < 3; ++i)
         centre[size_t(i)] = rounded(exact[size_t(i)], decimals[size_t(i)]);
+    if (reach > 0) {
+        // Most often no pair of the last two components within reach passes, and then no
+        // candidate can: a few pairs spare all the candidates.
+        bool any = false;
+        for (int d1 = -reach; d1 <= reach && !any; ++d1)
+            for (int d2 = -reach; d2 <= reach && !any; ++d2)
+                any = ends(centre[1].stepped(d1), centre[2].stepped(d2));
+        if (!any)
+            return false;
+    }
     for (int r = 0; r <= reach; ++r)
         for (int d0 = -r; d0 <= r; ++d0)
             for (int d1 = -r; d1 <= r; ++d1)
@@ -382,14 +426,15 @@ constexpr int kNearbyDecimals = 0;
 
 // The fewest decimals, the same in every component, that read back; then each component
 // in turn with as few as still do.
-template <class Ok>
-Candidate shortest(const Vector& exact, int first_decimals, int max_decimals, int reach, Ok ok)
+template <class Ok, class Ends = AnyEnds>
+Candidate shortest(
+    const Vector& exact, int first_decimals, int max_decimals, int reach, Ok ok, Ends ends = {})
 {
     Candidate best;
     // From the decimals most colours of the form need, down while that still reads back,
     // else up until it does.
     const auto fits = [&](int d, Candidate& found) {
-        return try_near(exact, {d, d, d}, d <= kNearbyDecimals ? reach : 0, ok, found);
+        return try_near(exact, {d, d, d}, d <= kNearbyDecimals ? reach : 0, ok, ends, found);
     };
     int d = std::min(first_decimals, max_decimals);
     if (fits(d, best)) {
@@ -431,32 +476,33 @@ Candidate shortest(const Vector& exact, int first_decimals, int max_decimals, in
 // Writes a component's digits at `out`, trailing zeros dropped; returns the end.
 char* put_number(char* out, const Component& c)
 {
-    if (c.q == 0) {
+    uint64_t digits = uint64_t(c.q < 0 ? -c.q : c.q);
+    if (digits == 0) {
         *out++ = '0';
         return out;
     }
-    const int64_t unit = kPow10[size_t(c.decimals)];
-    const int64_t magnitude = c.q < 0 ? -c.q : c.q;
     if (c.q < 0)
         *out++ = '-';
-    char digits[24];
-    int n = 0;
-    for (int64_t whole = magnitude / unit; n == 0 || whole > 0; whole /= 10)
-        digits[n++] = char('0' + whole % 10);
-    while (n > 0)
-        *out++ = digits[--n];
-    int64_t fraction = magnitude % unit;
-    if (fraction == 0)
-        return out;
     int places = c.decimals;
-    while (fraction % 10 == 0) {
-        fraction /= 10;
+    while (places > 0 && digits % 10 == 0) {
+        digits /= 10;
         --places;
     }
-    *out++ = '.';
-    for (int i = places - 1; i >= 0; --i, fraction /= 10)
-        out[i] = char('0' + fraction % 10);
-    return out + places;
+    // Right to left: the decimals, the point, then the whole part (at least a 0).
+    char text[24];
+    char* const end = text + sizeof text;
+    char* first = end;
+    for (int i = 0; i < places; ++i, digits /= 10)
+        *--first = char('0' + digits % 10);
+    if (places > 0)
+        *--first = '.';
+    do {
+        *--first = char('0' + digits % 10);
+        digits /= 10;
+    } while (digits > 0);
+    while (first < end)
+        *out++ = *first++;
+    return out;
 }
 
 char* put_text(char* out, const char* text)
@@ -495,21 +541,8 @@ void tidy_hue(Component& hue, const Component* chroma)
 // in percent.
 Vector exact_hsl(const Rgb& c)
 {
-    const double r = c.red / 255.0, g = c.green / 255.0, b = c.blue / 255.0;
-    const double max = std::max({r, g, b}), min = std::min({r, g, b});
-    const double light = (max + min) / 2;
-    const double d = max - min;
-    double hue = 0, sat = 0;
-    if (d > 0) {
-        sat = d / (1 - std::abs(2 * light - 1));
-        if (max == r)
-            hue = 60 * std::fmod((g - b) / d + 6, 6.0);
-        else if (max == g)
-            hue = 60 * ((b - r) / d + 2);
-        else
-            hue = 60 * ((r - g) / d + 4);
-    }
-    return {hue, 100 * sat, 100 * light};
+    const Hsl hsl = to_hsl(c);
+    return {hsl.hue, hsl.saturation, hsl.lightness};
 }
 
 Vector polar(const Vector& lab)
@@ -531,8 +564,45 @@ Vector cie_lab_vector(const Rgb& c)
     return {116 * f[1] - 16, 500 * (f[0] - f[1]), 200 * (f[1] - f[2])};
 }
 
+// decode() of a printed component: from a table for those of up to three decimals in 0..1
+// (nearly all display-p3 components), worked out once.
+double decoded(const Component& c)
+{
+    constexpr int kTabled = 3;
+    constexpr std::array<int64_t, kTabled + 1> kStart = {0, 2, 13, 114};
+    static const std::array<double, 1115> table = [&] {
+        std::array<double, 1115> t {};
+        for (int d = 0; d <= kTabled; ++d)
+            for (int64_t q = 0; q <= kPow10[size_t(d)]; ++q)
+                t[size_t(kStart[size_t(d)] + q)] = decode(Component {q, d}.value());
+        return t;
+    }();
+    if (c.decimals <= kTabled && c.q >= 0 && c.q <= kPow10[size_t(c.decimals)])
+        return table[size_t(kStart[size_t(c.decimals)] + c.q)];
+    return decode(c.value());
+}
+
 constexpr int kMaxDecimals = 6;
 constexpr int kMaxExactDecimals = 3; // the exact readings' bound
+
+// The shortest hsl() or hwb() components by their exact reading, given in counts of
+// 1/scale, and the part of it the hue has no say in.
+template <bool (*reads_as)(int64_t, int64_t, int64_t, int64_t, const Rgb&),
+    bool (*ends_read_as)(int64_t, int64_t, int64_t, const Rgb&)>
+Candidate shortest_exact(const Vector& exact, const Rgb& c)
+{
+    return shortest(
+        exact, 0, kMaxExactDecimals, 1,
+        [&](const Candidate& t) {
+            const int places = places_of(t);
+            return reads_as(t[0].at(places), t[1].at(places), t[2].at(places),
+                kPow10[size_t(places)], c);
+        },
+        [&](const Component& x, const Component& y) {
+            const int places = std::max(x.decimals, y.decimals);
+            return ends_read_as(x.at(places), y.at(places), kPow10[size_t(places)], c);
+        });
+}
 
 const char* const kNumbers[3] = {"", "", ""};
 
@@ -566,11 +636,7 @@ std::string css_rgb_text(const Rgb& c)
 
 std::string css_hsl_text(const Rgb& c)
 {
-    Candidate found = shortest(exact_hsl(c), 0, kMaxExactDecimals, 1, [&](const Candidate& t) {
-        const int places = places_of(t);
-        return hsl_reads_as(t[0].at(places), t[1].at(places), t[2].at(places),
-            kPow10[size_t(places)], c);
-    });
+    Candidate found = shortest_exact<hsl_reads_as, hsl_ends_read_as>(exact_hsl(c), c);
     tidy_hue(found[0], &found[1]); // no hue without saturation
     const char* const units[3] = {"", "%", "%"};
     return function_text("hsl", found, units, ", ");
@@ -581,11 +647,7 @@ std::string css_hwb_text(const Rgb& c)
     const Vector hsl = exact_hsl(c);
     const Vector exact = {hsl[0], 100 * std::min({c.red, c.green, c.blue}) / 255.0,
         100 * (255 - std::max({c.red, c.green, c.blue})) / 255.0};
-    Candidate found = shortest(exact, 0, kMaxExactDecimals, 1, [&](const Candidate& t) {
-        const int places = places_of(t);
-        return hwb_reads_as(t[0].at(places), t[1].at(places), t[2].at(places),
-            kPow10[size_t(places)], c);
-    });
+    Candidate found = shortest_exact<hwb_reads_as, hwb_ends_read_as>(exact, c);
     // A grey has no hue.
     tidy_hue(found[0], nullptr);
     if (c.red == c.green && c.green == c.blue)
@@ -643,9 +705,9 @@ std::string css_display_p3_text(const Rgb& c)
 {
     const Vector linear = times(tables().srgb_to_p3, linear_rgb(c));
     const Vector exact = {encode(linear[0]), encode(linear[1]), encode(linear[2])};
-    LastOf red(decode), green(decode), blue(decode);
     const Candidate found = shortest(exact, 3, kMaxDecimals, 0, [&](const Candidate& t) {
-        return reads_as(p3_linear(red(t[0]), green(t[1]), blue(t[2])), c, NAN);
+        return reads_as(
+            p3_linear(decoded(t[0]), decoded(t[1]), decoded(t[2])), c, NAN);
     });
     std::string text = function_text("color(display-p3", found, kNumbers, " ");
     text[16] = ' '; // "color(display-p3 0.945 0.62 0.2)"

@@ -58,32 +58,26 @@ Srgb gamut_map(const Oklab& lab)
 
     constexpr double jnd = 0.02;
     constexpr double epsilon = 0.0001;
-    Oklch current = to_oklch(lab);
+    const Oklch lch = to_oklch(lab);
     Srgb clipped = clip(origin);
     if (delta_e(srgb_unit_to_oklab(clipped), lab) < jnd)
         return clipped;
-    double low = 0.0;
-    double high = current.C;
+    const ChromaLine line(lch.L, lch.h);
     bool low_in_gamut = true;
-    while (high - low > epsilon) {
-        current.C = (low + high) / 2.0;
-        const Oklab candidate = to_oklab(current);
+    chroma_edge(0.0, lch.C, epsilon, [&](double C) {
+        const Oklab candidate = line.at(C);
         const Srgb mapped = oklab_to_srgb_unit(candidate);
-        if (low_in_gamut && in_srgb_gamut(mapped)) {
-            low = current.C;
-            continue;
-        }
+        if (low_in_gamut && in_srgb_gamut(mapped))
+            return ChromaSide::Inside;
         clipped = clip(mapped);
         const double e = delta_e(srgb_unit_to_oklab(clipped), candidate);
-        if (e < jnd) {
-            if (jnd - e < epsilon)
-                return clipped;
-            low_in_gamut = false;
-            low = current.C;
-        } else {
-            high = current.C;
-        }
-    }
+        if (!(e < jnd))
+            return ChromaSide::Outside;
+        if (jnd - e < epsilon)
+            return ChromaSide::Edge;
+        low_in_gamut = false;
+        return ChromaSide::Inside;
+    });
     return clipped;
 }
 

@@ -35,7 +35,7 @@ Rgb from_hsl(const Hsl& hsl)
     const double a = sat * std::min(light, 1 - light);
     const auto channel = [&](double n) {
         const double k = std::fmod(n + hue / 30, 12.0);
-        const double v = light - a * std::max(-1.0, std::min({k - 3, 9 - k, 1.0}));
+        const double v = light - a * hsl_hue_factor(k, 1.0);
         // The small nudge keeps exact halves (76.5) from rounding down through float error.
         return int(std::lround(std::clamp(v, 0.0, 1.0) * 255 + 1e-9));
     };

@@ -2,6 +2,8 @@
 
 #include "core/color.h"
 
+#include <algorithm>
+
 namespace core {
 
 // A colour as hue (degrees, 0 to 360), saturation and lightness (percent, 0 to 100),
@@ -14,6 +16,15 @@ struct Hsl {
 };
 
 Hsl to_hsl(const Rgb& c);
+
+// A channel's hue factor in hsl(): max(-1, min(k - 3, 9 - k, 1)), k being the channel's place
+// (n + hue / 30, mod 12) on the circle of twelve; `one` is what stands for 1, so that exact
+// integer counts of a fraction of a step work as doubles do.
+template <class T>
+T hsl_hue_factor(T k, T one)
+{
+    return std::max(-one, std::min({k - 3 * one, 9 * one - k, one}));
+}
 // The nearest channels; the hue wraps (360 is 0, -30 is 330), the rest is clamped.
 Rgb from_hsl(const Hsl& hsl);
 

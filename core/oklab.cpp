@@ -96,15 +96,13 @@ double max_srgb_chroma(double L, double h)
 {
     if (L <= 0 || L >= 1)
         return 0;
-    double low = 0, high = 0.5;
-    for (int i = 0; i < 24; ++i) {
-        const double mid = (low + high) / 2;
-        if (in_srgb_gamut({L, mid, h}))
-            low = mid;
-        else
-            high = mid;
-    }
-    return low;
+    const ChromaLine line(L, h);
+    // 24 halvings of 0..0.5 (every bound a power-of-two fraction, so the widths are exact).
+    return chroma_edge(0.0, 0.5, std::ldexp(0.5, -24), [&](double C) {
+        bool inside = false;
+        from_oklab(line.at(C), &inside);
+        return inside ? ChromaSide::Inside : ChromaSide::Outside;
+    });
 }
 
 Rgb from_oklch(const Oklch& lch)

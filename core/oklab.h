@@ -39,6 +39,43 @@ Oklch to_oklch(const Rgb& c);
 Oklab to_oklab(const Oklch& lch);
 // Whether the colour lies inside sRGB (to half a channel step).
 bool in_srgb_gamut(const Oklch& lch);
+
+// The colours of one lightness and hue, by chroma: at(C) is to_oklab({L, C, h}) to the bit,
+// without working out the hue's cosine and sine again.
+class ChromaLine {
+public:
+    ChromaLine(double L, double h) : unit_(to_oklab(Oklch {L, 1.0, h})) { }
+    Oklab at(double C) const { return {unit_.L, C * unit_.a, C * unit_.b}; }
+
+private:
+    Oklab unit_;
+};
+
+// Where a chroma lies against the edge being looked for; Edge ends the search there.
+enum class ChromaSide { Inside, Outside, Edge };
+
+// The edge of a run of chroma by halving: [low, high] (low inside, high outside) is halved
+// until it is no wider than `width`, side(C) telling where each middle lies. Returns the
+// chroma last found inside, or the middle that side() called the edge.
+template <class Side>
+double chroma_edge(double low, double high, double width, Side side)
+{
+    while (high - low > width) {
+        const double middle = (low + high) / 2;
+        switch (side(middle)) {
+        case ChromaSide::Inside:
+            low = middle;
+            break;
+        case ChromaSide::Outside:
+            high = middle;
+            break;
+        case ChromaSide::Edge:
+            return middle;
+        }
+    }
+    return low;
+}
+
 // The largest chroma at this lightness and hue that sRGB still shows.
 double max_srgb_chroma(double L, double h);
 // The nearest sRGB colour: a chroma beyond sRGB is reduced to the largest one it shows at

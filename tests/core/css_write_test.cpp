@@ -13,6 +13,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -129,7 +130,9 @@ Parts split(std::string_view text)
     }
     size_t count = 0;
     for (size_t i = 0; i <= inner.size();) {
-        const size_t end = std::min(inner.find_first_of(" ,%", i), inner.size());
+        size_t end = i;
+        while (end < inner.size() && inner[end] != ' ' && inner[end] != ',' && inner[end] != '%')
+            ++end;
         if (end > i) {
             if (count < 3)
                 p.values[count] = inner.substr(i, end - i);
@@ -198,13 +201,73 @@ Vector xyz_to_oklab(const Vector& xyz)
     return mul(to_lab, lms);
 }
 
+// Linear light 0..1 as an 8-bit sRGB channel, floor(255 to_gamma(v) + 1/2).
+int eight_bit(double v)
+{
+    return int(std::floor(to_gamma(v) * 255 + 0.5));
+}
+
+// eight_bit() without a power in the sweep: the least linear light of each step, found once
+// by halving over the doubles (their bits order the non-negative ones), then looked up.
+// Within a hair of a step's edge the formula itself decides.
+class EightBitSteps {
+public:
+    EightBitSteps()
+    {
+        for (int k = 1; k < 256; ++k) {
+            uint64_t low = bits(0.0), high = bits(1.0); // eight_bit(low) < k <= eight_bit(high)
+            while (high - low > 1) {
+                const uint64_t middle = low + (high - low) / 2;
+                (eight_bit(from_bits(middle)) < k ? low : high) = middle;
+            }
+            edge_[size_t(k)] = from_bits(high);
+        }
+        edge_[0] = -1;
+        edge_[256] = 2;
+        for (size_t i = 0; i < first_.size(); ++i) {
+            int k = 0;
+            while (edge_[size_t(k) + 1] <= double(i) / double(first_.size()))
+                ++k;
+            first_[i] = k;
+        }
+    }
+    int operator()(double v) const
+    {
+        if (!(v >= 0 && v <= 1))
+            return eight_bit(v);
+        int k = first_[std::min(first_.size() - 1, size_t(v * double(first_.size())))];
+        while (edge_[size_t(k) + 1] <= v)
+            ++k;
+        const double hair = 1e-12;
+        if (v - edge_[size_t(k)] < hair || edge_[size_t(k) + 1] - v < hair)
+            return eight_bit(v);
+        return k;
+    }
+
+private:
+    static uint64_t bits(double x)
+    {
+        uint64_t b;
+        std::memcpy(&b, &x, sizeof b);
+        return b;
+    }
+    static double from_bits(uint64_t b)
+    {
+        double x;
+        std::memcpy(&x, &b, sizeof x);
+        return x;
+    }
+    std::array<double, 257> edge_ {};
+    std::array<int, 1024> first_ {};
+};
+
 // XYZ (D65) to the screen's sRGB: at or past white or black lightness, white or black;
 // outside sRGB, clipped where clipping changes it by less than 0.02 (deltaE OK), else
 // nothing (the reader would reduce its chroma, which no copy may need).
 std::optional<Rgb> xyz_to_screen(const Vector& xyz)
 {
+    static const EightBitSteps eight;
     const Vector linear = mul(kToSrgb, xyz);
-    const auto eight = [](double v) { return int(std::floor(to_gamma(v) * 255 + 0.5)); };
     const bool inside
         = std::all_of(linear.begin(), linear.end(), [](double v) { return v >= 0 && v <= 1; });
     const bool ends = std::all_of(linear.begin(), linear.end(), [](double v) { return v > 0.8; })
