@@ -45,25 +45,25 @@ CssCopyMenu add_css_copy_menu(
     CssCopyMenu m;
     m.menu = parent->addMenu(caption);
     m.menu->setObjectName(QStringLiteral("copy") + base + suffix);
-    const auto item = [&](const char* kind) {
-        QAction* a = m.menu->addAction(QString());
+    // Until the menu first opens, each item is captioned with the form it copies.
+    const auto item = [&](const char* kind, const char* form) {
+        QAction* a = m.menu->addAction(QString::fromLatin1(form));
         a->setObjectName(base + QLatin1String(kind) + suffix);
         return a;
     };
-    m.hex = item("hex");
-    m.short_hex = item("shorthex");
-    m.rgb = item("rgb");
-    m.hsl = item("hsl");
-    m.hwb = item("hwb");
-    m.lab = item("lab");
-    m.lch = item("lch");
-    m.oklab = item("oklab");
-    m.oklch = item("oklch");
-    m.display_p3 = item("displayp3");
-    m.name = item("name");
+    m.hex = item("hex", "#rrggbb");
+    m.short_hex = item("shorthex", "#rgb");
+    m.rgb = item("rgb", "rgb()");
+    m.hsl = item("hsl", "hsl()");
+    m.hwb = item("hwb", "hwb()");
+    m.lab = item("lab", "lab()");
+    m.lch = item("lch", "lch()");
+    m.oklab = item("oklab", "oklab()");
+    m.oklch = item("oklch", "oklch()");
+    m.display_p3 = item("displayp3", "color(display-p3)");
+    m.name = item("name", "Color Name");
     m.menu->addSeparator()->setObjectName(base + QLatin1String("sep") + suffix);
-    m.property = item("property");
-    m.update(core::Rgb {});
+    m.property = item("property", "--color");
     return m;
 }
 
