@@ -369,8 +369,12 @@ void Form1::send_to_matcher(station::Target target)
             && core::check_rgb_text(editing::to_u32(view_.box(c)->text()));
         sent[size_t(c)] = usable ? typed : view_.CLR[c]->value();
     }
-    station::Form3* s = is_open(station_) ? station_.data() : show_station();
-    s->set_target_color(target, core::Rgb {sent[0], sent[1], sent[2]});
+    station_to_send_to()->set_target_color(target, core::Rgb {sent[0], sent[1], sent[2]});
+}
+
+station::Form3* Form1::station_to_send_to()
+{
+    return is_open(station_) ? station_.data() : show_station();
 }
 
 bool Form1::staysOnTop() const

@@ -46,6 +46,8 @@ public:
     bool apply_css_text(const QString& text);
     // Opens the station, or brings the open one forward.
     station::Form3* show_station();
+    // The open station as it is, or a new one shown and brought to the front.
+    station::Form3* station_to_send_to();
     // Opens the Palette window (made on first use), or brings it forward.
     palette::PaletteWindow* show_palette();
     palette::PaletteWindow* palette_window() const { return palette_; }

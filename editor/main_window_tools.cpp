@@ -50,27 +50,21 @@ palette::PaletteWindow* Form1::show_palette()
         palette::Hooks hooks;
         hooks.main_color = [this] { return channels_->color(); };
         hooks.station_color = [this](int t) {
-            station::Form3* s = station_ && station_->isVisible() ? station_.data() : show_station();
-            return widgets::to_rgb(s->target_color(station::Target(t)));
+            return widgets::to_rgb(station_to_send_to()->target_color(station::Target(t)));
         };
         hooks.apply_to_main = [this](const core::Rgb& c) {
             channels_->setColor(c);
             remember_color();
         };
         hooks.send_to_station = [this](int t, const core::Rgb& c) {
-            station::Form3* s = station_ && station_->isVisible() ? station_.data() : show_station();
-            s->set_target_color(station::Target(t), c);
+            station_to_send_to()->set_target_color(station::Target(t), c);
         };
         hooks.open_pair = [this](const core::Rgb& text, const core::Rgb& background) {
-            station::Form3* s = station_ && station_->isVisible() ? station_.data() : show_station();
-            s->set_target_color(station::Background, background);
-            s->set_target_color(station::Text, text);
+            station_to_send_to()->set_pair(text, background);
         };
         hooks.follow_pair = [this](const core::Rgb& text, const core::Rgb& background) {
-            if (!station_ || !station_->isVisible())
-                return;
-            station_->set_target_color(station::Background, background);
-            station_->set_target_color(station::Text, text);
+            if (station_ && station_->isVisible())
+                station_->set_pair(text, background);
         };
         palette_ = new palette::PaletteWindow(platform_, folder_.folder(), std::move(hooks));
     }

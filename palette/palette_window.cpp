@@ -488,22 +488,14 @@ void PaletteWindow::paste()
         show_error(QStringLiteral("No colors were pasted.\n\n") + why, QString::fromLatin1(kTitle));
 }
 
-void PaletteWindow::open_selected_pair()
+void PaletteWindow::send_selected_pair(
+    const std::function<void(const core::Rgb& text, const core::Rgb& background)>& hook)
 {
     const QModelIndex i = grid_->currentIndex();
-    if (!i.isValid() || !hooks_.open_pair)
+    if (!i.isValid() || !hook)
         return;
     const PairModel::Pair& p = pairs_->pair(filter_->mapToSource(i).row());
-    hooks_.open_pair(doc_.swatches()[size_t(p.text)].rgb, doc_.swatches()[size_t(p.background)].rgb);
-}
-
-void PaletteWindow::follow_selected_pair()
-{
-    const QModelIndex i = grid_->currentIndex();
-    if (!i.isValid() || !hooks_.follow_pair)
-        return;
-    const PairModel::Pair& p = pairs_->pair(filter_->mapToSource(i).row());
-    hooks_.follow_pair(doc_.swatches()[size_t(p.text)].rgb, doc_.swatches()[size_t(p.background)].rgb);
+    hook(doc_.swatches()[size_t(p.text)].rgb, doc_.swatches()[size_t(p.background)].rgb);
 }
 
 QDialog* PaletteWindow::show_shades()

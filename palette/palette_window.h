@@ -103,8 +103,10 @@ private:
     void save_as();
     void import_dialog();
     void export_dialog(storage::ExportFormat format);
-    void open_selected_pair();
-    void follow_selected_pair();
+    void open_selected_pair() { send_selected_pair(hooks_.open_pair); }
+    void follow_selected_pair() { send_selected_pair(hooks_.follow_pair); }
+    void send_selected_pair(
+        const std::function<void(const core::Rgb& text, const core::Rgb& background)>& hook);
     std::optional<core::Rgb> selected_color() const;
     QString default_path() const;
 

@@ -174,6 +174,12 @@ void Form3::set_target_color(Target t, const core::Rgb& c)
     channels_->setColor(c);
 }
 
+void Form3::set_pair(const core::Rgb& text, const core::Rgb& background)
+{
+    set_target_color(Background, background);
+    set_target_color(Text, text);
+}
+
 void Form3::Option_Click(Target t)
 {
     scrollbarfixer(target_value(t));

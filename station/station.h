@@ -47,6 +47,8 @@ public:
     void select_target(Target t);
     // Selects a target and sets its colour through the editing controls.
     void set_target_color(Target t, const core::Rgb& c);
+    // Text on a background: the background first, then the text, left selected.
+    void set_pair(const core::Rgb& text, const core::Rgb& background);
 
     // Takes a CSS colour text into the selected target as Paste CSS Color does (a drop);
     // the object and the text are flattened onto the background, the background onto
