@@ -3,7 +3,6 @@
 #include "station/station.h"
 #include "platform/fake_platform.h"
 
-#include <QApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -55,14 +54,3 @@ void BM_StationClrChange(benchmark::State& state)
 BENCHMARK(BM_StationClrChange);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
