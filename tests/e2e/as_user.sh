@@ -11,6 +11,8 @@
 #                             regular expression IGNORED, removes SCRATCH and exits with the
 #                             script's status. As root without such a user or runuser, removes
 #                             SCRATCH and exits 77 (skipped) with "skipped: NOT_ROOT".
+#   deadline SECONDS COMMAND [ARGS...]
+#                             runs COMMAND until it succeeds (true) or the time is up (false)
 
 build_version() {
   echo "${PIGMENTOR_VERSION:-$(sed -n 's/^#define PIGMENTOR_VERSION "\(.*\)"$/\1/p' \
@@ -34,4 +36,9 @@ rerun_as_user() {
   status=$?
   rm -rf "$scratch"
   exit $status
+}
+
+deadline() {
+  local end=$(( $(date +%s) + $1 )); shift
+  until "$@"; do [ "$(date +%s)" -lt "$end" ] || return 1; sleep 0.1; done
 }

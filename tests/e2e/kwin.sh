@@ -15,6 +15,7 @@ set -uo pipefail
 program=$(readlink -f "${1:?usage: kwin.sh path/to/pigmentor}")
 here=$(cd "$(dirname "$0")" && pwd)
 skip() { echo "skipped: $*"; exit 77; }
+source "$here/as_user.sh"
 
 if [ -z "${PIGMENTOR_KWIN_INNER:-}" ]; then
   for tool in kwin_wayland dbus-run-session dbus-send; do
@@ -24,12 +25,11 @@ if [ -z "${PIGMENTOR_KWIN_INNER:-}" ]; then
     || skip "python3-dbus or python3-pyatspi is not installed"
   ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
     || skip "Qt's Wayland platform (qt6-wayland) is not installed"
-  source "$here/as_user.sh"
   scratch=$(mktemp -d)
   chmod 755 "$scratch"
   renamed=pigmentor-$(build_version "$program")
   cp "$program" "$scratch/$renamed" # a renamed program file keeps its desktop id
-  cp "$here/sni.py" "$here/atspi.py" "$here/kwin.sh" "$scratch/"
+  cp "$here/sni.py" "$here/atspi.py" "$here/as_user.sh" "$here/kwin.sh" "$scratch/"
   # A copy without the file capability the packaged binary has, which a container that
   # may not grant it refuses to run.
   cp "$(command -v kwin_wayland)" "$scratch/kwin_wayland"
@@ -65,10 +65,6 @@ cleanup() {
   wait 2>/dev/null
 }
 trap cleanup EXIT
-deadline() { # seconds command... : runs the command until it succeeds or the time is up
-  local end=$(( $(date +%s) + $1 )); shift
-  until "$@"; do [ "$(date +%s)" -lt "$end" ] || return 1; sleep 0.1; done
-}
 has_name() {
   dbus-send --session --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
     org.freedesktop.DBus.NameHasOwner "string:$1" 2>/dev/null | grep -q true

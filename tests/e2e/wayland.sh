@@ -13,6 +13,7 @@ set -uo pipefail
 program=$(readlink -f "${1:?usage: wayland.sh path/to/pigmentor}")
 here=$(cd "$(dirname "$0")" && pwd)
 skip() { echo "skipped: $*"; exit 77; }
+source "$here/as_user.sh"
 
 if [ -z "${PIGMENTOR_WAYLAND_INNER:-}" ]; then
   for tool in sway swaymsg dbus-run-session dbus-send; do
@@ -22,12 +23,11 @@ if [ -z "${PIGMENTOR_WAYLAND_INNER:-}" ]; then
   [ -e /usr/lib/x86_64-linux-gnu/qt6/plugins/platforms/libqwayland-generic.so ] \
     || ls /usr/lib/*/qt6/plugins/platforms/libqwayland-generic.so >/dev/null 2>&1 \
     || skip "Qt's Wayland platform (qt6-wayland) is not installed"
-  source "$here/as_user.sh"
   scratch=$(mktemp -d)
   chmod 755 "$scratch"
   renamed=pigmentor-$(build_version "$program")
   cp "$program" "$scratch/$renamed" # a renamed program file keeps its app_id
-  cp "$here/sni.py" "$here/wayland.sh" "$scratch/"
+  cp "$here/sni.py" "$here/as_user.sh" "$here/wayland.sh" "$scratch/"
   rerun_as_user "$scratch" PIGMENTOR_WAYLAND_INNER \
     "sway does not run as root; set PIGMENTOR_WAYLAND_USER to a user" '^dbus-daemon' \
     "$scratch/wayland.sh" "$scratch/$renamed"
@@ -51,10 +51,6 @@ cleanup() {
 trap cleanup EXIT
 # Generous deadlines: a loaded machine is slow, and a wait ends as soon as its state is there.
 t=${PIGMENTOR_E2E_TIMEOUT:-30}
-deadline() { # seconds command... : runs the command until it succeeds or the time is up
-  local end=$(( $(date +%s) + $1 )); shift
-  until "$@"; do [ "$(date +%s)" -lt "$end" ] || return 1; sleep 0.1; done
-}
 sway_up() { ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock >/dev/null 2>&1 && ls "$XDG_RUNTIME_DIR"/wayland-? >/dev/null 2>&1; }
 deadline $t sway_up || { cat "$work/sway.log"; skip "sway did not start"; }
 SWAYSOCK=$(ls "$XDG_RUNTIME_DIR"/sway-ipc.*.sock | head -1)
