@@ -1,34 +1,23 @@
 #pragma once
 
-// Routines that both colour-editing windows share: the main window and the Color
-// Matching Station each hold a colour in three scroll bars, show it in three channel
-// boxes and own a colour dialog. Everything here works on that common shape.
+// What both colour-editing windows share beyond their ChannelEditor: the main window
+// and the Color Matching Station each hold a colour in three scroll bars, copy texts with
+// the same alerts, and pop up menus and presets the same way.
 
 #include "core/color.h"
 #include "core/copy_text.h"
-#include "core/entry.h"
 #include "core/messages.h"
-#include "widgets/controls.h"
 
-#include <QCheckBox>
-#include <QFont>
-#include <QObject>
-#include <QPalette>
 #include <QScrollBar>
-#include <QWidget>
+#include <QString>
 
 #include <array>
 #include <functional>
 #include <initializer_list>
-#include <optional>
 #include <string>
 
-class QAction;
-class QKeyEvent;
-class QKeySequence;
-class QLineEdit;
 class QMenu;
-class QPushButton;
+class QWidget;
 
 namespace platform {
 class Platform;
