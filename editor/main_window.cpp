@@ -65,6 +65,10 @@ Form1::Form1(platform::Platform& platform, storage::ConfigFolder folder)
             &view_.modelBars},
         this);
     channels_->attachMenu(view_.channelModel);
+    // The information line names complete colours only, once a change has ended: its
+    // nearest name is the dearest part of a change.
+    connect(channels_, &editing::ChannelEditor::changed, this,
+        [this](const core::Rgb& c) { view_.show_info(editing::css_info_text(c)); });
     connect(
         channels_, &editing::ChannelEditor::modelChanged, this, [this](editing::ChannelModel m) {
             storage::write_program_setting(
@@ -167,7 +171,6 @@ void Form1::CLR_Change()
     view_.Label1->setText(code);
     view_.Text4->setText(code);
     view_.Shape1->setAccessibleDescription(code); // what a screen reader gives for the preview
-    view_.show_info(editing::css_info_text(c));
     if (view_.Check2->checkState() == Qt::Checked)
         channels_->applySafe();
     const QColor shown = view_.Shape1->fill();
