@@ -264,12 +264,12 @@ void ChannelEditor::setAutoSafe(bool on)
 
 void ChannelEditor::pickColor()
 {
-    const core::Rgb start = core::channels_from_color_value(dialog_color_);
+    // Every change of the bars ends in the window's change handling, which shows the bars'
+    // colour: the colour shown is the colour the bars hold.
+    const core::Rgb start = color();
     const auto chosen = window_.platform().chooseColor(
         window_.widget(), QColor(start.red, start.green, start.blue));
-    if (chosen)
-        dialog_color_ = core::color_value(chosen->red(), chosen->green(), chosen->blue());
-    setColor(core::channels_from_color_value(dialog_color_));
+    setColor(chosen ? core::Rgb {chosen->red(), chosen->green(), chosen->blue()} : start);
 }
 
 void ChannelEditor::channelBoxChanged(int channel)

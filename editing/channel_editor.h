@@ -132,9 +132,7 @@ public:
     // The bars' steps (51 with Auto Safe, 1 and 7 without) and whether the channel boxes
     // may be typed in. The snap itself is the caller's, in its own order.
     void setAutoSafe(bool on);
-    // The colour the colour dialog starts from, set by the window as it shows a colour.
-    void setDialogColor(int color_value) { dialog_color_ = color_value; }
-    // Opens the colour dialog at the dialog colour; on cancel the colour is written back.
+    // Opens the colour dialog at the colour shown; on cancel the colour stays.
     void pickColor();
     // The text-changed handling of a channel box.
     void channelBoxChanged(int channel);
@@ -172,7 +170,6 @@ private:
     ChannelControls c_;
     ModelBarsView& bars_;
     int writes_ = 0; // runs of setColor and applySafe in progress, nested ones included
-    int dialog_color_ = 0;
     std::vector<ModelMenu> menus_;
     ChannelModel model_ = ChannelModel::Rgb;
     std::array<double, 3> values_ {}; // the components shown, in bar units

@@ -173,8 +173,6 @@ void Form1::CLR_Change()
     view_.Shape1->setAccessibleDescription(code); // what a screen reader gives for the preview
     if (view_.Check2->checkState() == Qt::Checked)
         channels_->applySafe();
-    const QColor shown = view_.Shape1->fill();
-    channels_->setDialogColor(core::color_value(shown.red(), shown.green(), shown.blue()));
     view_.contrastInfo->show_color(channels_->color()); // the outermost run ends last
     channels_->sync();
 }

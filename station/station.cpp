@@ -226,7 +226,6 @@ void Form3::CLR_Change()
     const QString code = QString::fromStdString(core::build_hex_code(channels_->color()));
     view_.Label1->setText(code);
     view_.Text7->setText(code);
-    channels_->setDialogColor(target_value(selected_target()));
     // The contrast panel once per completed change, not for the colours of a nested run.
     if (--change_depth_ == 0)
         update_contrast();
