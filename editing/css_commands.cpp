@@ -96,11 +96,6 @@ std::optional<CssApplied> apply_css_text(
     return CssApplied {parsed.rgb, parsed.alpha < 1 ? flattened_note(bounded, backdrop) : QString()};
 }
 
-std::optional<CssApplied> paste_css_color(EditingWindow& w, const core::Rgb& backdrop)
-{
-    return apply_css_text(w, w.platform().clipboardText().left(core::kCssMaxLength + 1), backdrop);
-}
-
 QString flattened_note(const QString& text, const core::Rgb& backdrop)
 {
     // The text on one line, and not so long that the line says nothing else.

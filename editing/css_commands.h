@@ -72,9 +72,6 @@ inline constexpr core::Rgb kWhite {255, 255, 255};
 std::optional<CssApplied> apply_css_text(
     EditingWindow& w, const QString& text, const core::Rgb& backdrop = kWhite);
 
-// The same for the clipboard's text.
-std::optional<CssApplied> paste_css_color(EditingWindow& w, const core::Rgb& backdrop = kWhite);
-
 // "rgba(0 0 0 / 0.5) flattened onto white"; a backdrop other than white is named by its
 // code ("... onto the background #336699").
 QString flattened_note(const QString& text, const core::Rgb& backdrop);

@@ -94,17 +94,15 @@ std::u32string to_u32(const QString& text)
     return text.toStdU32String();
 }
 
-void add_preset_items(QMenu* menu, const std::array<const char*, 11>& names,
-    const std::function<void(const core::Rgb&)>& apply)
+std::array<QAction*, 11> add_preset_items(QMenu* menu, const std::array<const char*, 11>& names)
 {
+    std::array<QAction*, 11> items {};
     for (size_t i = 0; i < core::kPresets.size(); ++i) {
         if (i == 2)
             menu->addSeparator()->setObjectName(QStringLiteral("none10"));
-        const core::Preset& preset = core::kPresets[i];
-        QAction* item = menu->addAction(QString::fromLatin1(preset.caption));
-        item->setObjectName(QString::fromLatin1(names[i]));
-        QObject::connect(item, &QAction::triggered, menu, [apply, preset] { apply(preset.color); });
+        items[i] = widgets::add_action(menu, names[i], QString::fromLatin1(core::kPresets[i].caption));
     }
+    return items;
 }
 
 } // namespace editing

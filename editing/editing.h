@@ -16,6 +16,7 @@
 #include <initializer_list>
 #include <string>
 
+class QAction;
 class QMenu;
 class QWidget;
 
@@ -64,9 +65,8 @@ bool copy_text(EditingWindow& w, const std::string& text, bool alert, core::Copy
 void popup_on_right_click(
     QWidget* window, platform::Platform& p, QMenu* menu, std::initializer_list<QWidget*> surfaces);
 
-// Fills a Presets menu: one item a colour, named by the window's own item names, each
-// calling back with its colour.
-void add_preset_items(QMenu* menu, const std::array<const char*, 11>& names,
-    const std::function<void(const core::Rgb&)>& apply);
+// Fills a Presets menu: one item a colour, in the order of the preset table, named by the
+// window's own item names, with a separator after the first two.
+std::array<QAction*, 11> add_preset_items(QMenu* menu, const std::array<const char*, 11>& names);
 
 } // namespace editing

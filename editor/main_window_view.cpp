@@ -1,6 +1,5 @@
 #include "editor/main_window_view.h"
 
-#include "core/presets.h"
 #include "editor/contrast_info.h"
 #include "editor/recent_colors.h"
 #include "widgets/app_icon.h"
@@ -444,15 +443,12 @@ void Form1View::build_menus(QMainWindow* window)
     palette = add_action(othertoolz, "palette", QStringLiteral("&Palette"), QKeySequence(Qt::CTRL | Qt::Key_L));
 
     presets = menu(nullptr, "presets", QStringLiteral("&Presets"));
+    const auto made = editing::add_preset_items(presets, {"black", "White", "blue", "brown",
+        "gold", "gray", "green", "orange", "red", "violet", "yellow"});
     QAction** items[]
         = {&black, &White, &blue, &brown, &gold, &gray, &green, &orange, &red, &violet, &yellow};
-    const char* const names[] = {"black", "White", "blue", "brown", "gold", "gray", "green",
-        "orange", "red", "violet", "yellow"};
-    for (size_t i = 0; i < core::kPresets.size(); ++i) {
-        if (i == 2)
-            separator(presets, "none10");
-        *items[i] = add_action(presets, names[i], QString::fromLatin1(core::kPresets[i].caption));
-    }
+    for (size_t i = 0; i < made.size(); ++i)
+        *items[i] = made[i];
 
     othertools = menu(nullptr, "othertools", QStringLiteral("&Help"));
     viewhelptopics = add_action(

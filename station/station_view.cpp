@@ -1,6 +1,5 @@
 #include "station/station_view.h"
 
-#include "core/presets.h"
 #include "editing/editing.h"
 
 #include <QApplication>
@@ -437,14 +436,8 @@ void Form3View::build_menus(QMainWindow* window)
 
     presets = bar->addMenu(QStringLiteral("&Presets"));
     presets->setObjectName(QStringLiteral("presets"));
-    const char* preset_names[] = {"blackp", "whitep", "bluep", "brownp", "goldp", "gray", "greenp",
-        "orangep", "redc", "violetp", "yellowp"};
-    for (size_t i = 0; i < core::kPresets.size(); ++i) {
-        if (i == 2)
-            presets->addSeparator()->setObjectName(QStringLiteral("none10"));
-        preset_items[i]
-            = add_action(presets, preset_names[i], QString::fromLatin1(core::kPresets[i].caption));
-    }
+    preset_items = editing::add_preset_items(presets, {"blackp", "whitep", "bluep", "brownp",
+        "goldp", "gray", "greenp", "orangep", "redc", "violetp", "yellowp"});
     contrast_menu.build(bar);
 
     // The two pop-up menus; they never show in the menu bar.
