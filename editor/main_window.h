@@ -66,7 +66,6 @@ public:
     shell::WindowModes* window_modes() const { return modes_; }
     shell::Form2* readme_viewer() const { return readme_; }
     shell::prefres* prefs_dialog() const { return prefs_dialog_; }
-    shell::Splashscreen* about_box() const { return about_; }
     // What ends the process at the end of the exit; tests replace it.
     void set_process_end(std::function<void()> end) { end_process_ = std::move(end); }
 

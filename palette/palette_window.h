@@ -73,7 +73,6 @@ public:
     PairFilter* pair_filter() const { return filter_; }
     QCheckBox* aa_only() const { return aa_only_; }
     int current_row() const;
-    storage::CssForm css_form() const { return form_; }
 
     // Menu items, named for tests and screen readers.
     struct Actions {
