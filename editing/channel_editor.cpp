@@ -254,6 +254,8 @@ void ChannelEditor::applySafe()
 
 void ChannelEditor::setAutoSafe(bool on)
 {
+    if (on)
+        applySafe();
     for (QScrollBar* bar : c_.bars) {
         bar->setSingleStep(on ? 51 : 1);
         bar->setPageStep(on ? 51 : 7);

@@ -129,8 +129,8 @@ public:
     void setColor(const core::Rgb& c);
     // Snaps each channel in turn to the Safe Palette.
     void applySafe();
-    // The bars' steps (51 with Auto Safe, 1 and 7 without) and whether the channel boxes
-    // may be typed in. The snap itself is the caller's, in its own order.
+    // Auto Safe on: snaps the colour to the Safe Palette, then makes the bars step by 51
+    // and the channel boxes read-only. Off: steps of 1 and 7, boxes editable again.
     void setAutoSafe(bool on);
     // Opens the colour dialog at the colour shown; on cancel the colour stays.
     void pickColor();

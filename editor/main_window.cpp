@@ -216,13 +216,11 @@ void Form1::Check2_Click()
 {
     const bool on = view_.Check2->checkState() == Qt::Checked;
     QPushButton* command7 = view_.Command7;
+    channels_->setAutoSafe(on);
     if (on) {
-        channels_->applySafe();
-        channels_->setAutoSafe(true);
         command7->setEnabled(false);
         command7->setText(QStringLiteral(" Auto Safe"));
     } else {
-        channels_->setAutoSafe(false);
         command7->setEnabled(true);
         command7->setText(QString::fromLatin1(kSafeCaption));
     }

@@ -261,8 +261,6 @@ void Form3::Check1_Click()
     const bool on = view_.Check1->checkState() == Qt::Checked;
     view_.autosafep->setChecked(on);
     view_.autosafepr->setChecked(on);
-    if (on)
-        Command4_Click();
     channels_->setAutoSafe(on);
     view_.Command4->setEnabled(!on);
     view_.Command4->setText(on ? QStringLiteral("Auto Safe") : QStringLiteral("Safe Palette"));
